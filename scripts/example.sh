@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# The main job on the example design: set-up and build when needed, then run pcbhost on a copy
+# of the design under out/ (everything it writes lands beside that copy).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+design=${1:-examples/blinker.dsn}
+pcbhost=build/default/bin/pcbhost
+if [ ! -x "$pcbhost" ] || [ -n "$(find src standin CMakeLists.txt -newer "$pcbhost" -print -quit)" ]; then
+  scripts/setup.sh
+  scripts/build.sh default
+fi
+mkdir -p out
+cp "$design" out/
+copy="out/$(basename "$design")"
+"$pcbhost" tokens "$copy"

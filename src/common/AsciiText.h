@@ -1,0 +1,21 @@
+// Byte-string helpers: ASCII letter case and the fixed-length cuts of host strings.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+inline char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+
+std::string AsciiUpperText(std::string_view text);
+bool SameTextIgnoringCase(std::string_view a, std::string_view b);
+// <0, 0, >0 like strcmp, with ASCII letters folded to upper case.
+int CompareTextIgnoringCase(std::string_view a, std::string_view b);
+
+// The host's strings hold at most this many bytes.
+constexpr std::size_t kShortStringMax = 255;
+// The text cut to at most maxLength bytes.
+std::string CutText(std::string_view text, std::size_t maxLength = kShortStringMax);
+
+// Leading and trailing blanks and control characters removed.
+std::string TrimText(std::string_view text);

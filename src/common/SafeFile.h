@@ -1,0 +1,26 @@
+// Whole-file reads and writes that never leave a half-written target: the bytes go to a
+// temporary file in the target's folder, which is then renamed over the target.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The file's bytes, or nothing when it cannot be read (error text in *error when given).
+std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error = nullptr);
+
+// Writes the bytes to a new temporary file beside the target and renames it over the target.
+// On failure the target is untouched, the temporary file removed, and false returned.
+bool WriteFileReplacing(const std::string& target, std::string_view bytes,
+                        std::string* error = nullptr);
+
+// A new, empty temporary file in the folder whose name starts with the prefix; its path, or
+// empty on failure.
+std::string CreateTemporaryFileIn(const std::string& folder, const std::string& prefix);
+
+// Renames the finished temporary file over the target; removes it when that fails.
+bool MoveFileReplacing(const std::string& temporary, const std::string& target,
+                       std::string* error = nullptr);
+
+std::string FolderOfPath(const std::string& path);
+bool FileExists(const std::string& path);
