@@ -17,5 +17,13 @@ constexpr std::size_t kShortStringMax = 255;
 // The text cut to at most maxLength bytes.
 std::string CutText(std::string_view text, std::size_t maxLength = kShortStringMax);
 
+// Orders texts ignoring ASCII letter case (for maps and sorted lists keyed by name).
+struct TLessIgnoringCase {
+  bool operator()(std::string_view a, std::string_view b) const {
+    return CompareTextIgnoringCase(a, b) < 0;
+  }
+  using is_transparent = void;
+};
+
 // Leading and trailing blanks and control characters removed.
 std::string TrimText(std::string_view text);

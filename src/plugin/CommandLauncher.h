@@ -37,12 +37,6 @@ public:
                                 int32_t* imageIndex) override;
 
 private:
-  struct TLessIgnoringCase {
-    bool operator()(const std::string& a, const std::string& b) const {
-      return CompareTextIgnoringCase(a, b) < 0;
-    }
-  };
-
   void RefreshHostView();
 
   std::string FModuleName;

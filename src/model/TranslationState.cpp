@@ -1,0 +1,8 @@
+#include "model/TranslationState.h"
+
+TTranslationState& TranslationState() {
+  static TTranslationState state;
+  return state;
+}
+
+void ResetTranslationState() { TranslationState() = TTranslationState{}; }
