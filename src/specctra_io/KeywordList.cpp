@@ -1,5 +1,8 @@
 #include "specctra_io/KeywordList.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "common/AsciiText.h"
 
 namespace {
@@ -9,12 +12,22 @@ constexpr std::size_t kInitialSlots = 64;
 TKeywordList::TKeywordList() { FSlots.assign(kInitialSlots, 0); }
 
 uint64_t TKeywordList::Hash(std::string_view text) {
-  uint64_t hash = 14695981039346656037ull;  // FNV-1a
-  for (const char c : text) {
-    hash ^= static_cast<unsigned char>(c);
-    hash *= 1099511628211ull;
+  // Eight bytes at a time: words are short, and every word of a file is looked up.
+  uint64_t hash = text.size();
+  for (std::size_t at = 0; at < text.size(); at += 8) {
+    uint64_t chunk = 0;
+    std::memcpy(&chunk, text.data() + at, std::min<std::size_t>(8, text.size() - at));
+    hash = (hash ^ chunk) * 0x9E3779B97F4A7C15ull;
+    hash ^= hash >> 29;
   }
   return hash;
+}
+
+std::size_t TKeywordList::PrefixOf(std::string_view text) {
+  const auto byteAt = [&](std::size_t i) -> std::size_t {
+    return i < text.size() ? static_cast<unsigned char>(text[i]) : 0;
+  };
+  return byteAt(0) << 8 | byteAt(1);
 }
 
 std::size_t TKeywordList::SlotOf(std::string_view upperWord, uint64_t hash) const {
@@ -36,7 +49,8 @@ void TKeywordList::Add(std::string_view word, int32_t id) {
   const uint64_t hash = Hash(upper);
   const std::size_t slot = SlotOf(upper, hash);
   if (FSlots[slot] != 0) return;
-  if (!upper.empty()) FFirstBytes[static_cast<unsigned char>(upper.front())] = true;
+  FPrefixes[PrefixOf(upper)] = true;
+  FLongest = std::max(FLongest, upper.size());
   FWords.push_back({std::move(upper), id});
   // Keep the table at most half full, so that probes stay short and always end.
   if (2 * FWords.size() > FSlots.size()) {
@@ -47,8 +61,7 @@ void TKeywordList::Add(std::string_view word, int32_t id) {
 }
 
 int32_t TKeywordList::FindUpper(std::string_view upperWord, int32_t notFound) const {
-  if (!upperWord.empty() && !FFirstBytes[static_cast<unsigned char>(upperWord.front())])
-    return notFound;
+  if (upperWord.size() > FLongest || !FPrefixes[PrefixOf(upperWord)]) return notFound;
   const int32_t entry = FSlots[SlotOf(upperWord, Hash(upperWord))];
   return entry == 0 ? notFound : FWords[static_cast<std::size_t>(entry - 1)].Id;
 }

@@ -3,7 +3,7 @@
 // open-addressing hash index over the upper-cased words.
 #pragma once
 
-#include <array>
+#include <bitset>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -27,11 +27,15 @@ private:
   };
 
   static uint64_t Hash(std::string_view text);
+  // The first two bytes as one number (0 for a missing byte).
+  static std::size_t PrefixOf(std::string_view text);
   // The slot holding the word, or the empty slot where it belongs.
   std::size_t SlotOf(std::string_view upperWord, uint64_t hash) const;
   void Rehash(std::size_t slotCount);
 
   std::vector<TEntry> FWords;
   std::vector<int32_t> FSlots;  // index into FWords + 1; 0 = empty
-  std::array<bool, 256> FFirstBytes{};  // first bytes of registered words: a quick rejection
+  // Quick rejections: the first two bytes and the greatest length of the registered words.
+  std::bitset<256 * 256> FPrefixes;
+  std::size_t FLongest = 0;
 };

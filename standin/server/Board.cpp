@@ -5,7 +5,8 @@
 namespace standin {
 
 TBoard::TBoard(PcbHandle handle, std::string fileName)
-    : FHandle(handle), FFileName(std::move(fileName)),
+    : FHandle(handle),
+      FFileName(std::move(fileName)),
       FInterface(std::make_unique<TBoardInterface>(*this)) {}
 
 TBoard::~TBoard() = default;

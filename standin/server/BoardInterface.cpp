@@ -38,8 +38,8 @@ host::HResult TBoardInterface::GetBoardIdentifier(int32_t* identifier) {
 
 host::HResult TBoardInterface::SendMessage(int32_t target, int32_t source, int32_t message,
                                            host::IPCB_Object* data) {
-  FBoard.RecordCall("SendMessage(" + std::to_string(target) + ", " + std::to_string(source) +
-                    ", " + std::to_string(message) + ", " + DescribeObject(data) + ")");
+  FBoard.RecordCall("SendMessage(" + std::to_string(target) + ", " + std::to_string(source) + ", " +
+                    std::to_string(message) + ", " + DescribeObject(data) + ")");
   return host::kOk;
 }
 
@@ -62,7 +62,8 @@ host::HResult TBoardInterface::RefreshAfterImport() {
 host::HResult TBoardInterface::AcceptImportedObject(host::IUnknownLike* object) {
   void* net = nullptr;
   const char* what = "none";
-  if (object) what = object->QueryInterface(host::IID_IPCB_Net, &net) == host::kOk ? "net" : "other";
+  if (object)
+    what = object->QueryInterface(host::IID_IPCB_Net, &net) == host::kOk ? "net" : "other";
   FBoard.RecordCall(std::string("AcceptImportedObject(") + what + ")");
   return host::kOk;
 }

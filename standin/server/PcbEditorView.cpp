@@ -1,6 +1,6 @@
 #include "server/PcbEditorView.h"
 
-#include "server/TextBuffer.h"
+#include "boundary/TextBuffer.h"
 
 namespace standin {
 

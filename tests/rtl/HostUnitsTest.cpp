@@ -6,8 +6,9 @@
 
 TEST(HostUnits, ConversionsRoundAndSaturate) {
   EXPECT_EQ(MilToCoord(1), 10000);
-  EXPECT_EQ(MilToCoord(0.00005), 0) << "half a unit rounds to even";
-  EXPECT_EQ(MilToCoord(0.00015), 2);
+  EXPECT_EQ(RoundToHostUnits(2.5), 2) << "halves round to even";
+  EXPECT_EQ(RoundToHostUnits(3.5), 4);
+  EXPECT_EQ(RoundToHostUnits(-2.5), -2);
   EXPECT_EQ(MmToCoord(1), 393701);
   EXPECT_EQ(MmToCoord(25.4), 10000000);
   EXPECT_EQ(MilToCoord(1e9), std::numeric_limits<int32_t>::max());
@@ -30,7 +31,7 @@ TEST(HostUnits, UnitTextDropsTrailingZerosAndPoint) {
   EXPECT_EQ(CoordToUnitText(254000, true), "25.4mil");
   EXPECT_EQ(CoordToUnitText(0, true), "0mil");
   EXPECT_EQ(CoordToUnitText(10000, true), "1mil");
-  EXPECT_EQ(CoordToUnitText(-12345, true), "-1.235mil");
+  EXPECT_EQ(CoordToUnitText(-12345, true), "-1.234mil") << "the fraction rounds half to even";
   EXPECT_EQ(CoordToUnitText(500000, false), "1.27mm");
   EXPECT_EQ(CoordToUnitText(0, false), "0mm");
 }

@@ -1,0 +1,137 @@
+// The root of the Specctra object model. Every element of a Specctra file the translator
+// understands is a TSpecctraObject in an owner tree (file, section, item) that shares the
+// file's lexer, writer and report, counts block depth while parsing, and offers the four
+// translation operations: LoadFromFile (parse), ExportToPcb (build the board),
+// ImportFromPcb (read the board) and ExportToFile (write Specctra text).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "host/PcbApi.h"
+#include "specctra_io/SpecctraUnits.h"
+
+class TReportManager;
+class TSpecctraList;
+class TSpecctraParser;
+class TSpecctraRuleCollection;
+class TSpecctraWriter;
+
+class TSpecctraObject {
+public:
+  // Takes parser, writer, report and (when known) the unit from the owner.
+  explicit TSpecctraObject(TSpecctraObject* owner);
+  virtual ~TSpecctraObject();
+  TSpecctraObject(const TSpecctraObject&) = delete;
+  TSpecctraObject& operator=(const TSpecctraObject&) = delete;
+
+  // The class name used in messages.
+  virtual std::string_view ClassName() const { return "TSpecctraObject"; }
+
+  virtual PcbHandle GetBoardHandle() const;
+  // The rule collection of the top object; raises when there is none.
+  virtual TSpecctraRuleCollection* GetRuleCollection();
+
+  // Called after their keywords; each answers success.
+  virtual bool LoadProperty();
+  virtual bool LoadRule();
+  virtual bool LoadLayerRule();
+  virtual bool LoadPlaceRule();
+
+  // The object of the net with that name in the top object's file, or nil.
+  virtual TSpecctraObject* FindNet(std::string_view name);
+  // The object of the layer with that name in the top object's structure, or nil.
+  virtual TSpecctraObject* FindLayer(std::string_view name);
+
+  virtual bool LoadFromFile();
+  virtual bool ExportToPcb() { return true; }
+  virtual bool ImportFromPcb() { return true; }
+  virtual bool ExportToFile() { return true; }
+
+  // The object's own unit, else its owner's (then kept as its own).
+  TSpecctraUnit UnitKind();
+  void SetUnitKind(TSpecctraUnit unit) { FUnitKind = unit; }
+  TSpecctraObject* TopObject();
+  TSpecctraObject* Owner() const { return FOwner; }
+
+  // Skips the rest of the current block with a warning naming its lines and keyword.
+  void SkipUnknownBlock();
+  // The input has ended or a parser asked every parse loop to stop.
+  bool StopRequested() const;
+  // Default treatment of a token in a parse loop: parentheses change the depth; anything
+  // else is reported as unexpected and answers false.
+  bool HandleToken();
+
+  void ReportError(std::string_view text) const;
+  void ReportWarning(std::string_view text) const;
+  void ReportLine(std::string_view text) const;
+
+  // Length and coordinate conversions in this object's unit; an unknown unit gives a warning
+  // (mils are assumed), a result outside the host range an error naming the value.
+  int32_t ToBoardLength(double value);
+  int32_t ToBoardX(double value);
+  int32_t ToBoardY(double value);
+  static double ToSpecctraLength(int32_t value);
+  static double ToSpecctraX(int32_t value);
+  static double ToSpecctraY(int32_t value);
+
+  // ExportToPcb (or ExportToFile) of each object in order, up to the first that fails; the
+  // last result, true for an empty list, false for none.
+  static bool ExportAllToPcb(TSpecctraList* list);
+  static bool ExportAllToFile(TSpecctraList* list);
+
+  const std::string& Name() const { return FName; }
+  void SetName(std::string name) { FName = std::move(name); }
+  PcbHandle HostHandle() const { return FHostHandle; }
+  void SetHostHandle(PcbHandle handle) { FHostHandle = handle; }
+  int32_t BlockDepth() const { return FBlockDepth; }
+  void SetBlockDepth(int32_t depth) { FBlockDepth = depth; }
+  void DecreaseDepth() { --FBlockDepth; }
+  TSpecctraParser* Parser() const { return FParser; }
+  TSpecctraWriter* Writer() const { return FWriter; }
+  TReportManager* Report() const { return FReport; }
+
+protected:
+  // The host handle starts as the board's; called by constructors once the owner chain can
+  // answer (files set theirs after storing the board).
+  void InitHostHandle() { FHostHandle = GetBoardHandle(); }
+  void SetParser(TSpecctraParser* parser) { FParser = parser; }
+  void SetWriter(TSpecctraWriter* writer) { FWriter = writer; }
+  void SetReport(TReportManager* report) { FReport = report; }
+
+  // The next token of the parser (the end of the input when there is none).
+  int32_t NextTokenId();
+
+  // The standard parse loop: reads tokens until this object's block closes or parsing must
+  // stop; HandleKeyword answers whether it took the token (and stores its own result).
+  template <class HandleKeyword>
+  bool RunParseLoop(HandleKeyword&& handleKeyword);
+
+private:
+  TBoardLength Checked(TBoardLength length, double value);
+
+  TSpecctraUnit FUnitKind = uNone;
+  TSpecctraObject* FOwner;
+  int32_t FBlockDepth = 1;
+  TSpecctraParser* FParser = nullptr;
+  TSpecctraWriter* FWriter = nullptr;
+  TReportManager* FReport = nullptr;
+  std::string FName;
+  PcbHandle FHostHandle = 0;
+};
+
+// Reads tokens while this block is open. The handler gets each token id and answers true
+// when it handled it; any other token goes to HandleToken.
+template <class HandleKeyword>
+bool TSpecctraObject::RunParseLoop(HandleKeyword&& handleKeyword) {
+  const int32_t start = FBlockDepth - 1;
+  bool result = true;
+  while (start < FBlockDepth && !StopRequested()) {
+    const int32_t id = NextTokenId();
+    // Every unhandled token is counted, also after a failure, so the loop ends at the block's
+    // closing parenthesis.
+    if (!handleKeyword(id)) result = HandleToken() && result;
+  }
+  return result;
+}

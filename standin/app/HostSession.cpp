@@ -1,0 +1,44 @@
+#include "app/HostSession.h"
+
+#include "host/Plugin.h"
+
+namespace pcbhost {
+namespace {
+
+bool SetError(std::string* error, std::string text) {
+  if (error) *error = std::move(text);
+  return false;
+}
+
+}  // namespace
+
+THostSession::~THostSession() {
+  if (FModule) FModule->Release();
+}
+
+bool THostSession::Start(const TSessionOptions& options, std::string* error) {
+  FControl = standin::CreatePcbClient();
+  for (const std::string& answer : options.Answers) FControl->AddDialogAnswer(answer);
+  FControl->SetConfirmAnswer(options.Confirm);
+
+  if (!FPlugin.Load(TPluginLibrary::DefaultPath(), error)) return false;
+  const auto factory = reinterpret_cast<ServerFactoryFn>(FPlugin.Symbol("ServerFactory"));
+  if (!factory) return SetError(error, "the plug-in " + FPlugin.Path() + " has no ServerFactory");
+  if (factory(FControl->Client(), &FModule) != host::kOk || !FModule) {
+    FModule = nullptr;
+    return SetError(error, "the plug-in's ServerFactory failed");
+  }
+  if (FModule->GetCommandLauncher(&FLauncher) != host::kOk || !FLauncher)
+    return SetError(error, "the plug-in has no command launcher");
+  return true;
+}
+
+bool THostSession::RunCommand(const std::string& name, const std::string& parameters) {
+  FControl->BeginCommand();
+  const host::HResult status =
+      FLauncher->LaunchCommand(name.c_str(), parameters.c_str(), 0, nullptr);
+  FControl->EndCommand();
+  return status == host::kOk;
+}
+
+}  // namespace pcbhost

@@ -1,0 +1,40 @@
+// How the pcbhost application drives the client beyond the host interface: the answers it
+// was given for dialogs and confirmations, opening documents, command brackets, the quit
+// request, and saving at the end of a session.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "client/Confirmation.h"
+#include "host/Client.h"
+
+namespace standin {
+
+class IClientControl {
+public:
+  virtual ~IClientControl() = default;
+
+  virtual host::IClient* Client() = 0;
+
+  // The next file dialog without an answer takes this path.
+  virtual void AddDialogAnswer(std::string path) = 0;
+  virtual void SetConfirmAnswer(TConfirmAnswer answer) = 0;
+
+  // Opens the document of the file (kind by its extension) and makes it the current one.
+  virtual bool OpenDocument(const std::string& path, std::string* error) = 0;
+
+  // Brackets one command: Ctrl-C in between is the Escape key.
+  virtual void BeginCommand() = 0;
+  virtual void EndCommand() = 0;
+  // A process asked the host to end ("Client:QuitFromEDAClient").
+  virtual bool QuitRequested() const = 0;
+
+  // Saves every PCB document marked modified; false with the first failure's reason.
+  virtual bool SaveModifiedDocuments(std::string* error) = 0;
+};
+
+// The client of the stand-in host on the process's terminal, exported by libpcbclient.so.
+__attribute__((visibility("default"))) std::unique_ptr<IClientControl> CreatePcbClient();
+
+}  // namespace standin

@@ -1,0 +1,28 @@
+// The summary the host shows when it opens a translation report: its path and the number of
+// error and warning lines ("ERROR: ..." and "WARNING: ..." at the start of a line).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "client/Terminal.h"
+
+namespace standin {
+
+struct TReportCounts {
+  int Errors = 0;
+  int Warnings = 0;
+};
+
+TReportCounts CountReportLines(std::string_view text);
+
+// "Report /path/demo.rpt: 1 error, 2 warnings"
+std::string ReportSummaryLine(std::string_view path, const TReportCounts& counts);
+
+// Reads the report and writes its summary line to standard error (or that it cannot be read).
+void PrintReportSummary(ITerminal& terminal, const std::string& path);
+
+// Whether a file is a translation report (extension .rpt, letter case ignored).
+bool IsReportPath(std::string_view path);
+
+}  // namespace standin
