@@ -89,9 +89,9 @@ private:
   void Indent(int indent) { FText.append(static_cast<std::size_t>(indent) * 2, ' '); }
 
   void MakeLibrary() {
-    const std::array<std::string_view, 6> families = {"Resistor_SMD:R_0603", "Capacitor_SMD:C_0805",
-                                                      "Package_SO:SOIC-16", "Package_QFP:LQFP-64",
-                                                      "Connector:PinHeader_1x10", "Package_DFN:DFN-8"};
+    const std::array<std::string_view, 6> families = {
+        "Resistor_SMD:R_0603", "Capacitor_SMD:C_0805",     "Package_SO:SOIC-16",
+        "Package_QFP:LQFP-64", "Connector:PinHeader_1x10", "Package_DFN:DFN-8"};
     const std::array<int32_t, 6> pins = {2, 2, 16, 64, 10, 8};
     for (std::size_t i = 0; i < families.size(); ++i) {
       for (int variant = 0; variant < 8; ++variant) {
@@ -206,7 +206,8 @@ private:
       Line(2, ")");
     }
     Line(2, "(padstack " + std::string(kVia));
-    for (const std::string_view layer : kLayers) Line(3, "(shape (circle " + std::string(layer) + " 600))");
+    for (const std::string_view layer : kLayers)
+      Line(3, "(shape (circle " + std::string(layer) + " 600))");
     Line(3, "(attach off)");
     Line(2, ")");
     Line(1, ")");
@@ -222,8 +223,9 @@ private:
         pins[FRandom.Next() % netCount].push_back(component.Designator + "-" + std::to_string(pin));
     }
     for (std::size_t net = 0; net < netCount; ++net) {
-      FNetNames.push_back(net % 50 == 0 ? "\"Net-(U" + std::to_string(net) + " Pad 1)\""
-                                        : "/sheet" + std::to_string(net % 7) + "/N" + std::to_string(net));
+      FNetNames.push_back(net % 50 == 0
+                              ? "\"Net-(U" + std::to_string(net) + " Pad 1)\""
+                              : "/sheet" + std::to_string(net % 7) + "/N" + std::to_string(net));
       if (net % 500 == 0) Line(2, "# nets " + std::to_string(net) + " and on");
       Line(2, "(net " + FNetNames.back());
       Indent(3);

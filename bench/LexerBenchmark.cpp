@@ -1,7 +1,6 @@
 // Speed of the Specctra lexer over a large synthetic design: the whole token stream with
 // progress and Escape polling, as an import reads it.
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 #include <cstdlib>
@@ -21,7 +20,8 @@ class TDesignFile {
 public:
   TDesignFile() {
     FPath = (std::filesystem::temp_directory_path() /
-             ("lexer-bench-" + std::to_string(::getpid()) + ".dsn")).string();
+             ("lexer-bench-" + std::to_string(::getpid()) + ".dsn"))
+                .string();
     WriteDesignFile(FPath, kDesignBytes);
     FSize = std::filesystem::file_size(FPath);
   }
@@ -55,8 +55,10 @@ void LexWholeFile(benchmark::State& state) {
     }
     benchmark::DoNotOptimize(parser.TokenText().data());
   }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(design.Size()));
-  state.counters["tokens"] = benchmark::Counter(static_cast<double>(tokens), benchmark::Counter::kAvgIterations);
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(design.Size()));
+  state.counters["tokens"] =
+      benchmark::Counter(static_cast<double>(tokens), benchmark::Counter::kAvgIterations);
 }
 
 // The same with the file already in memory: the lexer alone.
@@ -76,8 +78,10 @@ void LexLoadedFile(benchmark::State& state) {
     }
     benchmark::DoNotOptimize(parser.TokenText().data());
   }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(design.Size()));
-  state.counters["tokens"] = benchmark::Counter(static_cast<double>(tokens), benchmark::Counter::kAvgIterations);
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(design.Size()));
+  state.counters["tokens"] =
+      benchmark::Counter(static_cast<double>(tokens), benchmark::Counter::kAvgIterations);
 }
 
 // Tokens with the number conversions the block parsers make: every word that is not a
@@ -97,7 +101,8 @@ void LexAndConvertNumbers(benchmark::State& state) {
     }
     benchmark::DoNotOptimize(sum);
   }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(design.Size()));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(design.Size()));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 #include "common/AsciiText.h"
 #include "plugin/HostClient.h"
@@ -27,7 +28,8 @@ bool IsParen(char c) { return c == '(' || c == ')'; }
 
 constexpr TBlockParser::TByteSet MakeWordTerminators() {
   TBlockParser::TByteSet set{};
-  for (const char c : {'\n', '\r', ' ', '\'', '(', ')', ';'}) set[static_cast<unsigned char>(c)] = true;
+  for (const char c : {'\n', '\r', ' ', '\'', '(', ')', ';'})
+    set[static_cast<unsigned char>(c)] = true;
   return set;
 }
 
@@ -55,24 +57,33 @@ constexpr std::array<char, 256> MakeUpperCase() {
 
 constexpr std::array<char, 256> kUpperCase = MakeUpperCase();
 
-// Appends the unescaped form of raw to out until out holds maxLength bytes. A byte after a
-// backslash selects the escape; the byte before is always taken from raw, so after a doubled
-// backslash the next byte is an escape again.
-void AppendUnescaped(std::string_view raw, char quoteChar, std::string& out, std::size_t maxLength) {
+// The byte that an escape (the byte after a backslash) stands for; none for an unknown one.
+std::optional<char> EscapedByte(char c, char quoteChar) {
+  switch (c) {
+    case 'F':
+    case 'f': return '\f';
+    case 'N':
+    case 'n': return '\n';
+    case 'R':
+    case 'r': return '\r';
+    case 'T':
+    case 't': return '\v';
+    default: break;
+  }
+  if (c == kBackslash || c == quoteChar) return c;
+  return std::nullopt;
+}
+
+// Appends the unescaped form of raw to out until out holds maxLength bytes. The byte before
+// is always taken from raw, so after a doubled backslash the next byte is an escape again.
+void AppendUnescaped(std::string_view raw, char quoteChar, std::string& out,
+                     std::size_t maxLength) {
   for (std::size_t i = 0; i < raw.size() && out.size() < maxLength; ++i) {
     const char c = raw[i];
     if (i > 0 && raw[i - 1] == kBackslash) {
-      switch (c) {
-        case 'F': case 'f': out += '\f'; break;
-        case 'N': case 'n': out += '\n'; break;
-        case 'R': case 'r': out += '\r'; break;
-        case 'T': case 't': out += '\v'; break;
-        default:
-          if (c == kBackslash || c == quoteChar) out += c;
-          break;  // any other escape disappears
-      }
+      if (const std::optional<char> escaped = EscapedByte(c, quoteChar)) out += *escaped;
     } else if (c != kBackslash || i + 1 == raw.size()) {
-      out += c;
+      out += c;  // a lone backslash is kept only as the last byte
     }
   }
 }
@@ -96,7 +107,8 @@ void TBlockParser::OpenInput(std::unique_ptr<TInputFile> input, std::string_view
   FText = FInput->Bytes();
   FPosition = 0;
   FUnreportedSteps = 0;
-  const std::size_t total = std::min<std::size_t>(FText.size(), std::numeric_limits<int32_t>::max());
+  const std::size_t total =
+      std::min<std::size_t>(FText.size(), std::numeric_limits<int32_t>::max());
   PcbProgressInit(progressCaption, static_cast<int32_t>(total));
   FProgressOpen = true;
   if (FText.empty()) ReachEndOfInput();
@@ -243,7 +255,8 @@ void TBlockParser::ReadQuotedString() {
       Consume(FPosition + window);
       continue;
     }
-    const std::size_t quote = static_cast<std::size_t>(static_cast<const char*>(hit) - FText.data());
+    const std::size_t quote =
+        static_cast<std::size_t>(static_cast<const char*>(hit) - FText.data());
     Consume(quote + 1);
     // A quote after a backslash and before a byte other than a blank is part of the text.
     const bool escaped = quote > start && FText[quote - 1] == kBackslash &&

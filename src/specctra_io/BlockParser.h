@@ -136,8 +136,8 @@ private:
   bool FAborted = false;
   char FQuoteChar = '\'';
 
-  std::string_view FText;  // the input's bytes
-  std::size_t FPosition = 0;  // offset of the next byte to read
+  std::string_view FText;        // the input's bytes
+  std::size_t FPosition = 0;     // offset of the next byte to read
   int64_t FUnreportedSteps = 0;  // bytes read since the progress bar was last advanced
   bool FProgressOpen = false;
 };

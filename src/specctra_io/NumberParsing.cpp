@@ -39,7 +39,8 @@ std::optional<int32_t> ParseSpecctraInteger(std::string_view text) {
   if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
   const uint64_t limit = negative ? uint64_t{1} << 31 : (uint64_t{1} << 31) - 1;
   if (magnitude > limit) return std::nullopt;
-  const int64_t value = negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude);
+  const int64_t value =
+      negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude);
   return static_cast<int32_t>(value);
 }
 

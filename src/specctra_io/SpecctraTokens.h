@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -18,6 +19,7 @@ struct TKeywordSpelling {
 };
 
 // Ids 1 to 500: id = position + 1.
+// clang-format off
 inline constexpr TKeywordSpelling kSpecctraKeywords[] = {
     /*   1 */ {"absolute"}, {"actual"}, {"add_pins"}, {"added"}, {"all"}, {"allow_antenna"},
     /*   7 */ {"allow_redundant_wiring"}, {"amp"}, {"ancestor"}, {"antipad"}, {"antipad_gap"},
@@ -130,6 +132,7 @@ inline constexpr std::string_view kClearanceTypeKeywords[] = {
     /* 533 */ "Area_Area", "Area_TestPoint", "TestPoint_Area", "TestPoint_TestPoint", "ViaPop",
     /* 538 */ "WirePlow",
 };
+// clang-format on
 
 namespace keyword_detail {
 constexpr char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
@@ -147,7 +150,8 @@ consteval int32_t KeywordId(std::string_view word) {
   using keyword_detail::SameWord;
   int32_t id = 1;
   for (const TKeywordSpelling& spelling : kSpecctraKeywords) {
-    if (SameWord(spelling.Word, word) || (!spelling.Alias.empty() && SameWord(spelling.Alias, word)))
+    if (SameWord(spelling.Word, word) ||
+        (!spelling.Alias.empty() && SameWord(spelling.Alias, word)))
       return id;
     ++id;
   }
@@ -163,8 +167,8 @@ consteval int32_t KeywordId(std::string_view word) {
 inline constexpr int32_t tkPcb = KeywordId("pcb");
 inline constexpr int32_t tkStringQuote = KeywordId("string_quote");
 inline constexpr int32_t tkOn = KeywordId("on");
-inline constexpr int32_t tkLastKeywordId = kFirstClearanceTypeId +
-    static_cast<int32_t>(std::size(kClearanceTypeKeywords)) - 1;
+inline constexpr int32_t tkLastKeywordId =
+    kFirstClearanceTypeId + static_cast<int32_t>(std::size(kClearanceTypeKeywords)) - 1;
 
 struct TKeywordRegistration {
   std::string_view Word;

@@ -42,7 +42,7 @@ TEST(BlockParser, TokenStreams) {
       {"unterminated string runs to the end", "(w 'abc (y)", "( W:W Q:abc (y)"},
       {"unterminated block", "((a (b", "( ( W:A ( W:B"},
       {"empty quoted string", "(w '')", "( W:W Q: )"},
-      {"blank marker byte", "(net a\x1F" "b)", "( K:NET W:A~SP~B )"},
+      {"blank marker byte", "(net a\037b)", "( K:NET W:A~SP~B )"},
       {"blanks only", "   ", ""},
       {"empty input", "", ""},
   };
@@ -117,12 +117,12 @@ TEST(BlockParser, UnescapeRules) {
       {"plain", "plain"},
       {"a\\nb\\Nc", "a\nb\nc"},
       {"\\f\\r\\t\\T", "\f\r\v\v"},
-      {"a\\qb", "ab"},                    // unknown escapes vanish
-      {"a\\\\b", "a\\"},                  // the b after a doubled backslash is read as an escape
-      {"a\\\\nb", "a\\\nb"},              // the byte after a doubled backslash is an escape again
+      {"a\\qb", "ab"},        // unknown escapes vanish
+      {"a\\\\b", "a\\"},      // the b after a doubled backslash is read as an escape
+      {"a\\\\nb", "a\\\nb"},  // the byte after a doubled backslash is an escape again
       {"a\\'b", "a'b"},
-      {"a\\\"b", "ab"},                   // the double quote is no escape under the apostrophe
-      {"end\\", "end\\"},                 // a backslash as the last byte is kept
+      {"a\\\"b", "ab"},    // the double quote is no escape under the apostrophe
+      {"end\\", "end\\"},  // a backslash as the last byte is kept
       {"\\", "\\"},
       {"", ""},
   };
@@ -147,8 +147,8 @@ TEST(BlockParser, TokensAreCutAt255Bytes) {
   std::string markers(100, 'm');
   markers[60] = '\x1F';
   markers[62] = '\x1F';
-  auto parser = ParserOn("(" + longWord + " '" + longText + "' " + std::string(253, 'p') + "\x1F" + "qq " +
-                         markers + " next)");
+  auto parser = ParserOn("(" + longWord + " '" + longText + "' " + std::string(253, 'p') + "\x1F" +
+                         "qq " + markers + " next)");
   parser->NextToken();
   EXPECT_EQ(parser->NextTokenText(), std::string(255, 'W'));
   EXPECT_EQ(parser->NextTokenText(), std::string(255, 't'));
@@ -248,8 +248,9 @@ TEST(BlockParser, NumberErrorLines) {
   parser->ReadFloat();
   EXPECT_EQ(parser->ReadInteger(), 7);
   EXPECT_FALSE(parser->NumberError()) << "a good number clears the flag";
-  EXPECT_EQ(report.Lines(), (std::vector<std::string>{"ERROR: Integer value expected <ABC> in line 2.",
-                                                      "ERROR: Floating point value expected <1.5.2> in line 2."}));
+  EXPECT_EQ(report.Lines(),
+            (std::vector<std::string>{"ERROR: Integer value expected <ABC> in line 2.",
+                                      "ERROR: Floating point value expected <1.5.2> in line 2."}));
 }
 
 TEST(BlockParser, CurrentTokenConversions) {
@@ -273,8 +274,9 @@ TEST(BlockParser, CurrentTokenConversions) {
   parser->NextToken();
   EXPECT_TRUE(parser->CurrentAsFloat(real));
   EXPECT_EQ(real, 2.5);
-  EXPECT_EQ(report.Lines(), (std::vector<std::string>{"ERROR: Integer value expected <x> in line 1.",
-                                                      "ERROR: Floating point value expected <x> in line 1."}));
+  EXPECT_EQ(report.Lines(),
+            (std::vector<std::string>{"ERROR: Integer value expected <x> in line 1.",
+                                      "ERROR: Floating point value expected <x> in line 1."}));
   EXPECT_FALSE(parser->NumberError()) << "only the readers set the flag";
 }
 
@@ -379,4 +381,24 @@ TEST(BlockParser, ANewParserDoesNotInheritAPendingQuoteSwitch) {
   first->NextToken();
   ASSERT_EQ(LastTokenId, KeywordId("string_quote"));
   EXPECT_EQ(DescribeAllTokens("$a b$"), "W:$A W:B$");
+}
+
+TEST(BlockParser, ReadingUntilTheEndOfInputAsTheTokenDumpDoes) {
+  struct TCase {
+    std::string Input;
+    std::vector<std::string> Texts;
+  };
+  const std::vector<TCase> cases = {
+      {"(pcb 'My Board')\r\n", {"(", "PCB", "My Board", ")", ""}},
+      {"(pcb 'My Board')", {"(", "PCB", "My Board", ")"}},
+      // The closing parenthesis read with the last word ends the input before it is delivered.
+      {"(pcb board)", {"(", "PCB", "BOARD"}},
+  };
+  for (const TCase& test : cases) {
+    SCOPED_TRACE(test.Input);
+    auto parser = ParserOn(test.Input);
+    std::vector<std::string> texts;
+    while (!parser->EndOfInput()) texts.push_back(parser->NextTokenText());
+    EXPECT_EQ(texts, test.Texts);
+  }
 }

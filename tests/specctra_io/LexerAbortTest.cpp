@@ -32,8 +32,12 @@ public:
   host::HResult GetServerModule(const char*, host::IServerModule**) override { return host::kFail; }
   host::HResult StartServer(const char*) override { return host::kFail; }
   host::HResult CreateDocument(const char*, const char*, const char*, int32_t,
-                               host::IServerDocument**) override { return host::kFail; }
-  host::HResult GetDocumentByPath(const char*, host::IServerDocument**) override { return host::kFail; }
+                               host::IServerDocument**) override {
+    return host::kFail;
+  }
+  host::HResult GetDocumentByPath(const char*, host::IServerDocument**) override {
+    return host::kFail;
+  }
   host::HResult OpenDocument(const char*, const char*, host::IServerDocument**) override {
     return host::kFail;
   }

@@ -32,7 +32,8 @@ inline std::string DescribeAllTokens(TSpecctraParser& parser) {
   for (int guard = 0; guard < 100000; ++guard) {
     const int32_t id = parser.NextToken();
     if (id == tkUnknownWord && parser.TokenText().empty() && parser.EndOfInput()) {
-      if (parser.NextToken() != tkUnknownWord || !parser.TokenText().empty()) return described + " <more>";
+      if (parser.NextToken() != tkUnknownWord || !parser.TokenText().empty())
+        return described + " <more>";
       return described;
     }
     if (!described.empty()) described += ' ';
@@ -41,4 +42,6 @@ inline std::string DescribeAllTokens(TSpecctraParser& parser) {
   return described + " <endless>";
 }
 
-inline std::string DescribeAllTokens(std::string_view text) { return DescribeAllTokens(*ParserOn(text)); }
+inline std::string DescribeAllTokens(std::string_view text) {
+  return DescribeAllTokens(*ParserOn(text));
+}

@@ -55,7 +55,8 @@ TEST(SpecctraParser, ExpectTokenKeepsTheCurrentId) {
 
 TEST(SpecctraParser, ReadsFilesFromDisk) {
   TTempFolder folder;
-  const std::string design = folder.Write("board.dsn", "(pcb board\r\n  (file \"part.dsn\") (never read))");
+  const std::string design =
+      folder.Write("board.dsn", "(pcb board\r\n  (file \"part.dsn\") (never read))");
   const std::string part = folder.Write("part.dsn", "\n(library lib)");
   TSpecctraParser parser(design);
   RegisterKeywords(parser);

@@ -13,7 +13,8 @@ static_assert(KeywordId("pcb") == 279 && tkPcb == 279);
 static_assert(KeywordId("string_quote") == 409 && tkStringQuote == 409);
 static_assert(KeywordId("on") == 259 && tkOn == 259);
 static_assert(KeywordId("y") == 500);
-static_assert(KeywordId("Pin_Pin") == 501 && KeywordId("WirePlow") == 538 && tkLastKeywordId == 538);
+static_assert(KeywordId("Pin_Pin") == 501 && KeywordId("WirePlow") == 538 &&
+              tkLastKeywordId == 538);
 static_assert(KeywordId("CIRCLE") == 49 && KeywordId("circ") == 49);
 static_assert(KeywordId("direct") == 99 && KeywordId("Direction") == 99);
 static_assert(KeywordId("poly") == 308 && KeywordId("polygon") == 308);
@@ -45,13 +46,34 @@ TEST(SpecctraTokens, KnownIdsThroughTheLexer) {
     int32_t Id;
   };
   const TCase cases[] = {
-      {"absolute", 1},      {"area_smd", 15},    {"AREA_SMD", 15},      {"Area_Smd", 15},
-      {"CIRCLE", 49},       {"circ", 49},        {"Circle", 49},        {"direct", 99},
-      {"DIRECTION", 99},    {"on", 259},         {"pcb", 279},          {"PCB", 279},
-      {"plus-pat", 304},    {"poly", 308},       {"polygon", 308},      {"rss", 356},
-      {"string_quote", 409}, {"via_via", 479},   {"y", 500},            {"pin_pin", 501},
-      {"smd_area", 517},    {"smd_testpoint", 519}, {"via_wire", 522}, {"wireplow", 538},
-      {"via_smd", 514},     {"smd_via", 513},    {"area_pin", 509},     {"qz", 0},
+      {"absolute", 1},
+      {"area_smd", 15},
+      {"AREA_SMD", 15},
+      {"Area_Smd", 15},
+      {"CIRCLE", 49},
+      {"circ", 49},
+      {"Circle", 49},
+      {"direct", 99},
+      {"DIRECTION", 99},
+      {"on", 259},
+      {"pcb", 279},
+      {"PCB", 279},
+      {"plus-pat", 304},
+      {"poly", 308},
+      {"polygon", 308},
+      {"rss", 356},
+      {"string_quote", 409},
+      {"via_via", 479},
+      {"y", 500},
+      {"pin_pin", 501},
+      {"smd_area", 517},
+      {"smd_testpoint", 519},
+      {"via_wire", 522},
+      {"wireplow", 538},
+      {"via_smd", 514},
+      {"smd_via", 513},
+      {"area_pin", 509},
+      {"qz", 0},
   };
   for (const TCase& test : cases) {
     SCOPED_TRACE(test.Word);
