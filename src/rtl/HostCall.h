@@ -14,8 +14,7 @@ struct THostResultOf<Result(Parameters...)> {
 
 template <class Function, class... Args>
 typename THostResultOf<Function>::Type CallHostOr(typename THostResultOf<Function>::Type neutral,
-                                                  THostEntryPoint<Function>& entry,
-                                                  Args... args) {
+                                                  THostEntryPoint<Function>& entry, Args... args) {
   if (auto* function = entry.Get()) return function(args...);
   return neutral;
 }

@@ -54,8 +54,9 @@ void TInternalPlane::SetPlaneNetName(std::string_view name) { FPlaneNet = ToPcbS
 
 int32_t TInternalPlane::ExchangeLayerRecord(uint8_t message) {
   PCB_ENTRY_POINT(query, PcbApi_QueryInternalPlane);
-  PcbInternalPlaneRecord plane{FRecord.name,     FRecord.copperThickness, FRecord.reserved1,
-                               FRecord.reserved2, FRecord.prev,           FRecord.next,
+  PcbInternalPlaneRecord plane{FRecord.name,      FRecord.copperThickness,
+                               FRecord.reserved1, FRecord.reserved2,
+                               FRecord.prev,      FRecord.next,
                                FPlaneNet};
   const int32_t status = CallHost(query, message, FNumber, FBoard, &plane);
   FRecord.name = plane.name;

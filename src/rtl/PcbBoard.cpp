@@ -117,10 +117,9 @@ std::string TPcbBoard::PairName(const TPcblayerPair& pair) const {
   static const TLayerSet kDrillLayers = SignalAndPlaneLayers();
   const TLayerObject* start = LayerObject(pair.GetStartLayer());
   const TLayerObject* end = LayerObject(pair.GetEndLayer());
-  return LayerPairName(start ? start->GetName() : std::string(),
-                       start ? StackPosition(kDrillLayers, *start) : 0,
-                       end ? end->GetName() : std::string(),
-                       end ? StackPosition(kDrillLayers, *end) : 0);
+  return LayerPairName(
+      start ? start->GetName() : std::string(), start ? StackPosition(kDrillLayers, *start) : 0,
+      end ? end->GetName() : std::string(), end ? StackPosition(kDrillLayers, *end) : 0);
 }
 
 std::string TPcbBoard::GetFileName() const { return FromPcbString(FRecord.fileName); }

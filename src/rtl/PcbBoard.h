@@ -86,7 +86,7 @@ private:
   std::array<uint8_t, kPcbPlotLayerCount + 1> FFlipLayers{};
   PcbGerberOptionsRecord FGerberOptions{};
   PcbPrinterOptionsRecord FPrinterOptions{};
-  std::array<int32_t, kPcbPlotterPenCount + 1> FPlotterPens{};  // 1..8
+  std::array<int32_t, kPcbPlotterPenCount + 1> FPlotterPens{};          // 1..8
   std::array<uint8_t, kPcbCompositeLayerCount + 1> FCompositeLayers{};  // 1..82
   PcbPlacerOptionsRecord FPlacerOptions{};
   PcbEngineeringChangeOrderOptionsRecord FChangeOrderOptions{};

@@ -8,8 +8,7 @@
 
 class TPcbEmbeddedBoard : public TPCBObject {
 public:
-  explicit TPcbEmbeddedBoard(PcbHandle handle = 0)
-      : TPCBObject(handle, kPcbObjectEmbeddedBoard) {}
+  explicit TPcbEmbeddedBoard(PcbHandle handle = 0) : TPCBObject(handle, kPcbObjectEmbeddedBoard) {}
 
 protected:
   int32_t ExchangeRecords(uint8_t message) override;

@@ -35,8 +35,7 @@ private:
 // A from-to that the user drew, held as three texts.
 class TPcbManualFromTo : public TPCBObject {
 public:
-  explicit TPcbManualFromTo(PcbHandle handle = 0)
-      : TPCBObject(handle, kPcbObjectManualFromTo) {}
+  explicit TPcbManualFromTo(PcbHandle handle = 0) : TPCBObject(handle, kPcbObjectManualFromTo) {}
   std::string GetText1() const;
   std::string GetText2() const;
   std::string GetText3() const;

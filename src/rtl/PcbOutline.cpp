@@ -21,8 +21,8 @@ bool SetOutlineVertices(PcbOutlineRecord& outline, std::span<const TPcbPoint> ve
   for (std::size_t i = 0; i < vertices.size(); ++i)
     outline.segments[i] = StraightSegmentTo(vertices[i]);
   if (!closed) outline.segments[vertices.size()] = StraightSegmentTo(vertices.front());
-  outline.segmentCount = static_cast<int32_t>(closed && !vertices.empty() ? vertices.size() - 1
-                                                                          : vertices.size());
+  outline.segmentCount =
+      static_cast<int32_t>(closed && !vertices.empty() ? vertices.size() - 1 : vertices.size());
   return true;
 }
 

@@ -68,9 +68,8 @@ void TPcbPad::SetCornerRadiusPercents(uint8_t top, uint8_t middle, uint8_t botto
 }
 
 TPcbRotatedRect TPcbPad::RotatedRect() const {
-  return {static_cast<double>(FX), static_cast<double>(FY),
-          static_cast<double>(FRecord.topXSize), static_cast<double>(FRecord.topYSize),
-          FRecord.rotation};
+  return {static_cast<double>(FX), static_cast<double>(FY), static_cast<double>(FRecord.topXSize),
+          static_cast<double>(FRecord.topYSize), FRecord.rotation};
 }
 
 int32_t TPcbPad::ExchangeRecords(uint8_t message) {

@@ -37,8 +37,7 @@ private:
 // The board's outline object: a polygon record under its own kind.
 class TPcbBoardOutline : public TPcbPolygon {
 public:
-  explicit TPcbBoardOutline(PcbHandle handle = 0)
-      : TPcbPolygon(handle, kPcbObjectBoardOutline) {}
+  explicit TPcbBoardOutline(PcbHandle handle = 0) : TPcbPolygon(handle, kPcbObjectBoardOutline) {}
 };
 
 // A split plane of an internal plane layer.

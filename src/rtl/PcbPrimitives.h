@@ -83,8 +83,7 @@ private:
 // Kinds that only carry the common fields.
 class TPcbComponentBody : public TPCBObject {
 public:
-  explicit TPcbComponentBody(PcbHandle handle = 0)
-      : TPCBObject(handle, kPcbObjectComponentBody) {}
+  explicit TPcbComponentBody(PcbHandle handle = 0) : TPCBObject(handle, kPcbObjectComponentBody) {}
 };
 
 class TPcbDifferentialPair : public TPCBObject {

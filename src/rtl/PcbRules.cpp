@@ -29,9 +29,13 @@ TPcbRuleEx::TPcbRuleEx(PcbHandle handle) : TPCBObject(handle, kPcbObjectRule) {
 std::string TPcbRuleEx::GetName() const { return FromPcbString(FName); }
 void TPcbRuleEx::SetName(std::string_view name) { FName = ToPcbString(name); }
 std::string TPcbRuleEx::GetScope1() const { return FromPcbString(FRecord.scope1); }
-void TPcbRuleEx::SetScope1(std::string_view expression) { FRecord.scope1 = ToPcbString(expression); }
+void TPcbRuleEx::SetScope1(std::string_view expression) {
+  FRecord.scope1 = ToPcbString(expression);
+}
 std::string TPcbRuleEx::GetScope2() const { return FromPcbString(FRecord.scope2); }
-void TPcbRuleEx::SetScope2(std::string_view expression) { FRecord.scope2 = ToPcbString(expression); }
+void TPcbRuleEx::SetScope2(std::string_view expression) {
+  FRecord.scope2 = ToPcbString(expression);
+}
 
 int32_t TPcbRuleEx::ExchangeRecords(uint8_t message) {
   PCB_ENTRY_POINT(query, PcbApi_QueryRuleEx);

@@ -8,8 +8,7 @@
 #include "host/PcbApi.h"
 
 int32_t QueryRuleConstraint(uint8_t message, PcbHandle rule, PcbClearanceConstraintRecord& r);
-int32_t QueryRuleConstraint(uint8_t message, PcbHandle rule,
-                            PcbParallelSegmentConstraintRecord& r);
+int32_t QueryRuleConstraint(uint8_t message, PcbHandle rule, PcbParallelSegmentConstraintRecord& r);
 int32_t QueryRuleConstraint(uint8_t message, PcbHandle rule, PcbMaxMinWidthConstraintRecord& r);
 int32_t QueryRuleConstraint(uint8_t message, PcbHandle rule,
                             PcbDaisyChainStubLengthConstraintRecord& r);

@@ -24,6 +24,7 @@ constexpr const char* kLaterVerbs[][2] = {
 };
 
 std::string AbsolutePath(const std::string& path) {
+  if (path.empty()) return path;
   return std::filesystem::absolute(path).lexically_normal().string();
 }
 
@@ -33,7 +34,8 @@ void AddRunVerb(CLI::App& app, TRunOptions& options, std::function<int()>& verb)
       ->required();
   run->add_option("--open", options.Documents, "open a document first (the last is current)")
       ->allow_extra_args(false);
-  run->add_option("--answer", options.Session.Answers, "answer the next file dialog with PATH")
+  run->add_option("--answer", options.Session.Answers,
+                  "answer the next file dialog with PATH (empty: cancel it)")
       ->allow_extra_args(false);
   using standin::TConfirmAnswer;
   auto* yes = run->add_flag_callback(
@@ -48,6 +50,7 @@ void AddRunVerb(CLI::App& app, TRunOptions& options, std::function<int()>& verb)
       "do not save modified documents at the end");
   run->callback([&options, &verb] {
     for (std::string& answer : options.Session.Answers) answer = AbsolutePath(answer);
+    for (std::string& document : options.Documents) document = AbsolutePath(document);
     verb = [&options] { return RunVerb(options); };
   });
 }

@@ -22,6 +22,10 @@ std::optional<std::string> TCommonDialog::Answer(const std::string& prompt) {
   if (!FAnswers.empty()) {
     std::string path = std::move(FAnswers.front());
     FAnswers.pop_front();
+    if (path.empty()) {
+      WriteErrorLine(FTerminal, prompt + ": cancelled");
+      return std::nullopt;
+    }
     WriteErrorLine(FTerminal, prompt + ": " + path);
     return path;
   }

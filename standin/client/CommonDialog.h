@@ -1,7 +1,7 @@
 // The host's file dialog ("Client:RunCommonDialog"). Answers come from the list given to the
-// host (one per dialog, in order); with none left the user is asked on the terminal when
-// standard input is one, and otherwise the dialog is cancelled. The prompt always goes to
-// standard error.
+// host (one per dialog, in order; an empty answer cancels its dialog); with none left the user is
+// asked on the terminal when standard input is one, and otherwise the dialog is cancelled. The
+// prompt always goes to standard error.
 #pragma once
 
 #include <deque>

@@ -32,12 +32,12 @@ TEST(LayerNumbering, NamesFollowTheNumbering) {
   for (uint32_t n = kMechanical1; n <= kMechanical16; ++n)
     EXPECT_EQ(LayerName(n), "Mechanical" + std::to_string(n - 56));
   const std::pair<uint32_t, std::string_view> fixed[] = {
-      {0, "NoLayer"},        {1, "TopLayer"},        {32, "BottomLayer"},   {33, "TopOverlay"},
-      {34, "BottomOverlay"}, {35, "TopPaste"},       {36, "BottomPaste"},   {37, "TopSolder"},
-      {38, "BottomSolder"},  {55, "DrillGuide"},     {56, "KeepOutLayer"},  {73, "DrillDrawing"},
-      {74, "MultiLayer"},    {75, "ConnectLayer"},   {76, "BackGroundLayer"},
-      {77, "DRCErrorLayer"}, {78, "HighlightLayer"}, {79, "GridColor1"},    {80, "GridColor10"},
-      {81, "PadHoleLayer"},  {82, "ViaHoleLayer"}};
+      {0, "NoLayer"},         {1, "TopLayer"},      {32, "BottomLayer"},     {33, "TopOverlay"},
+      {34, "BottomOverlay"},  {35, "TopPaste"},     {36, "BottomPaste"},     {37, "TopSolder"},
+      {38, "BottomSolder"},   {55, "DrillGuide"},   {56, "KeepOutLayer"},    {73, "DrillDrawing"},
+      {74, "MultiLayer"},     {75, "ConnectLayer"}, {76, "BackGroundLayer"}, {77, "DRCErrorLayer"},
+      {78, "HighlightLayer"}, {79, "GridColor1"},   {80, "GridColor10"},     {81, "PadHoleLayer"},
+      {82, "ViaHoleLayer"}};
   for (const auto& [number, name] : fixed) EXPECT_EQ(LayerName(number), name) << number;
 }
 
@@ -57,16 +57,11 @@ TEST(LayerNumbering, ClassOfEveryPlainNumber) {
     bool stepsClass;  // the class advances with the number
   };
   const Range ranges[] = {
-      {0, 0, TLayerClass::NoLayer, false},
-      {1, 1, TLayerClass::Top, false},
-      {2, 31, TLayerClass::MiddleSignal, false},
-      {32, 32, TLayerClass::Bottom, false},
-      {33, 38, TLayerClass::TopOverlay, true},
-      {39, 54, TLayerClass::InternalPlane, false},
-      {55, 55, TLayerClass::DrillGuide, false},
-      {56, 56, TLayerClass::KeepOut, false},
-      {57, 72, TLayerClass::Mechanical, false},
-      {73, 82, TLayerClass::DrillDrawing, true},
+      {0, 0, TLayerClass::NoLayer, false},       {1, 1, TLayerClass::Top, false},
+      {2, 31, TLayerClass::MiddleSignal, false}, {32, 32, TLayerClass::Bottom, false},
+      {33, 38, TLayerClass::TopOverlay, true},   {39, 54, TLayerClass::InternalPlane, false},
+      {55, 55, TLayerClass::DrillGuide, false},  {56, 56, TLayerClass::KeepOut, false},
+      {57, 72, TLayerClass::Mechanical, false},  {73, 82, TLayerClass::DrillDrawing, true},
       {83, 0xFFFF, TLayerClass::NoLayer, false},
   };
   for (const Range& range : ranges) {
@@ -83,10 +78,10 @@ TEST(LayerNumbering, ClassOfEveryPlainNumber) {
 
 TEST(LayerNumbering, PartitionedIdsTakeTheirKindsNumbers) {
   const std::pair<PcbLayerId, PcbLayerNumber> cases[] = {
-      {Partitioned(257, 40), 31},  {Partitioned(257, 5), 5},    {Partitioned(257, 1), 1},
-      {Partitioned(257, 31), 31},  {Partitioned(257, 32), 31},  {Partitioned(257, 65535), 31},
-      {Partitioned(260, 1), 39},   {Partitioned(260, 16), 54},  {Partitioned(260, 17), 54},
-      {Partitioned(1024, 3), 59},  {Partitioned(1024, 16), 72}, {Partitioned(1024, 200), 72},
+      {Partitioned(257, 40), 31}, {Partitioned(257, 5), 5},    {Partitioned(257, 1), 1},
+      {Partitioned(257, 31), 31}, {Partitioned(257, 32), 31},  {Partitioned(257, 65535), 31},
+      {Partitioned(260, 1), 39},  {Partitioned(260, 16), 54},  {Partitioned(260, 17), 54},
+      {Partitioned(1024, 3), 59}, {Partitioned(1024, 16), 72}, {Partitioned(1024, 200), 72},
   };
   for (const auto& [id, number] : cases) {
     SCOPED_TRACE(id);
@@ -96,10 +91,21 @@ TEST(LayerNumbering, PartitionedIdsTakeTheirKindsNumbers) {
 
 TEST(LayerNumbering, Ordinals) {
   const std::pair<PcbLayerId, uint32_t> cases[] = {
-      {kTopLayer, 1},       {5, 5},           {kMidLayer30, 31},       {kBottomLayer, 65535},
-      {kInternalPlane1, 1}, {54, 16},         {kMechanical1, 1},       {kMechanical16, 16},
-      {kNoLayer, 0},        {kTopOverlay, 6}, {kMultiLayer, 15},       {kViaHoleLayer, 23},
-      {kKeepOutLayer, 13},  {500, 0},         {Partitioned(260, 17), 17},
+      {kTopLayer, 1},
+      {5, 5},
+      {kMidLayer30, 31},
+      {kBottomLayer, 65535},
+      {kInternalPlane1, 1},
+      {54, 16},
+      {kMechanical1, 1},
+      {kMechanical16, 16},
+      {kNoLayer, 0},
+      {kTopOverlay, 6},
+      {kMultiLayer, 15},
+      {kViaHoleLayer, 23},
+      {kKeepOutLayer, 13},
+      {500, 0},
+      {Partitioned(260, 17), 17},
       {Partitioned(257, 40), 40},
   };
   for (const auto& [id, ordinal] : cases) {
@@ -173,10 +179,9 @@ TEST(LayerNumbering, OrdinalsOutOfRangeRaiseWithTheirText) {
 
 TEST(LayerNumbering, UnknownPartitionsRaiseWhenClassified) {
   const PcbLayerId unknown[] = {
-      Partitioned(257, 0),   // a known partition without ordinal
-      Partitioned(260, 0),    Partitioned(1024, 0),
-      Partitioned(258, 1),    Partitioned(0x0200, 7),
-      0xFFFFFFFF,
+      Partitioned(257, 0),  // a known partition without ordinal
+      Partitioned(260, 0),    Partitioned(1024, 0), Partitioned(258, 1),
+      Partitioned(0x0200, 7), 0xFFFFFFFF,
   };
   for (const PcbLayerId id : unknown) {
     SCOPED_TRACE(id);

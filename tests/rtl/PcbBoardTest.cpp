@@ -69,9 +69,9 @@ TEST(PcbBoard, StackPositionCountsSetLayersFromTheTop) {
     uint32_t inSignalsAndPlanes, inSignals;
   };
   const Case cases[] = {
-      {1, 1, 1}, {39, 2, 0}, {2, 3, 2}, {40, 4, 0}, {32, 5, 3},
-      {3, 5, 3},   // in the set but never reached: every stack layer of the set
-      {33, 0, 0},  // in neither set
+      {1, 1, 1},  {39, 2, 0}, {2, 3, 2}, {40, 4, 0},
+      {32, 5, 3}, {3, 5, 3},  // in the set but never reached: every stack layer of the set
+      {33, 0, 0},             // in neither set
   };
   TLayerSet signalsAndPlanes = SignalLayers();
   for (PcbLayerNumber layer = kInternalPlane1; layer <= kInternalPlane16; ++layer)
@@ -137,12 +137,9 @@ TEST(PcbBoard, LayerPairNamesPutTheUpperLayerFirst) {
     const char* name;
   };
   const Case cases[] = {
-      {1, 5, "Start - End"},
-      {5, 1, "End - Start"},
-      {3, 3, "Start - End"},
-      {0, 0, "Start - End"},  // both outside the signal and plane layers
-      {0, 2, "Start - End"},
-      {2, 0, "End - Start"},
+      {1, 5, "Start - End"}, {5, 1, "End - Start"},
+      {3, 3, "Start - End"}, {0, 0, "Start - End"},  // both outside the signal and plane layers
+      {0, 2, "Start - End"}, {2, 0, "End - Start"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -165,7 +165,8 @@ TEST(PcbObject, CornersOfTurnedObjects) {
   EXPECT_EQ(pad.Corners(5), padCorners);
 
   pad.SetSizeOnLayer(kTopLayer, 20, 20);
-  const std::array<TPcbPoint, 4> layerCorners{{{1010, 1990}, {1010, 2010}, {990, 2010}, {990, 1990}}};
+  const std::array<TPcbPoint, 4> layerCorners{
+      {{1010, 1990}, {1010, 2010}, {990, 2010}, {990, 1990}}};
   EXPECT_EQ(pad.CornersOnLayer(kTopLayer, 0), layerCorners);
 }
 

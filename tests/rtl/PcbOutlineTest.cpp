@@ -43,8 +43,8 @@ TEST(PcbOutline, CapacityIsCheckedBeforeWriting) {
     bool closed;
     bool fits;
   };
-  const Case cases[] = {{5000, false, true}, {5001, false, false}, {5000, true, true},
-                        {5001, true, false}};
+  const Case cases[] = {
+      {5000, false, true}, {5001, false, false}, {5000, true, true}, {5001, true, false}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.vertices + (c.closed ? 1 : 0));
     auto outline = NewOutline();

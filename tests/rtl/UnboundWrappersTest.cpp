@@ -59,6 +59,11 @@ TEST_F(UnboundWrappers, ReadingGivesTheConstructionDefaults) {
   EXPECT_EQ(rule.GetScope2(), "All");
   EXPECT_EQ(rule.GetName(), "");
 
+  TPcbRuleExt ruleExt(6);
+  ruleExt.Scope1().SubScopes().emplace_back();
+  EXPECT_EQ(ruleExt.Update(kPcbMessageRead), kPcbOk);
+  EXPECT_TRUE(ruleExt.Scope1().SubScopes().empty()) << "reading replaces the sub-scopes";
+
   TPCBObjectClass netClass(7);
   netClass.AddMember("VCC");
   EXPECT_EQ(netClass.Update(kPcbMessageRead), kPcbFail);
@@ -77,7 +82,8 @@ TEST_F(UnboundWrappers, CreatorsAndIteratorsAnswerNil) {
   EXPECT_EQ(iterator.First(), 0u);
   int visited = 0;
   ForEachPcbObject(1, kPcbObjectNet, [&](PcbHandle) { ++visited; });
-  IterateBoard(1, [&](PcbHandle) { ++visited; }, ~0u, kPcbIterateDefault, TLayerSet().set());
+  IterateBoard(
+      1, [&](PcbHandle) { ++visited; }, ~0u, kPcbIterateDefault, TLayerSet().set());
   EXPECT_EQ(visited, 0);
 }
 

@@ -19,10 +19,11 @@ std::string ValueOf(const std::string& text, const char* name) {
 TEST(CommonDialog, AnswersComeInOrderThenTheDialogIsCancelled) {
   TClientUnderTest host;
   host.Client->AddDialogAnswer("/designs/first.dsn");
+  host.Client->AddDialogAnswer("");
   host.Client->AddDialogAnswer("/designs/second file.dsn");
-  const char* expected[] = {"/designs/first.dsn", "/designs/second file.dsn", nullptr};
+  const char* expected[] = {"/designs/first.dsn", nullptr, "/designs/second file.dsn", nullptr};
   for (const char* path : expected) {
-    SCOPED_TRACE(path ? path : "no answer left");
+    SCOPED_TRACE(path ? path : "cancelled");
     const auto [status, results] = host.Run("Client:RunCommonDialog", kDesignDialog + "/start");
     EXPECT_EQ(status, host::kOk);
     EXPECT_EQ(ValueOf(results, "Result"), path ? "True" : "False");
@@ -32,6 +33,7 @@ TEST(CommonDialog, AnswersComeInOrderThenTheDialogIsCancelled) {
   }
   EXPECT_EQ(host.Terminal.Err,
             "Import Specctra Design File: /designs/first.dsn\n"
+            "Import Specctra Design File: cancelled\n"
             "Import Specctra Design File: /designs/second file.dsn\n"
             "Import Specctra Design File: cancelled (no answer given)\n");
 }
