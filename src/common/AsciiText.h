@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-inline char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
+constexpr char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 
 std::string AsciiUpperText(std::string_view text);
 bool SameTextIgnoringCase(std::string_view a, std::string_view b);

@@ -47,19 +47,21 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string* e
     if (error) *error = "not a regular file: " + path;
     return std::nullopt;
   }
-  std::string bytes;
-  bytes.reserve(static_cast<std::size_t>(info.st_size));
-  std::vector<char> chunk(1 << 16);
+  // Read straight into the result; a file that grows while it is read is still read whole.
+  std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+  std::size_t done = 0;
   for (;;) {
-    const ssize_t n = ::read(file.Get(), chunk.data(), chunk.size());
+    if (done == bytes.size()) bytes.resize(bytes.size() + (1 << 16));
+    const ssize_t n = ::read(file.Get(), bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       SetError(error, "cannot read", path);
       return std::nullopt;
     }
     if (n == 0) break;
-    bytes.append(chunk.data(), static_cast<std::size_t>(n));
+    done += static_cast<std::size_t>(n);
   }
+  bytes.resize(done);
   return bytes;
 }
 

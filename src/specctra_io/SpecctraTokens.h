@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/AsciiText.h"
+
 class TBlockParser;
 
 // One position of the keyword table: a word and, for a few positions, a second spelling
@@ -135,11 +137,10 @@ inline constexpr std::string_view kClearanceTypeKeywords[] = {
 // clang-format on
 
 namespace keyword_detail {
-constexpr char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
 constexpr bool SameWord(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
-    if (Upper(a[i]) != Upper(b[i])) return false;
+    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
   return true;
 }
 }  // namespace keyword_detail
