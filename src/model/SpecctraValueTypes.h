@@ -66,4 +66,4 @@ enum TSpecctraRuleKind : uint8_t {
   eWidth_Rule,
 };
 
-inline constexpr int kRuleKindCount = eWidth_Rule + 1;
+inline constexpr int kSpecctraRuleKindCount = eWidth_Rule + 1;

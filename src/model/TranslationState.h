@@ -31,4 +31,7 @@ struct TTranslationState {
 };
 
 TTranslationState& TranslationState();
+// Adds the offset, rounded to host units (halves to even), to the board offset; the sums are
+// held to the 32-bit range.
+void AddToBoardOffset(double x, double y);
 void ResetTranslationState();

@@ -6,6 +6,7 @@
 #include "common/SafeFile.h"
 #include "host/Plugin.h"
 #include "plugin/BoundaryGuard.h"
+#include "plugin/DesignImport.h"
 #include "plugin/SpecctraInterface.h"
 #include "rtl/PcbApiBinding.h"
 #include "rtl/PcbStrings.h"
@@ -34,9 +35,7 @@ PLUGIN_EXPORT uint8_t ImportFileIntoPcb(const PcbShortString* fileName,
     if (!FileExists(name)) return 0;
     const std::size_t dot = name.rfind('.');
     if (dot == std::string::npos || !SameTextIgnoringCase(name.substr(dot), ".DSN")) return 0;
-    // The import into the board follows here once the design import exists.
-    (void)board;
-    return 0;
+    return ImportDesignIntoBoard(name, board) ? 1 : 0;
   } catch (...) {
     return 0;
   }

@@ -2,6 +2,7 @@
 
 #include "common/AsciiText.h"
 #include "common/ParameterText.h"
+#include "rtl/ClientFileApi.h"
 
 namespace {
 
@@ -36,4 +37,12 @@ void SetParameterValue(std::string& text, std::string_view name, std::string_vie
 bool ParameterIsTrue(std::string_view text, std::string_view name) {
   std::string value;
   return GetParameterValue(text, name, value) && SameTextIgnoringCase(value, "True");
+}
+
+std::string OutputPathParameter(std::string_view text, std::string_view name,
+                                const std::string& baseFile, const std::string& extension) {
+  std::string value;
+  if (!GetParameterValue(text, name, value)) return {};
+  return SameTextIgnoringCase(value, "RenameDSN") ? ClientForceExtension(baseFile, extension)
+                                                  : value;
 }

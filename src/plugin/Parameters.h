@@ -15,3 +15,8 @@ void SetParameterValue(std::string& text, std::string_view name, std::string_vie
 
 // True when the parameter is present and its value is "True" (letter case ignored).
 bool ParameterIsTrue(std::string_view text, std::string_view name);
+
+// An output path parameter: its value, or for "RenameDSN" (any letter case) the base file with
+// the extension (given without dot). Empty when the parameter is absent.
+std::string OutputPathParameter(std::string_view text, std::string_view name,
+                                const std::string& baseFile, const std::string& extension);

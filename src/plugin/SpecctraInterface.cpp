@@ -1,12 +1,14 @@
 #include "plugin/SpecctraInterface.h"
 
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include "common/AsciiText.h"
 #include "common/SafeFile.h"
 #include "plugin/BoundaryGuard.h"
 #include "plugin/Commands.h"
+#include "plugin/DesignImport.h"
 #include "specctra_io/SpecctraParser.h"
 
 namespace {
@@ -104,8 +106,10 @@ host::HResult TSpecctraInterface::ImportFile(const wchar_t* fileName) {
   return GuardedCall([&] {
     const std::string name = FileNameFromWide(fileName);
     if (name.empty()) return host::kOk;
-    // The project import of an importable design follows here once the design import exists.
-    IsImportableDesign(name);
+    bool canImport = false;
+    if (CanImportFile(fileName, &canImport) != host::kOk)
+      throw std::runtime_error("Cannot check the file " + name);
+    if (canImport) ImportDesignAsProject(name);
     return host::kOk;
   });
 }

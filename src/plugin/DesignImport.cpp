@@ -1,0 +1,109 @@
+#include "plugin/DesignImport.h"
+
+#include <memory>
+
+#include "model/BoardHelpers.h"
+#include "model/SpecctraDesign.h"
+#include "model/TranslationState.h"
+#include "plugin/HostPcbServer.h"
+#include "plugin/ReportManager.h"
+#include "rtl/PcbApiBinding.h"
+#include "specctra_io/SpecctraParser.h"
+
+namespace {
+
+bool gFreePrimitiveFlag = false;
+
+void StartDesignTranslation() {
+  ResetTranslationState();
+  TranslationState().ImportingDesign = true;
+  TranslationState().TranslationMode = 0;
+  gFreePrimitiveFlag = false;
+}
+
+// A design being read: the parser on its file and the design object over the board.
+struct TDesignRun {
+  TDesignRun(const std::string& dsnPath, PcbHandle board)
+      : Parser(std::make_unique<TSpecctraParser>(dsnPath)) {
+    RegisterKeywords(*Parser);
+    Design = std::make_unique<TSpecctraDesign>(board, Parser.get(), dsnPath);
+  }
+  bool LoadAndExport() { return Design->LoadFromFile() && Design->ExportToPcb(); }
+
+  std::unique_ptr<TSpecctraParser> Parser;
+  std::unique_ptr<TSpecctraDesign> Design;
+};
+
+// Restores the board after an import, also when the import raised: the options back on, the
+// batch closed, the view fitted.
+class TImportBracket {
+public:
+  TImportBracket(host::IPCB_ServerInterface* server, host::IPCB_Board& board)
+      : FServer(server), FBoard(board) {
+    FBoard.SendMessage(0, 0, host::kBoardMessageBeginImport, nullptr);
+    if (FServer) FServer->PreProcess();
+    FBoard.SetOption("Polygon", false);
+    FBoard.SetOption("DRC", false);
+  }
+  TImportBracket(const TImportBracket&) = delete;
+  TImportBracket& operator=(const TImportBracket&) = delete;
+  ~TImportBracket() {
+    if (!FOptionsRestored) RestoreOptions();
+    if (FServer) FServer->PostProcess();
+    ZoomToDocument();
+  }
+  void RestoreOptions() {
+    FBoard.SetOption("Polygon", true);
+    FBoard.SetOption("DRC", true);
+    FOptionsRestored = true;
+  }
+
+private:
+  host::IPCB_ServerInterface* FServer;
+  host::IPCB_Board& FBoard;
+  bool FOptionsRestored = false;
+};
+
+// Hands the polygons created during the import to the board.
+void HandCreatedPolygonsToBoard(host::IPCB_ServerInterface* server, host::IPCB_Board& board) {
+  int32_t identifier = 0;
+  board.GetBoardIdentifier(&identifier);
+  for (PcbHandle polygon : TranslationState().CreatedPolygons) {
+    host::IPCB_Object* object = nullptr;
+    if (server) server->GetObjectByHandle(polygon, &object);
+    board.SendMessage(identifier, 0, host::kBoardMessagePolygonAdded, object);
+  }
+}
+
+}  // namespace
+
+bool FreePrimitiveFlag() { return gFreePrimitiveFlag; }
+void SetFreePrimitiveFlag(bool set) { gFreePrimitiveFlag = set; }
+
+bool ParseAndBuild(const std::string& dsnPath, PcbHandle board) {
+  StartDesignTranslation();
+  SetReportEnabled(true);
+  TDesignRun run(dsnPath, board);
+  const bool result = run.LoadAndExport();
+  run.Design->Finish();
+  return result;
+}
+
+bool ImportDesignIntoBoard(const std::string& dsnPath, PcbHandle board) {
+  BindPcbApi();
+  StartDesignTranslation();
+  host::IPCB_Board* boardInterface = PcbBoardInterface(board);
+  if (!boardInterface) return false;
+  host::IPCB_ServerInterface* server = PcbServerInterface();
+  std::unique_ptr<TDesignRun> run;
+  bool result = false;
+  {
+    TImportBracket bracket(server, *boardInterface);
+    run = std::make_unique<TDesignRun>(dsnPath, board);
+    result = run->LoadAndExport();
+    bracket.RestoreOptions();
+    HandCreatedPolygonsToBoard(server, *boardInterface);
+  }
+  run->Design->Finish();
+  return result;
+}

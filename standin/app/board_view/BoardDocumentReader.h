@@ -1,0 +1,19 @@
+// Reads a board document (.pcbdoc) into a board view. The reader is tolerant within a valid
+// document: absent fields take their defaults, objects of unknown kinds are counted only. A 0-byte
+// file is an empty board, as the host loads it.
+#pragma once
+
+#include <string>
+
+#include "app/board_view/BoardView.h"
+
+namespace pcbhost {
+
+// The document version this host reads.
+constexpr int kBoardDocumentVersion = 1;
+
+// False with a one-line reason when the file cannot be read, is not JSON, is not a board
+// document, or has a version other than this host's.
+bool ReadBoardView(const std::string& path, TBoardView& view, std::string* error);
+
+}  // namespace pcbhost

@@ -1,0 +1,21 @@
+// What `pcbhost info` tells about a board: object counts by kind, the layer stack, nets,
+// components and rules; as lines for people or as JSON for tools.
+#pragma once
+
+#include <string>
+
+#include "app/board_view/BoardView.h"
+#include "app/board_view/DocumentFields.h"
+
+namespace pcbhost {
+
+// Lines for a terminal. Long lists of nets and components show their first entries only.
+std::string BoardSummaryText(const TBoardView& view, const std::string& path);
+
+// The whole summary with stable keys: "file", "fileName", "objects", "counts" (every summary
+// kind, then any other kind met), "layerStack", "nets", "components", "rules". Texts are stored
+// as board documents store them (each byte the character of the same number); positions are
+// in mil, board coordinates.
+TDocumentJson BoardSummaryJson(const TBoardView& view, const std::string& path);
+
+}  // namespace pcbhost
