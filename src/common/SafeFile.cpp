@@ -1,5 +1,8 @@
 #include "common/SafeFile.h"
 
+#include "common/AsciiText.h"
+
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -120,4 +123,19 @@ bool WriteFileReplacing(const std::string& target, std::string_view bytes, std::
     return false;
   }
   return MoveFileReplacing(temporary, target, error);
+}
+
+std::string FindFileIgnoringCase(const std::string& folder, const std::string& name) {
+  if (FileExists(folder + "/" + name)) return folder + "/" + name;
+  DIR* directory = ::opendir(folder.c_str());
+  if (!directory) return {};
+  std::string found;
+  while (const dirent* entry = ::readdir(directory)) {
+    if (SameTextIgnoringCase(entry->d_name, name) && FileExists(folder + "/" + entry->d_name)) {
+      found = folder + "/" + entry->d_name;
+      break;
+    }
+  }
+  ::closedir(directory);
+  return found;
 }

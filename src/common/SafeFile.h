@@ -24,3 +24,6 @@ bool MoveFileReplacing(const std::string& temporary, const std::string& target,
 
 std::string FolderOfPath(const std::string& path);
 bool FileExists(const std::string& path);
+// The path of the file in the folder whose name equals the name ignoring ASCII letter case
+// (the name itself when it exists as given); empty when there is none.
+std::string FindFileIgnoringCase(const std::string& folder, const std::string& name);

@@ -118,9 +118,13 @@ void TSpecctraDesign::LoadOptionalSection(std::unique_ptr<Section>& section) {
 bool TSpecctraDesign::ContinueWithFile() {
   TSpecctraParser& parser = *Parser();
   std::string name = parser.NextTokenText();
-  // A relative name is taken from the folder of the file being read.
-  if (!name.empty() && name[0] != '/')
-    name = FolderOfPath(parser.Input() ? parser.Input()->FileName() : FileName()) + "/" + name;
+  // A relative name is taken from the folder of the file being read; unquoted names come
+  // upper-cased, so the file is found ignoring letter case.
+  if (!name.empty() && name[0] != '/') {
+    const std::string folder = FolderOfPath(parser.Input() ? parser.Input()->FileName() : FileName());
+    const std::string found = FindFileIgnoringCase(folder, name);
+    name = found.empty() ? folder + "/" + name : found;
+  }
   const std::string canonical = CanonicalPath(name);
   if (!FFilesRead.insert(canonical).second) {
     ReportError("The file statement in line " + std::to_string(parser.Line()) + " leads back to " +

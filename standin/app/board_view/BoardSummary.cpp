@@ -141,7 +141,21 @@ TDocumentJson RulesJson(const TBoardView& view) {
   return rules;
 }
 
+std::size_t CountOf(const TBoardView& view, const std::string& kindName) {
+  const auto found = view.KindCounts.find(kindName);
+  return found == view.KindCounts.end() ? 0 : found->second;
+}
+
 }  // namespace
+
+std::string BoardCountsLine(const TBoardView& view) {
+  std::string line;
+  for (const char* kind : {"component", "pad", "net", "track", "via", "rule"}) {
+    if (!line.empty()) line += ", ";
+    line += std::string(kind) + "s: " + std::to_string(CountOf(view, kind));
+  }
+  return line;
+}
 
 std::string BoardSummaryText(const TBoardView& view, const std::string& path) {
   std::ostringstream out;

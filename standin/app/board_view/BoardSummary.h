@@ -9,6 +9,9 @@
 
 namespace pcbhost {
 
+// One line of the counts that every verb's summary shows: "components: 2, pads: 8, ...".
+std::string BoardCountsLine(const TBoardView& view);
+
 // Lines for a terminal. Long lists of nets and components show their first entries only.
 std::string BoardSummaryText(const TBoardView& view, const std::string& path);
 

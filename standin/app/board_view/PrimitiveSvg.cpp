@@ -1,0 +1,156 @@
+#include "app/board_view/PrimitiveSvg.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "app/board_view/PadSvg.h"
+#include "app/board_view/SvgElement.h"
+#include "host/PcbApi.h"
+
+namespace pcbhost {
+namespace {
+
+// Smallest outline that still encloses an area.
+constexpr std::size_t kAreaCorners = 3;
+// Filled share of polygons (whose copper the host does not pour) and split planes.
+constexpr double kPolygonFillOpacity = 0.35;
+constexpr double kSplitPlaneFillOpacity = 0.5;
+
+TBoardPoint OnCircle(TBoardPoint centre, double radius, double degrees) {
+  const double radians = degrees * std::numbers::pi / 180;
+  return {centre.X + radius * std::cos(radians), centre.Y + radius * std::sin(radians)};
+}
+
+// Keepout lines are dashed, their width still exact.
+TSvgElement& Stroked(TSvgElement& element, double width, bool keepout) {
+  element.Set("fill", "none").Set("stroke-width", width).Set("stroke-linecap", "round");
+  if (keepout) element.Set("stroke-dasharray", SvgNumber(2 * width) + " " + SvgNumber(2 * width));
+  return element;
+}
+
+struct TPrimitiveDrawer {
+  const TPrimitiveView& Primitive;
+  const TPrimitivePaint& Paint;
+
+  std::string operator()(const TTrackView& track) const {
+    TSvgElement line("line");
+    line.Set("x1", track.From.X).Set("y1", track.From.Y).Set("x2", track.To.X).Set("y2", track.To.Y);
+    return Stroked(line, track.Width, Primitive.Keepout).Empty();
+  }
+
+  // Counter-clockwise from start to end; equal angles make a full circle.
+  std::string operator()(const TArcView& arc) const {
+    double sweep = std::fmod(arc.EndAngle - arc.StartAngle, 360.0);
+    if (sweep <= 0) sweep += 360;
+    if (sweep >= 360) {
+      TSvgElement circle("circle");
+      circle.Set("cx", arc.Centre.X).Set("cy", arc.Centre.Y).Set("r", arc.Radius);
+      return Stroked(circle, arc.Width, Primitive.Keepout).Empty();
+    }
+    const TBoardPoint start = OnCircle(arc.Centre, arc.Radius, arc.StartAngle);
+    const TBoardPoint end = OnCircle(arc.Centre, arc.Radius, arc.StartAngle + sweep);
+    const std::string radius = SvgNumber(arc.Radius);
+    const std::string path = "M " + SvgNumber(start.X) + " " + SvgNumber(start.Y) + " A " + radius +
+                             " " + radius + " 0 " + (sweep > 180 ? "1" : "0") + " 1 " +
+                             SvgNumber(end.X) + " " + SvgNumber(end.Y);
+    TSvgElement element("path");
+    element.Set("d", path);
+    return Stroked(element, arc.Width, Primitive.Keepout).Empty();
+  }
+
+  std::string operator()(const TViaView& via) const {
+    return TSvgElement("circle")
+        .Set("cx", via.Centre.X)
+        .Set("cy", via.Centre.Y)
+        .Set("r", via.Diameter / 2)
+        .Empty();
+  }
+
+  std::string operator()(const TPadView& pad) const { return PadSvg(pad, Primitive.Layer); }
+
+  std::string operator()(const TFillView& fill) const {
+    const double left = std::min(fill.Corner1.X, fill.Corner2.X);
+    const double bottom = std::min(fill.Corner1.Y, fill.Corner2.Y);
+    const double width = std::fabs(fill.Corner2.X - fill.Corner1.X);
+    const double height = std::fabs(fill.Corner2.Y - fill.Corner1.Y);
+    TSvgElement rect("rect");
+    rect.Set("x", left).Set("y", bottom).Set("width", width).Set("height", height);
+    if (fill.Rotation != 0)
+      rect.Set("transform", "rotate(" + SvgNumber(fill.Rotation) + " " +
+                                SvgNumber(left + width / 2) + " " + SvgNumber(bottom + height / 2) + ")");
+    KeepoutPaint(rect);
+    return rect.Empty();
+  }
+
+  // Upright in the flipped drawing: the text flips back about its own anchor.
+  std::string operator()(const TTextView& text) const {
+    const std::string transform = "translate(" + SvgNumber(text.Origin.X) + " " +
+                                  SvgNumber(text.Origin.Y) + ") scale(1 -1) rotate(" +
+                                  SvgNumber(-text.Rotation) + ")";
+    return TSvgElement("text")
+        .Set("transform", transform)
+        .Set("font-size", text.Height)
+        .Set("font-family", "sans-serif")
+        .Set("stroke", "none")
+        .WithText(text.Text);
+  }
+
+  std::string operator()(const TAreaView& area) const {
+    if (area.Kind == TAreaKind::BoardOutline || area.Outline.size() < kAreaCorners) return "";
+    TSvgElement polygon("polygon");
+    polygon.Set("points", OutlinePoints(area));
+    if (IsKeepoutArea(Primitive)) {
+      KeepoutPaint(polygon);
+    } else if (area.Kind == TAreaKind::Region) {
+      polygon.Set("stroke", "none");
+    } else {
+      const double opacity =
+          area.Kind == TAreaKind::SplitPlane ? kSplitPlaneFillOpacity : kPolygonFillOpacity;
+      polygon.Set("fill-opacity", opacity).Set("stroke-width", Paint.OutlineWidth);
+    }
+    return polygon.Empty();
+  }
+
+  void KeepoutPaint(TSvgElement& element) const {
+    if (IsKeepoutArea(Primitive))
+      element.Set("fill", Paint.KeepoutFill).Set("stroke-width", Paint.OutlineWidth);
+    else
+      element.Set("stroke", "none");
+  }
+};
+
+}  // namespace
+
+bool IsKeepoutArea(const TPrimitiveView& primitive) {
+  const bool area = std::holds_alternative<TFillView>(primitive.Shape) ||
+                    (std::holds_alternative<TAreaView>(primitive.Shape) &&
+                     std::get<TAreaView>(primitive.Shape).Kind != TAreaKind::BoardOutline);
+  return area && (primitive.Keepout || primitive.Layer == kKeepOutLayer);
+}
+
+std::string PrimitiveSvg(const TPrimitiveView& primitive, const TPrimitivePaint& paint) {
+  return std::visit(TPrimitiveDrawer{primitive, paint}, primitive.Shape);
+}
+
+std::string DrillHoleSvg(const TPrimitiveView& primitive) {
+  TBoardPoint centre;
+  double hole = 0;
+  if (const auto* pad = std::get_if<TPadView>(&primitive.Shape)) {
+    centre = pad->Centre;
+    hole = pad->HoleSize;
+  } else if (const auto* via = std::get_if<TViaView>(&primitive.Shape)) {
+    centre = via->Centre;
+    hole = via->HoleSize;
+  }
+  if (hole <= 0) return "";
+  return TSvgElement("circle").Set("cx", centre.X).Set("cy", centre.Y).Set("r", hole / 2).Empty();
+}
+
+std::string OutlinePoints(const TAreaView& area) {
+  std::string points;
+  for (const TBoardPoint& point : area.Outline)
+    points += (points.empty() ? "" : " ") + SvgNumber(point.X) + "," + SvgNumber(point.Y);
+  return points;
+}
+
+}  // namespace pcbhost
