@@ -1,0 +1,26 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/SpecctraDesign.h"
+#include "model/TranslationState.h"
+#include "specctra_io/SpecctraParser.h"
+
+// Every real design reads to its closing parenthesis as a design, whatever it holds.
+TEST(CorpusDesigns, ReadToTheirEnd) {
+  if (!std::filesystem::is_directory(CORPUS_DIR)) GTEST_SKIP() << "no design corpus";
+  int designs = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(CORPUS_DIR)) {
+    if (entry.path().extension() != ".dsn") continue;
+    SCOPED_TRACE(entry.path().filename().string());
+    ResetTranslationState();
+    TSpecctraParser parser(entry.path().string());
+    RegisterKeywords(parser);
+    TSpecctraDesign design(0, &parser, entry.path().string());
+    EXPECT_TRUE(design.LoadFromFile());
+    EXPECT_TRUE(design.BlockDepth() == 0 || parser.EndOfInput()) << "read to its closing parenthesis";
+    ++designs;
+  }
+  ResetTranslationState();
+  EXPECT_GT(designs, 0);
+}
