@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The main job on the example design: set-up and build when needed, then run pcbhost on a copy
-# of the design under out/ (everything it writes lands beside that copy).
+# The main job on the example design: set-up and build when needed, then import a copy of the
+# design under out/ with pcbhost (the board, its report, routes, session and picture land beside
+# that copy).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 design=${1:-examples/blinker.dsn}
@@ -12,4 +13,4 @@ fi
 mkdir -p out
 cp "$design" out/
 copy="out/$(basename "$design")"
-"$pcbhost" tokens "$copy"
+"$pcbhost" import "$copy" --rte --ses --svg

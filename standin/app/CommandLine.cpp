@@ -5,23 +5,15 @@
 #include <filesystem>
 #include <functional>
 #include <iostream>
+#include <optional>
 
 #include "app/ErrorLine.h"
 #include "app/ExitCodes.h"
+#include "app/TranslationVerbs.h"
 #include "app/Verbs.h"
 
 namespace pcbhost {
 namespace {
-
-// Verbs of the command line that the host does not offer yet.
-constexpr const char* kLaterVerbs[][2] = {
-    {"import", "import a Specctra design into a new board document"},
-    {"export-routes", "write a board's routes file"},
-    {"export-session", "write a board's session file"},
-    {"info", "summarize a board document"},
-    {"render", "draw a board document as SVG"},
-    {"embedded", "list or delete the translator data of a board"},
-};
 
 std::string AbsolutePath(const std::string& path) {
   if (path.empty()) return path;
@@ -63,17 +55,83 @@ void AddFileVerb(CLI::App& app, const char* name, const char* description, const
   command->callback([&file, &verb, body] { verb = [&file, body] { return body(file); }; });
 }
 
-void AddLaterVerb(CLI::App& app, const char* name, const char* description,
-                  std::function<int()>& verb) {
-  CLI::App* command = app.add_subcommand(name, description);
-  command->allow_extras();
-  const std::string verbName = name;
-  command->callback([&verb, verbName] {
-    verb = [verbName] {
-      PrintError(verbName + " is not available yet");
-      return kExitFailed;
-    };
+struct TBoardOptions {
+  std::string Board;
+  std::string Out;
+  bool Json = false;
+};
+
+void AddInfoVerb(CLI::App& app, TBoardOptions& options, std::function<int()>& verb) {
+  CLI::App* info = app.add_subcommand("info", "summarize a board document");
+  info->add_option("BOARD", options.Board, "the board document (.pcbdoc)")->required();
+  info->add_flag("--json", options.Json, "print the summary as JSON");
+  info->callback([&options, &verb] {
+    verb = [&options] { return InfoVerb(options.Board, options.Json); };
   });
+}
+
+void AddRenderVerb(CLI::App& app, TBoardOptions& options, std::function<int()>& verb) {
+  CLI::App* render = app.add_subcommand("render", "draw a board document as SVG");
+  render->add_option("BOARD", options.Board, "the board document (.pcbdoc)")->required();
+  render->add_option("--out", options.Out, "the picture (default: BOARD with extension svg)")
+      ->allow_extra_args(false);
+  render->callback([&options, &verb] {
+    verb = [&options] { return RenderVerb(options.Board, options.Out); };
+  });
+}
+
+// An option that may stand alone ("--rte") or with a value ("--rte FILE").
+CLI::Option* AddOptionalValue(CLI::App& command, const char* name, std::string& value,
+                              const char* description) {
+  return command.add_option(name, value, description)->expected(0, 1)->allow_extra_args(false);
+}
+
+// Copies an optional-value option into its optional: absent, present, or present with value.
+void TakeOptionalValue(const CLI::Option* option, const std::string& value,
+                       std::optional<std::string>& target) {
+  if (option->count() > 0) target = value;
+}
+
+struct TImportCommandLine {
+  TImportOptions Options;
+  std::string Routes, Session, Svg;
+};
+
+void AddImportVerb(CLI::App& app, TImportCommandLine& line, std::function<int()>& verb) {
+  CLI::App* import = app.add_subcommand("import", "import a Specctra design into a new board document");
+  TImportOptions& options = line.Options;
+  import->add_option("DESIGN", options.Design, "the design file (.dsn)")->required();
+  import->add_option("--out", options.Out, "save the board as this document")->allow_extra_args(false);
+  CLI::Option* rte = AddOptionalValue(*import, "--rte", line.Routes, "write the routes file too");
+  CLI::Option* ses = AddOptionalValue(*import, "--ses", line.Session, "write the session file too");
+  import->add_option("--merge", options.Merge, "import into this board document instead")
+      ->allow_extra_args(false);
+  import->add_flag("--project", options.Project, "import into a new project folder beside the design");
+  import->add_flag("--autoroute", options.AutoRoute, "start the router after the import");
+  CLI::Option* svg = AddOptionalValue(*import, "--svg", line.Svg, "draw the imported board");
+  import->callback([&line, &verb, rte, ses, svg] {
+    TakeOptionalValue(rte, line.Routes, line.Options.Routes);
+    TakeOptionalValue(ses, line.Session, line.Options.Session);
+    TakeOptionalValue(svg, line.Svg, line.Options.Svg);
+    verb = [&line] { return ImportVerb(line.Options); };
+  });
+}
+
+void AddExportVerb(CLI::App& app, const char* name, const char* description,
+                   TExportOptions& options, int (*body)(const TExportOptions&),
+                   std::function<int()>& verb) {
+  CLI::App* command = app.add_subcommand(name, description);
+  command->add_option("BOARD", options.Board, "the board document (.pcbdoc)")->required();
+  command->add_option("--out", options.Out, "the file to write")->allow_extra_args(false);
+  command->callback([&options, &verb, body] { verb = [&options, body] { return body(options); }; });
+}
+
+void AddEmbeddedVerb(CLI::App& app, TEmbeddedOptions& options, std::function<int()>& verb) {
+  CLI::App* command = app.add_subcommand("embedded", "list or delete the translator data of a board");
+  command->add_option("BOARD", options.Board, "the board document (.pcbdoc)")->required();
+  command->add_option("--out", options.Out, "write the list to this file")->allow_extra_args(false);
+  command->add_flag("--delete", options.Delete, "delete the translator data");
+  command->callback([&options, &verb] { verb = [&options] { return EmbeddedVerb(options); }; });
 }
 
 }  // namespace
@@ -92,7 +150,18 @@ int RunCommandLine(int argc, char** argv) {
               design, TokensVerb, verb);
   AddFileVerb(app, "can-import", "ask the plug-in whether it can import FILE (yes or no)", "FILE",
               importFile, CanImportVerb, verb);
-  for (const auto& [name, description] : kLaterVerbs) AddLaterVerb(app, name, description, verb);
+  TBoardOptions boardOptions;
+  AddInfoVerb(app, boardOptions, verb);
+  AddRenderVerb(app, boardOptions, verb);
+  TImportCommandLine importLine;
+  AddImportVerb(app, importLine, verb);
+  TExportOptions routesOptions, sessionOptions;
+  AddExportVerb(app, "export-routes", "write a board's routes file (.rte)", routesOptions,
+                ExportRoutesVerb, verb);
+  AddExportVerb(app, "export-session", "write a board's session file (.ses)", sessionOptions,
+                ExportSessionVerb, verb);
+  TEmbeddedOptions embeddedOptions;
+  AddEmbeddedVerb(app, embeddedOptions, verb);
 
   try {
     app.parse(argc, argv);

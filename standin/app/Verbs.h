@@ -31,5 +31,7 @@ bool ParseRunItems(const std::vector<std::string>& items, std::vector<TRunComman
 int RunVerb(const TRunOptions& options);
 int TokensVerb(const std::string& design);
 int CanImportVerb(const std::string& file);
+int InfoVerb(const std::string& board, bool json);
+int RenderVerb(const std::string& board, const std::string& out);
 
 }  // namespace pcbhost

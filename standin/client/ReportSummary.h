@@ -6,15 +6,9 @@
 #include <string_view>
 
 #include "client/Terminal.h"
+#include "common/ReportCounts.h"
 
 namespace standin {
-
-struct TReportCounts {
-  int Errors = 0;
-  int Warnings = 0;
-};
-
-TReportCounts CountReportLines(std::string_view text);
 
 // "Report /path/demo.rpt: 1 error, 2 warnings"
 std::string ReportSummaryLine(std::string_view path, const TReportCounts& counts);

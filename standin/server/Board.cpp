@@ -7,6 +7,7 @@ namespace standin {
 TBoard::TBoard(PcbHandle handle, std::string fileName)
     : FHandle(handle),
       FFileName(std::move(fileName)),
+      FSettings(NewBoardSettings()),
       FInterface(std::make_unique<TBoardInterface>(*this)) {}
 
 TBoard::~TBoard() = default;

@@ -1,6 +1,7 @@
 // A board in the PCB server's memory: the contents of one PCB document. It carries the path of
-// its document and whether it changed since the document was last loaded or saved. The board
-// model (layers, objects, rules) grows here; for now a board holds no objects.
+// its document and whether it changed since the document was last loaded or saved, its
+// settings, layers, the index of the objects on it and its outline object. The objects
+// themselves are the model's (TPcbModel); the board only knows their handles.
 #pragma once
 
 #include <memory>
@@ -8,6 +9,9 @@
 #include <vector>
 
 #include "host/PcbApi.h"
+#include "server/BoardIndex.h"
+#include "server/BoardSettings.h"
+#include "server/LayerStack.h"
 
 namespace host {
 class IPCB_Board;
@@ -31,6 +35,16 @@ public:
   bool Modified() const { return FModified; }
   void SetModified(bool modified) { FModified = modified; }
 
+  TBoardSettings& Settings() { return FSettings; }
+  const TBoardSettings& Settings() const { return FSettings; }
+  TLayerStack& Layers() { return FLayers; }
+  const TLayerStack& Layers() const { return FLayers; }
+  TBoardIndex& Index() { return FIndex; }
+  const TBoardIndex& Index() const { return FIndex; }
+  // The board outline object; nil while the board has none.
+  PcbHandle Outline() const { return FOutline; }
+  void SetOutline(PcbHandle outline) { FOutline = outline; }
+
   // The COM-style board interface that the import commands talk to.
   host::IPCB_Board& Interface();
   // The calls the board interface received, oldest first, as readable text
@@ -42,6 +56,10 @@ private:
   PcbHandle FHandle;
   std::string FFileName;
   bool FModified = false;
+  TBoardSettings FSettings;
+  TLayerStack FLayers;
+  TBoardIndex FIndex;
+  PcbHandle FOutline = 0;
   std::vector<std::string> FRecordedCalls;
   std::unique_ptr<TBoardInterface> FInterface;
 };

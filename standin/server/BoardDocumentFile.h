@@ -1,5 +1,15 @@
-// Reading and writing a board as a PCB document file (.pcbdoc, JSON). A 0-byte file is an
-// empty board. The board holds no objects yet, so only the frame of the format is written.
+// Reading and writing a board as a PCB document file (.pcbdoc): JSON with its keys in a fixed
+// order and its objects in creation order, one per line, so that documents diff cleanly.
+//
+//   { "format": "pcbdoc", "version": 1,
+//     "board": { "fileName", "originX", "originY", "unitMils", "currentLayer", ... },
+//     "layers": [ 82 layer records ], "layerPairs": [ ... ],
+//     "objects": [ { "handle", "kind", "kindName", "container", ... }, ... ] }
+//
+// A 0-byte file is an empty board. A document that cannot be read, is not JSON, is cut short,
+// names an unknown kind, misses a field, refers to a handle it does not hold or comes from a
+// newer version is refused with one error naming the file and the problem; the board is then
+// left as it was.
 #pragma once
 
 #include <string>
@@ -7,12 +17,16 @@
 namespace standin {
 
 class TBoard;
+class TPcbModel;
 
-// Reads the document at the board's path into the board; false with a reason when the file
-// cannot be read or is not a board document.
-bool LoadBoardDocument(TBoard& board, std::string* error);
+// Reads the document at the board's path into the board (a new, empty one); false with a
+// reason when it cannot. The objects get new handles of the model.
+bool LoadBoardDocument(TPcbModel& model, TBoard& board, std::string* error);
 
 // Writes the board to its document's path (temporary file, then renamed over the target).
-bool SaveBoardDocument(const TBoard& board, std::string* error);
+bool SaveBoardDocument(const TPcbModel& model, const TBoard& board, std::string* error);
+
+// The document text of the board.
+std::string BoardDocumentText(const TPcbModel& model, const TBoard& board);
 
 }  // namespace standin

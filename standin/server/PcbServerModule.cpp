@@ -21,7 +21,7 @@ const char* ServerDocumentKind(std::string_view kind) {
 }  // namespace
 
 TPcbServerModule::TPcbServerModule(host::IClient* client)
-    : FClient(client), FServerInterface(FBoards) {}
+    : FClient(client), FServerInterface(FModel) {}
 
 TPcbServerModule::~TPcbServerModule() = default;
 
@@ -97,7 +97,7 @@ host::HResult TPcbServerModule::LoadDocument(const char* path, host::IServerDocu
   }
   TPcbDocument& loaded = AddDocument("PCB", path);
   std::string error;
-  if (!LoadBoardDocument(loaded.Board(), &error)) {
+  if (!LoadBoardDocument(FModel, loaded.Board(), &error)) {
     CloseDocument(&loaded);
     return Fail(error);
   }
@@ -109,7 +109,7 @@ host::HResult TPcbServerModule::SaveDocument(host::IServerDocument* document) {
   TPcbDocument* own = FindDocument(document);
   if (!own) return Fail("not a document of the PCB server");
   std::string error;
-  if (!SaveBoardDocument(own->Board(), &error)) return Fail(error);
+  if (!SaveBoardDocument(FModel, own->Board(), &error)) return Fail(error);
   own->Board().SetModified(false);
   return host::kOk;
 }
@@ -119,7 +119,7 @@ host::HResult TPcbServerModule::CloseDocument(host::IServerDocument* document) {
   if (!own) return Fail("not a document of the PCB server");
   const PcbHandle board = own->Board().Handle();
   std::erase_if(FDocuments, [own](const auto& open) { return open.get() == own; });
-  FBoards.Remove(board);
+  FModel.RemoveBoard(board);
   return host::kOk;
 }
 
@@ -140,7 +140,7 @@ TPcbDocument* TPcbServerModule::FindDocumentByPath(const std::string& path) cons
 }
 
 TPcbDocument& TPcbServerModule::AddDocument(const std::string& kind, const std::string& path) {
-  TBoard& board = FBoards.Create(path);
+  TBoard& board = FModel.Boards().Create(path);
   FDocuments.push_back(std::make_unique<TPcbDocument>(FClient, kind, board));
   return *FDocuments.back();
 }

@@ -1,5 +1,6 @@
-// The host's "PCB" server module: its PCB documents (one board each), the server interface,
-// and the document store the stand-in client opens, saves and closes board documents with.
+// The host's "PCB" server module: its PCB documents (one board each) and the model that holds
+// their boards and objects, the server interface, and the document store the stand-in client
+// opens, saves and closes board documents with.
 // Created by StartPcbServer; Release stops it.
 #pragma once
 
@@ -8,7 +9,7 @@
 #include <vector>
 
 #include "host/Client.h"
-#include "server/BoardRegistry.h"
+#include "server/PcbModel.h"
 #include "server/PcbDocument.h"
 #include "server/PcbDocumentStore.h"
 #include "server/PcbServerInterface.h"
@@ -43,7 +44,8 @@ public:
   host::HResult GetLastError(char* buffer, uint32_t size) override;
 
   host::IClient* Client() const { return FClient; }
-  TBoardRegistry& Boards() { return FBoards; }
+  TPcbModel& Model() { return FModel; }
+  TBoardRegistry& Boards() { return FModel.Boards(); }
   TPcbServerInterface& ServerInterface() { return FServerInterface; }
   // The module's own document behind a document pointer, or null.
   TPcbDocument* FindDocument(const host::IServerDocument* document) const;
@@ -54,7 +56,7 @@ private:
   host::HResult Fail(std::string error);
 
   host::IClient* FClient;
-  TBoardRegistry FBoards;
+  TPcbModel FModel;
   TPcbServerInterface FServerInterface;
   std::vector<std::unique_ptr<TPcbDocument>> FDocuments;
   std::string FLastError;

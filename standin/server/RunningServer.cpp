@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "server/PcbServerModule.h"
+#include "server/RecordExchange.h"
 
 namespace standin {
 namespace {
@@ -28,6 +29,11 @@ void StopPcbServer(TPcbServerModule* server) {
 }
 
 TPcbServerModule* RunningPcbServer() { return RunningSlot().get(); }
+
+TPcbModel* ServerModel() {
+  TPcbServerModule* server = RunningPcbServer();
+  return server ? &server->Model() : nullptr;
+}
 
 PcbHandle CurrentBoardHandle() {
   TPcbServerModule* server = RunningPcbServer();

@@ -1,8 +1,8 @@
-#include "common/DocumentText.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "common/DocumentText.h"
 
 namespace {
 
@@ -20,8 +20,11 @@ TEST(DocumentText, BytesAreCharactersOfTheSameNumber) {
     std::string Text;
   } cases[] = {
       {"GND", "GND"},
-      {"\xB5" "F", "\xC2\xB5" "F"},                // byte B5 is U+00B5
-      {"\xC3\xA9", "\xC3\x83\xC2\xA9"},            // a UTF-8 name shows as its two bytes
+      {"\xB5"
+       "F",
+       "\xC2\xB5"
+       "F"},                             // byte B5 is U+00B5
+      {"\xC3\xA9", "\xC3\x83\xC2\xA9"},  // a UTF-8 name shows as its two bytes
       {std::string("a\0b", 3), std::string("a\0b", 3)},
   };
   for (const auto& c : cases) {
@@ -32,7 +35,10 @@ TEST(DocumentText, BytesAreCharactersOfTheSameNumber) {
 }
 
 TEST(DocumentText, CharactersBeyondTheByteRangeKeepTheirUtf8) {
-  EXPECT_EQ(DocumentTextToBytes("\xE2\x82\xAC" "5"), "\xE2\x82\xAC" "5");  // U+20AC
+  EXPECT_EQ(DocumentTextToBytes("\xE2\x82\xAC"
+                                "5"),
+            "\xE2\x82\xAC"
+            "5");                                  // U+20AC
   EXPECT_EQ(DocumentTextToBytes("\xC3"), "\xC3");  // a cut sequence stays as it is
 }
 

@@ -70,15 +70,15 @@ TEST(PcbhostCli, HelpGoesToStandardOutput) {
   for (const char* verb : {"run", "tokens", "can-import"}) EXPECT_TRUE(Contains(result.Out, verb));
 }
 
-TEST(PcbhostCli, VerbsOfLaterVersionsSayTheyAreNotAvailable) {
+TEST(PcbhostCli, FileVerbsOnAMissingFileSayItInOneLine) {
   TTempFolder folder;
   for (const char* verb :
-       {"import", "export-routes", "export-session", "info", "render", "embedded"}) {
+       {"import", "export-routes", "export-session", "info", "render", "embedded", "tokens"}) {
     SCOPED_TRACE(verb);
-    const TProgramResult result = RunPcbhost(folder, {verb, "board.pcbdoc"});
+    const TProgramResult result = RunPcbhost(folder, {verb, "missing.file"});
     EXPECT_EQ(result.ExitCode, 1) << result.Describe();
     ASSERT_EQ(result.ErrLines().size(), 1u) << result.Describe();
-    EXPECT_TRUE(Contains(result.Err, "not available yet"));
+    EXPECT_TRUE(Contains(result.Err, "missing.file"));
   }
 }
 

@@ -183,7 +183,7 @@ TEST(PcbServer, TheBoardInterfaceOfAPathRecordsTheImportCalls) {
                                       "SetOption(DRC, on)", "SetCurrentLayer(56)",
                                       "RefreshAfterImport()", "AcceptImportedObject(none)"}));
   host::IPCB_Object* object = nullptr;
-  EXPECT_EQ(server->CreateObject(4, 0, 0, &object), host::kFail);
+  EXPECT_EQ(server->CreateObject(23, 0, 0, &object), host::kFail) << "no such kind";
   EXPECT_EQ(object, nullptr);
 }
 

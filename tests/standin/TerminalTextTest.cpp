@@ -31,7 +31,7 @@ TEST(ReportSummary, CountsLinesThatBeginWithErrorOrWarning) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(std::string(c.Text)));
-    const standin::TReportCounts counts = standin::CountReportLines(c.Text);
+    const TReportCounts counts = CountReportLines(c.Text);
     EXPECT_EQ(counts.Errors, c.Errors);
     EXPECT_EQ(counts.Warnings, c.Warnings);
   }

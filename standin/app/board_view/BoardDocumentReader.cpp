@@ -35,7 +35,8 @@ bool CheckFrame(const TDocumentJson& document, const std::string& path, std::str
   if (!version.is_number_integer())
     return Fail(error, "not a board document (no version number): " + path);
   if (version.get<int64_t>() != kBoardDocumentVersion)
-    return Fail(error, "board document version " + version.dump() + " is not supported (this host reads version " +
+    return Fail(error, "board document version " + version.dump() +
+                           " is not supported (this host reads version " +
                            std::to_string(kBoardDocumentVersion) + "): " + path);
   return true;
 }
@@ -58,7 +59,8 @@ void ReadLayers(const TDocumentJson& layers, TBoardView& view) {
 
 // "x" / "y", or the record's "xSize" / "ySize".
 double ShapeSize(const TDocumentJson& shape, const char* shortKey, const char* longKey) {
-  return FieldOf(shape, shortKey).is_null() ? SizeField(shape, longKey) : SizeField(shape, shortKey);
+  return FieldOf(shape, shortKey).is_null() ? SizeField(shape, longKey)
+                                            : SizeField(shape, shortKey);
 }
 
 TPadShapeView ReadPadShape(const TDocumentJson& shape) {
@@ -69,6 +71,13 @@ TPadShapeView ReadPadShape(const TDocumentJson& shape) {
   if (FieldOf(shape, "cornerRadiusPercent").is_number())
     view.CornerPercent = WholeField(shape, "cornerRadiusPercent", 100);
   return view;
+}
+
+// The pad's top, middle or bottom shape; its corner percentage is the pad's own field.
+TPadShapeView ReadStackShape(const TDocumentJson& pad, const char* key, const char* cornerKey) {
+  TPadShapeView shape = ReadPadShape(FieldOf(pad, key));
+  if (FieldOf(pad, cornerKey).is_number()) shape.CornerPercent = WholeField(pad, cornerKey, 100);
+  return shape;
 }
 
 // Entries {"layer": n, shape...} in a list, or shapes keyed by layer number.
@@ -83,7 +92,8 @@ std::map<uint32_t, TPadShapeView> ReadPerLayerShapes(const TDocumentJson& perLay
     for (const auto& [key, entry] : perLayer.items()) {
       uint32_t layer = 0;
       const auto [end, problem] = std::from_chars(key.data(), key.data() + key.size(), layer);
-      if (problem == std::errc() && end == key.data() + key.size() && layer >= 1 && layer <= kLastLayer)
+      if (problem == std::errc() && end == key.data() + key.size() && layer >= 1 &&
+          layer <= kLastLayer)
         shapes[layer] = ReadPadShape(entry);
     }
   }
@@ -98,13 +108,16 @@ TPrimitiveShape ReadTrack(const TDocumentJson& object) {
 
 TPrimitiveShape ReadArc(const TDocumentJson& object) {
   return TArcView{{CoordinateField(object, "x"), CoordinateField(object, "y")},
-                  SizeField(object, "radius"), AngleField(object, "startAngle"),
-                  AngleField(object, "endAngle"), SizeField(object, "width")};
+                  SizeField(object, "radius"),
+                  AngleField(object, "startAngle"),
+                  AngleField(object, "endAngle"),
+                  SizeField(object, "width")};
 }
 
 TPrimitiveShape ReadVia(const TDocumentJson& object) {
   return TViaView{{CoordinateField(object, "x"), CoordinateField(object, "y")},
-                  SizeField(object, "diameter"), SizeField(object, "holeSize")};
+                  SizeField(object, "diameter"),
+                  SizeField(object, "holeSize")};
 }
 
 TPrimitiveShape ReadPad(const TDocumentJson& object) {
@@ -114,9 +127,9 @@ TPrimitiveShape ReadPad(const TDocumentJson& object) {
   pad.Rotation = AngleField(object, "rotation");
   pad.HoleSize = SizeField(object, "holeSize");
   pad.StackMode = WholeField(object, "stackMode", kAnyByte);
-  pad.Top = ReadPadShape(FieldOf(object, "top"));
-  pad.Middle = ReadPadShape(FieldOf(object, "middle"));
-  pad.Bottom = ReadPadShape(FieldOf(object, "bottom"));
+  pad.Top = ReadStackShape(object, "top", "topCornerRadiusPercent");
+  pad.Middle = ReadStackShape(object, "middle", "middleCornerRadiusPercent");
+  pad.Bottom = ReadStackShape(object, "bottom", "bottomCornerRadiusPercent");
   pad.PerLayer = ReadPerLayerShapes(FieldOf(object, "perLayer"));
   return pad;
 }
@@ -129,7 +142,8 @@ TPrimitiveShape ReadFill(const TDocumentJson& object) {
 
 TPrimitiveShape ReadText(const TDocumentJson& object) {
   TTextView text{{CoordinateField(object, "x"), CoordinateField(object, "y")},
-                 TextField(object, "text"), SizeField(object, "height"),
+                 TextField(object, "text"),
+                 SizeField(object, "height"),
                  AngleField(object, "rotation")};
   if (text.Height == 0) text.Height = kDefaultTextHeight;
   return text;
@@ -170,10 +184,11 @@ void ReadGroupObject(const std::string& kindName, const TDocumentJson& object, T
   if (kindName == "net") {
     view.Nets.push_back({WholeField(object, "handle", kAnyHandle), TextField(object, "name")});
   } else if (kindName == "component") {
-    view.Components.push_back(
-        {TextField(object, "designator"), TextField(object, "footprint"),
-         {CoordinateField(object, "x"), CoordinateField(object, "y")},
-         AngleField(object, "rotation"), WholeField(object, "layer", kLastLayer)});
+    view.Components.push_back({TextField(object, "designator"),
+                               TextField(object, "footprint"),
+                               {CoordinateField(object, "x"), CoordinateField(object, "y")},
+                               AngleField(object, "rotation"),
+                               WholeField(object, "layer", kLastLayer)});
   } else if (kindName == "rule") {
     view.Rules.push_back({WholeField(object, "ruleKind", kAnyByte), TextField(object, "name"),
                           TextField(object, "scope1"), TextField(object, "scope2")});

@@ -27,7 +27,9 @@ struct TExtentVisitor {
     Box.Include(track.From, track.Width / 2);
     Box.Include(track.To, track.Width / 2);
   }
-  void operator()(const TArcView& arc) const { Box.Include(arc.Centre, arc.Radius + arc.Width / 2); }
+  void operator()(const TArcView& arc) const {
+    Box.Include(arc.Centre, arc.Radius + arc.Width / 2);
+  }
   void operator()(const TViaView& via) const {
     Box.Include(via.Centre, std::max(via.Diameter, via.HoleSize) / 2);
   }
@@ -35,7 +37,8 @@ struct TExtentVisitor {
   void operator()(const TFillView& fill) const {
     const TBoardPoint centre{(fill.Corner1.X + fill.Corner2.X) / 2,
                              (fill.Corner1.Y + fill.Corner2.Y) / 2};
-    Box.Include(centre, HalfDiagonal(fill.Corner2.X - fill.Corner1.X, fill.Corner2.Y - fill.Corner1.Y));
+    Box.Include(centre,
+                HalfDiagonal(fill.Corner2.X - fill.Corner1.X, fill.Corner2.Y - fill.Corner1.Y));
   }
   void operator()(const TTextView& text) const {
     const double length = kCharacterWidth * static_cast<double>(text.Text.size());

@@ -27,7 +27,8 @@ std::vector<std::pair<std::string, std::size_t>> OrderedCounts(const TBoardView&
     counts.emplace_back(name, found == view.KindCounts.end() ? 0 : found->second);
   }
   for (const auto& [name, count] : view.KindCounts)
-    if (std::find(fixed.begin(), fixed.end(), name) == fixed.end()) counts.emplace_back(name, count);
+    if (std::find(fixed.begin(), fixed.end(), name) == fixed.end())
+      counts.emplace_back(name, count);
   return counts;
 }
 
@@ -90,8 +91,8 @@ void WriteComponentsText(std::ostream& out, const TBoardView& view) {
 void WriteRulesText(std::ostream& out, const TBoardView& view) {
   out << "rules: " << view.Rules.size() << "\n";
   for (const TRuleView& rule : view.Rules)
-    out << "  " << RuleKindName(rule.RuleKind) << " \"" << OneLine(rule.Name) << "\": "
-        << OneLine(rule.Scope1) << " | " << OneLine(rule.Scope2) << "\n";
+    out << "  " << RuleKindName(rule.RuleKind) << " \"" << OneLine(rule.Name)
+        << "\": " << OneLine(rule.Scope1) << " | " << OneLine(rule.Scope2) << "\n";
 }
 
 TDocumentJson CountsJson(const TBoardView& view) {
@@ -103,8 +104,7 @@ TDocumentJson CountsJson(const TBoardView& view) {
 TDocumentJson StackJson(const TBoardView& view) {
   TDocumentJson stack = TDocumentJson::array();
   for (const uint32_t layer : view.LayerStack()) {
-    TDocumentJson entry = {{"number", layer},
-                           {"name", BytesToDocumentText(view.LayerName(layer))}};
+    TDocumentJson entry = {{"number", layer}, {"name", BytesToDocumentText(view.LayerName(layer))}};
     if (layer >= kInternalPlane1 && layer <= kInternalPlane16)
       entry["planeNet"] = BytesToDocumentText(view.Layers[layer].PlaneNet);
     stack.push_back(std::move(entry));

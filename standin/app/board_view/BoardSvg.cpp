@@ -1,11 +1,13 @@
 #include "app/board_view/BoardSvg.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <set>
 #include <vector>
 
 #include "app/board_view/BoardExtent.h"
+#include "app/board_view/BoardLegend.h"
 #include "app/board_view/LayerStyle.h"
 #include "app/board_view/PrimitiveSvg.h"
 #include "app/board_view/SvgElement.h"
@@ -21,16 +23,10 @@ constexpr double kLeastMargin = 200000;
 // Outlines are this share of the board's size wide; keepout hatching this share apart.
 constexpr double kOutlineShare = 1.0 / 600;
 constexpr double kHatchShare = 1.0 / 100;
-// The legend's line height as a share of the picture's size, and its text size in lines.
+// The legend's line height as a share of the picture's size.
 constexpr double kLegendLineShare = 1.0 / 24;
-constexpr double kLegendTextSize = 0.6;
 // Pixel size of the picture's larger side.
 constexpr double kPictureSize = 1200;
-
-struct TLegendEntry {
-  std::string Name;
-  std::string Colour;
-};
 
 // What the picture shows, sorted into the groups it draws.
 struct TDrawing {
@@ -45,7 +41,8 @@ struct TDrawing {
 
   explicit TDrawing(const TBoardView& view) : View(view) {
     for (const TPrimitiveView& primitive : view.Primitives) Sort(primitive);
-    if (Extent.Empty) Extent.Include(TBoardPoint{kEmptyBoardSize / 2, kEmptyBoardSize / 2}, kEmptyBoardSize / 2);
+    if (Extent.Empty)
+      Extent.Include(TBoardPoint{kEmptyBoardSize / 2, kEmptyBoardSize / 2}, kEmptyBoardSize / 2);
     const double size = std::max(Extent.Width(), Extent.Height());
     const double margin = std::max(size * kMarginShare, kLeastMargin);
     Extent.Include(TBoardBox{Extent.MinX - margin, Extent.MinY - margin, Extent.MaxX + margin,
@@ -57,7 +54,7 @@ struct TDrawing {
 
   void Sort(const TPrimitiveView& primitive) {
     Extent.Include(ExtentOf(primitive));
-    if (!DrillHoleSvg(primitive).empty()) Holes.push_back(&primitive);
+    if (HasDrillHole(primitive)) Holes.push_back(&primitive);
     if (std::holds_alternative<TViaView>(primitive.Shape)) {
       Vias.push_back(&primitive);
       return;
@@ -86,23 +83,23 @@ std::string KeepoutPattern(uint32_t layer, double spacing) {
   return TSvgElement("pattern")
              .Set("id", KeepoutPatternId(layer))
              .Set("patternUnits", "userSpaceOnUse")
-             .Set("width", spacing)
-             .Set("height", spacing)
+             .Length("width", spacing)
+             .Length("height", spacing)
              .Set("patternTransform", "rotate(45)")
              .Open() +
          TSvgElement("rect")
-             .Set("width", spacing)
-             .Set("height", spacing)
+             .Length("width", spacing)
+             .Length("height", spacing)
              .Set("fill", colour)
-             .Set("fill-opacity", 0.15)
+             .Number("fill-opacity", 0.15)
              .Empty() +
          TSvgElement("line")
-             .Set("x1", 0.0)
-             .Set("y1", 0.0)
-             .Set("x2", 0.0)
-             .Set("y2", spacing)
+             .Length("x1", 0.0)
+             .Length("y1", 0.0)
+             .Length("x2", 0.0)
+             .Length("y2", spacing)
              .Set("stroke", colour)
-             .Set("stroke-width", spacing / 2)
+             .Length("stroke-width", spacing / 2)
              .Empty() +
          "</pattern>\n";
 }
@@ -128,7 +125,7 @@ std::string LayerGroup(const TDrawing& drawing, uint32_t layer) {
                                 .Set("data-layer", drawing.View.LayerName(layer))
                                 .Set("fill", colour)
                                 .Set("stroke", colour)
-                                .Set("opacity", LayerOpacity(layer));
+                                .Number("opacity", LayerOpacity(layer));
   return group.Open() + body + group.Close();
 }
 
@@ -149,7 +146,7 @@ std::string OutlineGroup(const TDrawing& drawing, std::string_view id, std::stri
   TSvgElement group("g");
   group.Set("id", id).Set("fill", fill).Set("stroke", stroke);
   if (stroke != "none")
-    group.Set("stroke-width", drawing.Paint.OutlineWidth).Set("stroke-linejoin", "round");
+    group.Length("stroke-width", drawing.Paint.OutlineWidth).Set("stroke-linejoin", "round");
   return body.empty() ? "" : group.Open() + body + group.Close();
 }
 
@@ -172,7 +169,8 @@ std::string BoardGroup(const TDrawing& drawing, std::vector<TLegendEntry>& legen
       viasDrawn = true;
     }
     const std::string group = LayerGroup(drawing, layer);
-    if (!group.empty()) legend.push_back({drawing.View.LayerName(layer), std::string(LayerColour(layer))});
+    if (!group.empty())
+      legend.push_back({drawing.View.LayerName(layer), std::string(LayerColour(layer))});
     body += group;
   }
   if (!viasDrawn) body += ViaGroup(drawing);
@@ -182,38 +180,6 @@ std::string BoardGroup(const TDrawing& drawing, std::vector<TLegendEntry>& legen
   body += HoleGroup(drawing);
   if (!drawing.Holes.empty()) legend.push_back({"Drill holes", std::string(kDrillHoleColour)});
   return board.Open() + body + board.Close();
-}
-
-double LegendWidth(const std::vector<TLegendEntry>& legend, double line) {
-  std::size_t longest = 10;
-  for (const TLegendEntry& entry : legend) longest = std::max(longest, entry.Name.size());
-  // Characters take about 0.6 of the text size across.
-  return line * (2 + kLegendTextSize * 0.6 * static_cast<double>(longest));
-}
-
-// The layers drawn, top of the drawing first, to the right of the board.
-std::string LegendGroup(const std::vector<TLegendEntry>& legend, double left, double top, double line) {
-  const TSvgElement group = TSvgElement("g")
-                                .Set("id", "legend")
-                                .Set("font-family", "sans-serif")
-                                .Set("font-size", line * kLegendTextSize)
-                                .Set("fill", kLegendTextColour);
-  std::string body = TSvgElement("text").Set("x", left + line * 0.5).Set("y", top + line).WithText("Layers");
-  double y = top + line;
-  for (auto entry = legend.rbegin(); entry != legend.rend(); ++entry) {
-    y += line;
-    body += TSvgElement("rect")
-                .Set("x", left + line * 0.5)
-                .Set("y", y - line * 0.55)
-                .Set("width", line * 0.7)
-                .Set("height", line * 0.7)
-                .Set("fill", entry->Colour)
-                .Set("stroke", kLegendTextColour)
-                .Set("stroke-width", line * 0.03)
-                .Empty();
-    body += TSvgElement("text").Set("x", left + line * 1.5).Set("y", y).WithText(entry->Name);
-  }
-  return group.Open() + body + group.Close();
 }
 
 }  // namespace
@@ -229,30 +195,29 @@ std::string RenderBoardSvg(const TBoardView& view, const std::string& title) {
   const double top = -drawing.Extent.MaxY;
   const double legendLeft = drawing.Extent.MaxX;
   const double width = drawing.Extent.Width() + LegendWidth(legend, line);
-  const double height =
-      std::max(drawing.Extent.Height(), line * (static_cast<double>(legend.size()) + 2.5));
+  const double height = std::max(drawing.Extent.Height(), LegendHeight(legend, line));
   const double scale = kPictureSize / std::max(width, height);
 
   std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   svg += TSvgElement("svg")
              .Set("xmlns", "http://www.w3.org/2000/svg")
-             .Set("viewBox", SvgNumber(left) + " " + SvgNumber(top) + " " + SvgNumber(width) +
-                                 " " + SvgNumber(height))
-             .Set("width", std::max(1.0, std::round(width * scale)))
-             .Set("height", std::max(1.0, std::round(height * scale)))
+             .Set("viewBox", SvgLength(left) + " " + SvgLength(top) + " " + SvgLength(width) + " " +
+                                 SvgLength(height))
+             .Number("width", std::max(1.0, std::round(width * scale)))
+             .Number("height", std::max(1.0, std::round(height * scale)))
              .Open();
   svg += TSvgElement("title").WithText(title);
   svg += Definitions(drawing);
   svg += TSvgElement("rect")
              .Set("id", "background")
-             .Set("x", left)
-             .Set("y", top)
-             .Set("width", width)
-             .Set("height", height)
+             .Length("x", left)
+             .Length("y", top)
+             .Length("width", width)
+             .Length("height", height)
              .Set("fill", kBackgroundColour)
              .Empty();
   svg += board;
-  svg += LegendGroup(legend, legendLeft, top, line);
+  svg += LegendSvg(legend, legendLeft, top, line);
   return svg + "</svg>\n";
 }
 

@@ -3,9 +3,8 @@
 // that nothing a document holds can upset the arithmetic that draws it.
 #pragma once
 
-#include <nlohmann/json.hpp>
-
 #include <cstdint>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 

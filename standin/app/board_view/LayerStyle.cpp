@@ -11,17 +11,18 @@ namespace {
 
 constexpr std::array<std::string_view, 8> kMidLayerColours = {
     "#f0a030", "#3cb44b", "#b657d8", "#2ec4c4", "#e4609c", "#a6a832", "#7c8cff", "#d2784a"};
-constexpr std::array<std::string_view, 6> kPlaneColours = {
-    "#4c9a5e", "#b0763c", "#8a6cc0", "#3a9a9a", "#c0588a", "#8a9a3a"};
-constexpr std::array<std::string_view, 6> kMechanicalColours = {
-    "#e0a0f0", "#80e0a0", "#f0c080", "#80c0f0", "#f08080", "#c0c0f0"};
+constexpr std::array<std::string_view, 6> kPlaneColours = {"#4c9a5e", "#b0763c", "#8a6cc0",
+                                                           "#3a9a9a", "#c0588a", "#8a9a3a"};
+constexpr std::array<std::string_view, 6> kMechanicalColours = {"#e0a0f0", "#80e0a0", "#f0c080",
+                                                                "#80c0f0", "#f08080", "#c0c0f0"};
 
 bool InRange(uint32_t layer, uint32_t first, uint32_t last) {
   return layer >= first && layer <= last;
 }
 
 bool IsCopper(uint32_t layer) {
-  return InRange(layer, kTopLayer, kBottomLayer) || InRange(layer, kInternalPlane1, kInternalPlane16);
+  return InRange(layer, kTopLayer, kBottomLayer) ||
+         InRange(layer, kInternalPlane1, kInternalPlane16);
 }
 
 // Drawing ranks, low first.
@@ -50,10 +51,13 @@ int DrawRank(uint32_t layer, const std::vector<uint32_t>& stack) {
   if (IsCopper(layer)) return CopperRank(layer, stack);
   switch (layer) {
     case kBottomOverlay: return kBottomOverlayRank;
-    case kBottomSolder: case kBottomPaste: return kBottomMaskRank;
+    case kBottomSolder:
+    case kBottomPaste: return kBottomMaskRank;
     case kMultiLayer: return kMultiLayerRank;
-    case kTopSolder: case kTopPaste: return kTopMaskRank;
-    case kDrillGuide: case kDrillDrawing: return kMechanicalRank + 1;
+    case kTopSolder:
+    case kTopPaste: return kTopMaskRank;
+    case kDrillGuide:
+    case kDrillDrawing: return kMechanicalRank + 1;
     case kKeepOutLayer: return kKeepOutRank;
     case kTopOverlay: return kTopOverlayRank;
     default: break;

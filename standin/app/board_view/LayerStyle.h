@@ -9,8 +9,8 @@
 namespace pcbhost {
 
 // Colours of what is not a layer.
-constexpr std::string_view kBackgroundColour = "#202428";
-constexpr std::string_view kBoardColour = "#10281a";
+constexpr std::string_view kBackgroundColour = "#2b3036";
+constexpr std::string_view kBoardColour = "#0f1512";
 constexpr std::string_view kOutlineColour = "#f0f0f0";
 constexpr std::string_view kViaColour = "#a8a8a8";
 constexpr std::string_view kDrillHoleColour = "#101010";

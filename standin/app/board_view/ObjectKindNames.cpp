@@ -6,13 +6,33 @@ namespace pcbhost {
 namespace {
 
 // Indexed by the host kind number; 0 and 23..25 have no name.
-constexpr std::array<std::string_view, 27> kKindNames = {
-    "",          "arc",          "pad",          "via",        "track",
-    "text",      "fill",         "fromTo",       "net",        "component",
-    "polygon",   "region",       "componentBody", "dimension", "coordinate",
-    "class",     "rule",         "manualFromTo", "differentialPair", "violation",
-    "embedded",  "embeddedBoard", "splitPlane",  "",           "",
-    "",          "boardOutline"};
+constexpr std::array<std::string_view, 27> kKindNames = {"",
+                                                         "arc",
+                                                         "pad",
+                                                         "via",
+                                                         "track",
+                                                         "text",
+                                                         "fill",
+                                                         "fromTo",
+                                                         "net",
+                                                         "component",
+                                                         "polygon",
+                                                         "region",
+                                                         "componentBody",
+                                                         "dimension",
+                                                         "coordinate",
+                                                         "class",
+                                                         "rule",
+                                                         "manualFromTo",
+                                                         "differentialPair",
+                                                         "violation",
+                                                         "embedded",
+                                                         "embeddedBoard",
+                                                         "splitPlane",
+                                                         "",
+                                                         "",
+                                                         "",
+                                                         "boardOutline"};
 
 }  // namespace
 
@@ -22,9 +42,8 @@ std::string_view ObjectKindName(uint32_t kind) {
 
 const std::vector<std::string_view>& SummaryKindNames() {
   static const std::vector<std::string_view> names = {
-      "component", "pad",   "net",    "track", "arc",      "via",        "fill",
-      "text",      "polygon", "region", "splitPlane", "boardOutline", "class", "rule",
-      "embedded"};
+      "component", "pad",    "net",        "track",        "arc",   "via",  "fill",    "text",
+      "polygon",   "region", "splitPlane", "boardOutline", "class", "rule", "embedded"};
   return names;
 }
 

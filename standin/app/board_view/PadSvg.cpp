@@ -26,16 +26,20 @@ const TPadShapeView& StackShape(const TPadView& pad, uint32_t layer) {
 
 std::string Placement(const TPadView& pad) {
   std::string transform =
-      "translate(" + SvgNumber(pad.Centre.X) + " " + SvgNumber(pad.Centre.Y) + ")";
+      "translate(" + SvgLength(pad.Centre.X) + " " + SvgLength(pad.Centre.Y) + ")";
   if (pad.Rotation != 0) transform += " rotate(" + SvgNumber(pad.Rotation) + ")";
   return transform;
 }
 
 // A rectangle centred on the origin with corners of the given radius.
-std::string CentredRect(const TPadShapeView& shape, double cornerRadius, const std::string& placement) {
+std::string CentredRect(const TPadShapeView& shape, double cornerRadius,
+                        const std::string& placement) {
   TSvgElement rect("rect");
-  rect.Set("x", -shape.X / 2).Set("y", -shape.Y / 2).Set("width", shape.X).Set("height", shape.Y);
-  if (cornerRadius > 0) rect.Set("rx", cornerRadius).Set("ry", cornerRadius);
+  rect.Length("x", -shape.X / 2)
+      .Length("y", -shape.Y / 2)
+      .Length("width", shape.X)
+      .Length("height", shape.Y);
+  if (cornerRadius > 0) rect.Length("rx", cornerRadius).Length("ry", cornerRadius);
   return rect.Set("transform", placement).Empty();
 }
 
@@ -43,11 +47,12 @@ std::string Octagon(const TPadShapeView& shape, const std::string& placement) {
   const double hx = shape.X / 2;
   const double hy = shape.Y / 2;
   const double cut = kOctagonCut * std::min(shape.X, shape.Y);
-  const double corners[8][2] = {{-hx + cut, -hy}, {hx - cut, -hy}, {hx, -hy + cut}, {hx, hy - cut},
-                                {hx - cut, hy},   {-hx + cut, hy}, {-hx, hy - cut}, {-hx, -hy + cut}};
+  const double corners[8][2] = {{-hx + cut, -hy}, {hx - cut, -hy}, {hx, -hy + cut},
+                                {hx, hy - cut},   {hx - cut, hy},  {-hx + cut, hy},
+                                {-hx, hy - cut},  {-hx, -hy + cut}};
   std::string points;
   for (const auto& corner : corners)
-    points += (points.empty() ? "" : " ") + SvgNumber(corner[0]) + "," + SvgNumber(corner[1]);
+    points += (points.empty() ? "" : " ") + SvgLength(corner[0]) + "," + SvgLength(corner[1]);
   return TSvgElement("polygon").Set("points", points).Set("transform", placement).Empty();
 }
 
@@ -64,22 +69,19 @@ std::string PadSvg(const TPadView& pad, uint32_t layer) {
   const double halfSmaller = std::min(shape.X, shape.Y) / 2;
   const std::string placement = Placement(pad);
   switch (shape.Shape) {
-    case kPadShapeRectangular:
-      return CentredRect(shape, 0, placement);
-    case kPadShapeOctagonal:
-      return Octagon(shape, placement);
+    case kPadShapeRectangular: return CentredRect(shape, 0, placement);
+    case kPadShapeOctagonal: return Octagon(shape, placement);
     case kPadShapeRoundedRectangle:
       return CentredRect(shape, halfSmaller * std::clamp(shape.CornerPercent, 0.0, 100.0) / 100,
                          placement);
-    default:
-      break;
+    default: break;
   }
   // Round, and any shape this host does not know.
   if (shape.X == shape.Y)
     return TSvgElement("circle")
-        .Set("cx", pad.Centre.X)
-        .Set("cy", pad.Centre.Y)
-        .Set("r", halfSmaller)
+        .Length("cx", pad.Centre.X)
+        .Length("cy", pad.Centre.Y)
+        .Length("r", halfSmaller)
         .Empty();
   return CentredRect(shape, halfSmaller, placement);
 }

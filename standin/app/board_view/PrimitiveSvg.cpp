@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 #include "app/board_view/PadSvg.h"
 #include "app/board_view/SvgElement.h"
@@ -23,8 +24,8 @@ TBoardPoint OnCircle(TBoardPoint centre, double radius, double degrees) {
 
 // Keepout lines are dashed, their width still exact.
 TSvgElement& Stroked(TSvgElement& element, double width, bool keepout) {
-  element.Set("fill", "none").Set("stroke-width", width).Set("stroke-linecap", "round");
-  if (keepout) element.Set("stroke-dasharray", SvgNumber(2 * width) + " " + SvgNumber(2 * width));
+  element.Set("fill", "none").Length("stroke-width", width).Set("stroke-linecap", "round");
+  if (keepout) element.Set("stroke-dasharray", SvgLength(2 * width) + " " + SvgLength(2 * width));
   return element;
 }
 
@@ -34,7 +35,10 @@ struct TPrimitiveDrawer {
 
   std::string operator()(const TTrackView& track) const {
     TSvgElement line("line");
-    line.Set("x1", track.From.X).Set("y1", track.From.Y).Set("x2", track.To.X).Set("y2", track.To.Y);
+    line.Length("x1", track.From.X)
+        .Length("y1", track.From.Y)
+        .Length("x2", track.To.X)
+        .Length("y2", track.To.Y);
     return Stroked(line, track.Width, Primitive.Keepout).Empty();
   }
 
@@ -44,15 +48,15 @@ struct TPrimitiveDrawer {
     if (sweep <= 0) sweep += 360;
     if (sweep >= 360) {
       TSvgElement circle("circle");
-      circle.Set("cx", arc.Centre.X).Set("cy", arc.Centre.Y).Set("r", arc.Radius);
+      circle.Length("cx", arc.Centre.X).Length("cy", arc.Centre.Y).Length("r", arc.Radius);
       return Stroked(circle, arc.Width, Primitive.Keepout).Empty();
     }
     const TBoardPoint start = OnCircle(arc.Centre, arc.Radius, arc.StartAngle);
     const TBoardPoint end = OnCircle(arc.Centre, arc.Radius, arc.StartAngle + sweep);
-    const std::string radius = SvgNumber(arc.Radius);
-    const std::string path = "M " + SvgNumber(start.X) + " " + SvgNumber(start.Y) + " A " + radius +
+    const std::string radius = SvgLength(arc.Radius);
+    const std::string path = "M " + SvgLength(start.X) + " " + SvgLength(start.Y) + " A " + radius +
                              " " + radius + " 0 " + (sweep > 180 ? "1" : "0") + " 1 " +
-                             SvgNumber(end.X) + " " + SvgNumber(end.Y);
+                             SvgLength(end.X) + " " + SvgLength(end.Y);
     TSvgElement element("path");
     element.Set("d", path);
     return Stroked(element, arc.Width, Primitive.Keepout).Empty();
@@ -60,9 +64,9 @@ struct TPrimitiveDrawer {
 
   std::string operator()(const TViaView& via) const {
     return TSvgElement("circle")
-        .Set("cx", via.Centre.X)
-        .Set("cy", via.Centre.Y)
-        .Set("r", via.Diameter / 2)
+        .Length("cx", via.Centre.X)
+        .Length("cy", via.Centre.Y)
+        .Length("r", via.Diameter / 2)
         .Empty();
   }
 
@@ -74,22 +78,23 @@ struct TPrimitiveDrawer {
     const double width = std::fabs(fill.Corner2.X - fill.Corner1.X);
     const double height = std::fabs(fill.Corner2.Y - fill.Corner1.Y);
     TSvgElement rect("rect");
-    rect.Set("x", left).Set("y", bottom).Set("width", width).Set("height", height);
+    rect.Length("x", left).Length("y", bottom).Length("width", width).Length("height", height);
     if (fill.Rotation != 0)
       rect.Set("transform", "rotate(" + SvgNumber(fill.Rotation) + " " +
-                                SvgNumber(left + width / 2) + " " + SvgNumber(bottom + height / 2) + ")");
+                                SvgLength(left + width / 2) + " " + SvgLength(bottom + height / 2) +
+                                ")");
     KeepoutPaint(rect);
     return rect.Empty();
   }
 
   // Upright in the flipped drawing: the text flips back about its own anchor.
   std::string operator()(const TTextView& text) const {
-    const std::string transform = "translate(" + SvgNumber(text.Origin.X) + " " +
-                                  SvgNumber(text.Origin.Y) + ") scale(1 -1) rotate(" +
+    const std::string transform = "translate(" + SvgLength(text.Origin.X) + " " +
+                                  SvgLength(text.Origin.Y) + ") scale(1 -1) rotate(" +
                                   SvgNumber(-text.Rotation) + ")";
     return TSvgElement("text")
         .Set("transform", transform)
-        .Set("font-size", text.Height)
+        .Length("font-size", text.Height)
         .Set("font-family", "sans-serif")
         .Set("stroke", "none")
         .WithText(text.Text);
@@ -106,18 +111,27 @@ struct TPrimitiveDrawer {
     } else {
       const double opacity =
           area.Kind == TAreaKind::SplitPlane ? kSplitPlaneFillOpacity : kPolygonFillOpacity;
-      polygon.Set("fill-opacity", opacity).Set("stroke-width", Paint.OutlineWidth);
+      polygon.Number("fill-opacity", opacity).Length("stroke-width", Paint.OutlineWidth);
     }
     return polygon.Empty();
   }
 
   void KeepoutPaint(TSvgElement& element) const {
     if (IsKeepoutArea(Primitive))
-      element.Set("fill", Paint.KeepoutFill).Set("stroke-width", Paint.OutlineWidth);
+      element.Set("fill", Paint.KeepoutFill).Length("stroke-width", Paint.OutlineWidth);
     else
       element.Set("stroke", "none");
   }
 };
+
+// The centre and size of a pad's or via's hole; size 0 for anything else.
+std::pair<TBoardPoint, double> HoleOf(const TPrimitiveView& primitive) {
+  if (const auto* pad = std::get_if<TPadView>(&primitive.Shape))
+    return {pad->Centre, pad->HoleSize};
+  if (const auto* via = std::get_if<TViaView>(&primitive.Shape))
+    return {via->Centre, via->HoleSize};
+  return {{}, 0};
+}
 
 }  // namespace
 
@@ -132,24 +146,22 @@ std::string PrimitiveSvg(const TPrimitiveView& primitive, const TPrimitivePaint&
   return std::visit(TPrimitiveDrawer{primitive, paint}, primitive.Shape);
 }
 
+bool HasDrillHole(const TPrimitiveView& primitive) { return HoleOf(primitive).second > 0; }
+
 std::string DrillHoleSvg(const TPrimitiveView& primitive) {
-  TBoardPoint centre;
-  double hole = 0;
-  if (const auto* pad = std::get_if<TPadView>(&primitive.Shape)) {
-    centre = pad->Centre;
-    hole = pad->HoleSize;
-  } else if (const auto* via = std::get_if<TViaView>(&primitive.Shape)) {
-    centre = via->Centre;
-    hole = via->HoleSize;
-  }
+  const auto [centre, hole] = HoleOf(primitive);
   if (hole <= 0) return "";
-  return TSvgElement("circle").Set("cx", centre.X).Set("cy", centre.Y).Set("r", hole / 2).Empty();
+  return TSvgElement("circle")
+      .Length("cx", centre.X)
+      .Length("cy", centre.Y)
+      .Length("r", hole / 2)
+      .Empty();
 }
 
 std::string OutlinePoints(const TAreaView& area) {
   std::string points;
   for (const TBoardPoint& point : area.Outline)
-    points += (points.empty() ? "" : " ") + SvgNumber(point.X) + "," + SvgNumber(point.Y);
+    points += (points.empty() ? "" : " ") + SvgLength(point.X) + "," + SvgLength(point.Y);
   return points;
 }
 

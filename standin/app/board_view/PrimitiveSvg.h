@@ -24,7 +24,10 @@ bool IsKeepoutArea(const TPrimitiveView& primitive);
 // outline) or has nothing to show.
 std::string PrimitiveSvg(const TPrimitiveView& primitive, const TPrimitivePaint& paint);
 
-// The drill hole of a pad or via: a dark circle; empty when it has none.
+// Whether the primitive is a pad or via with a hole.
+bool HasDrillHole(const TPrimitiveView& primitive);
+
+// The drill hole of a pad or via: a circle; empty when it has none.
 std::string DrillHoleSvg(const TPrimitiveView& primitive);
 
 // A closed outline as a polygon's points ("x,y x,y ...").

@@ -7,14 +7,28 @@
 
 namespace pcbhost {
 
+namespace {
+
+constexpr double kUnitsPerMil = 10000;
+constexpr double kDecimals = 10000;
+
+}  // namespace
+
 std::string SvgNumber(double value) {
   if (!std::isfinite(value)) return "0";
-  return FormatNumber(std::round(value * 100) / 100);
+  return FormatNumber(std::round(value * kDecimals) / kDecimals);
 }
+
+std::string SvgLength(double units) { return SvgNumber(units / kUnitsPerMil); }
 
 TSvgElement::TSvgElement(std::string_view tag) : FTag(tag) {}
 
-TSvgElement& TSvgElement::Set(std::string_view name, double value) {
+TSvgElement& TSvgElement::Length(std::string_view name, double units) {
+  FAttributes += " " + std::string(name) + "=\"" + SvgLength(units) + "\"";
+  return *this;
+}
+
+TSvgElement& TSvgElement::Number(std::string_view name, double value) {
   FAttributes += " " + std::string(name) + "=\"" + SvgNumber(value) + "\"";
   return *this;
 }

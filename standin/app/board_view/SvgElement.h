@@ -1,4 +1,8 @@
 // One SVG element as text: a tag with attributes in the order given, escaped.
+//
+// The picture's unit is the mil: a length in host units is written divided by 10000, to four
+// decimals, so that every width is exact to the host unit (a 10 mil track is
+// stroke-width="10") and sizes stay within what font rasterizers accept.
 #pragma once
 
 #include <string>
@@ -6,19 +10,20 @@
 
 namespace pcbhost {
 
-// Board coordinates to two decimals of a host unit, in the host's number format.
+// A length or coordinate in host units, as the picture's mils.
+std::string SvgLength(double units);
+// A plain number (an angle, an opacity), to four decimals.
 std::string SvgNumber(double value);
 
 class TSvgElement {
 public:
   explicit TSvgElement(std::string_view tag);
 
-  TSvgElement& Set(std::string_view name, double value);
+  // A length in host units.
+  TSvgElement& Length(std::string_view name, double units);
+  TSvgElement& Number(std::string_view name, double value);
   // The value is a byte string (see XmlText).
   TSvgElement& Set(std::string_view name, std::string_view text);
-  TSvgElement& Set(std::string_view name, const char* text) {
-    return Set(name, std::string_view(text));
-  }
 
   // <tag .../>
   std::string Empty() const;

@@ -1,0 +1,57 @@
+// A component: its records, its placement (location, rotation, side) and its members, the
+// primitives it carries. A new component has a designator text and a second text of its own.
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "server/BoardObject.h"
+
+namespace standin {
+
+class TComponentObject final : public TBoardObject {
+public:
+  static constexpr uint8_t kKind = kPcbObjectComponent;
+  TComponentObject() : TBoardObject(kKind) { Common().Layer = kTopLayer; }
+
+  void Give(PcbComponentRecord& record) const { record = FRecord; }
+  // The side is TopLayer or BottomLayer; the rotation a number.
+  bool Accepts(const PcbComponentRecord& record) const;
+  // The two text handles are the component's own and stay.
+  void Take(const PcbComponentRecord& record);
+  void Give(PcbComponentExRecord& record) const { record = FExtended; }
+  void Take(const PcbComponentExRecord& record) { FExtended = record; }
+  void Give(PcbComponentSourceLinksRecord& record) const { record = FSourceLinks; }
+  void Take(const PcbComponentSourceLinksRecord& record) { FSourceLinks = record; }
+  void Give(PcbShortString& model) const { model = FDefault3DModel; }
+  void Take(const PcbShortString& model) { FDefault3DModel = model; }
+  int32_t ChannelOffset() const { return FChannelOffset; }
+  void SetChannelOffset(int32_t offset) { FChannelOffset = offset; }
+  uint8_t ComponentKind() const { return FComponentKind; }
+  void SetComponentKind(uint8_t kind) { FComponentKind = kind; }
+  const PcbComponentRecord& Record() const { return FRecord; }
+
+  TPlacement Placement() const;
+
+  // The primitives it carries, in creation order.
+  const std::set<PcbHandle>& Members() const { return FMembers; }
+  void AddMember(PcbHandle member) { FMembers.insert(member); }
+  // A member that leaves also leaves the designator or second text it was.
+  void RemoveMember(PcbHandle member);
+  void SetTexts(PcbHandle designator, PcbHandle second);
+
+  void RemapHandles(const THandleMap& map) override;
+  void WriteFields(TFieldWriter& writer) const override;
+  void ReadFields(TFieldReader& reader) override;
+
+private:
+  int32_t FChannelOffset = 0;
+  uint8_t FComponentKind = 0;
+  PcbComponentRecord FRecord{};
+  PcbComponentExRecord FExtended{};
+  PcbComponentSourceLinksRecord FSourceLinks{};
+  PcbShortString FDefault3DModel{};
+  std::set<PcbHandle> FMembers;
+};
+
+}  // namespace standin

@@ -1,0 +1,91 @@
+#include "server/ObjectDocument.h"
+
+#include "server/Board.h"
+#include "server/ComponentObject.h"
+#include "server/ConnectivityObjects.h"
+#include "server/ObjectFactory.h"
+#include "server/ObjectKinds.h"
+#include "server/PcbModel.h"
+#include "server/Primitives.h"
+#include "server/RuleObject.h"
+
+namespace standin {
+namespace {
+
+template <class V, class C>
+void CommonObjectFields(V& v, C& c) {
+  v("layer", AsLayer(c.Layer));
+  v("net", c.Net);
+  v("routed", AsSwitch(c.RoutedState));
+  v("keepout", AsFlag(c.Flags, kPcbFlagKeepout));
+  v("testPointTop", AsFlag(c.Flags, kPcbFlagTestPointTop));
+  v("testPointBottom", AsFlag(c.Flags, kPcbFlagTestPointBottom));
+  v("flags", AsOtherFlags(c.Flags, kNamedFlagBits));
+  v("aux16", c.Aux16);
+  v("aux32", c.Aux32);
+  v("bitField2", c.BitField2);
+  v("bitField3", c.BitField3);
+}
+
+// The text of a component's designator, for readers of the document; loading ignores it.
+std::string DesignatorOf(const TPcbModel& model, const TBoardObject& object) {
+  if (object.Kind() != kPcbObjectComponent) return {};
+  const auto& component = static_cast<const TComponentObject&>(object);
+  const TTextObject* text = model.FindAs<TTextObject>(component.Record().designatorText);
+  return text ? std::string(text->Record().text.text, text->Record().text.length) : std::string();
+}
+
+bool IsNetOnBoard(const TPcbModel& model, const TBoard& board, PcbHandle net) {
+  const TNetObject* found = model.FindAs<TNetObject>(net);
+  return found && found->Board() == &board && found->ComponentHandle() == 0;
+}
+
+std::unique_ptr<TBoardObject> NewObjectOfEntry(TFieldReader& reader, uint8_t kind) {
+  if (kind != kPcbObjectRule) return NewBoardObject(kind);
+  const auto ruleKind = static_cast<uint8_t>(reader.Integer("ruleKind", 0, kRuleKindCount - 1));
+  return std::make_unique<TRuleObject>(ruleKind);
+}
+
+}  // namespace
+
+TJson WriteObjectEntry(const TPcbModel& model, const TBoard& board, const TBoardObject& object) {
+  TJson entry = TJson::object();
+  TFieldWriter writer(entry);
+  writer("handle", object.Handle());
+  writer("kind", object.Kind());
+  entry["kindName"] = std::string(ObjectKindName(object.Kind()));
+  writer("container", object.ComponentHandle());
+  if (object.Kind() == kPcbObjectComponent) {
+    const std::string designator = DesignatorOf(model, object);
+    writer("designator", AsText(designator, 0));
+  }
+  TCommonFields common = object.Common();
+  if (common.Net != 0 && !IsNetOnBoard(model, board, common.Net)) common.Net = 0;
+  CommonObjectFields(writer, common);
+  object.WriteFields(writer);
+  return entry;
+}
+
+TLoadedObject ReadObjectEntry(const TJson& entry, std::size_t index) {
+  TLoadedObject loaded;
+  loaded.Where = "objects[" + std::to_string(index) + "]";
+  if (!entry.is_object()) throw EBoardDocument(loaded.Where + ": is not an object");
+  TFieldReader head(entry, loaded.Where);
+  const auto kind = static_cast<uint8_t>(head.Integer("kind", 0, 255));
+  const std::string_view kindName = ObjectKindName(kind);
+  if (kindName.empty()) head.Fail("kind", "is not a kind of object (" + std::to_string(kind) + ")");
+  if (head.Text("kindName", 64) != kindName)
+    head.Fail("kindName", "does not name kind " + std::to_string(kind) + " (" +
+                              std::string(kindName) + ")");
+  loaded.Where += " (" + std::string(kindName) + ")";
+  TFieldReader reader(entry, loaded.Where);
+  loaded.Handle = static_cast<PcbHandle>(reader.Integer("handle", 1, UINT32_MAX));
+  loaded.Container = static_cast<PcbHandle>(reader.Integer("container", 0, UINT32_MAX));
+  if (kind == kPcbObjectComponent) reader.Text("designator", kPcbEmbeddedDataSize);
+  loaded.Object = NewObjectOfEntry(reader, kind);
+  CommonObjectFields(reader, loaded.Object->Common());
+  loaded.Object->ReadFields(reader);
+  return loaded;
+}
+
+}  // namespace standin

@@ -1,0 +1,224 @@
+#include "server/PadObject.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <utility>
+#include <vector>
+
+#include "server/DocumentFields.h"
+#include "server/LayerNumbers.h"
+#include "server/Primitives.h"
+
+namespace standin {
+namespace {
+
+// A per-layer entry of a board document.
+struct TLayerEntry {
+  PcbLayerNumber Layer = 0;
+  TPadLayerValues Values;
+};
+
+constexpr std::array<std::pair<PcbLayerNumber, PcbLayerNumber>, 4> kSidePairs = {{
+    {kTopLayer, kBottomLayer},
+    {kTopOverlay, kBottomOverlay},
+    {kTopPaste, kBottomPaste},
+    {kTopSolder, kBottomSolder},
+}};
+
+template <class V, class R>
+void PadFields(V& v, R& r, uint8_t& stackMode, uint8_t& top, uint8_t& middle, uint8_t& bottom,
+               std::vector<TLayerEntry>& perLayer) {
+  v("x", r.x);
+  v("y", r.y);
+  v("name", r.name);
+  v("rotation", r.rotation);
+  v("holeSize", r.holeSize);
+  v("stackMode", stackMode);
+  v.Group("top", [&](auto& g) {
+    g("shape", r.topShape);
+    g("x", r.topXSize);
+    g("y", r.topYSize);
+  });
+  v.Group("middle", [&](auto& g) {
+    g("shape", r.middleShape);
+    g("x", r.middleXSize);
+    g("y", r.middleYSize);
+  });
+  v.Group("bottom", [&](auto& g) {
+    g("shape", r.bottomShape);
+    g("x", r.bottomXSize);
+    g("y", r.bottomYSize);
+  });
+  v.List("perLayer", perLayer, [](auto& g, auto& entry) {
+    g("layer", AsLayer(entry.Layer));
+    g("shape", entry.Values.Shape);
+    g("x", entry.Values.XSize);
+    g("y", entry.Values.YSize);
+    g("cornerRadiusPercent", entry.Values.CornerRadiusPercent);
+  });
+  v("topCornerRadiusPercent", top);
+  v("middleCornerRadiusPercent", middle);
+  v("bottomCornerRadiusPercent", bottom);
+  v("pinRole", r.pinRole);
+  v("option", r.option);
+  v("reserved1", r.reserved1);
+  v("reserved2", r.reserved2);
+  v("reserved3", r.reserved3);
+  v("reserved4", r.reserved4);
+  v("flagByte1", r.flagByte1);
+  v("flagByte2", r.flagByte2);
+}
+
+}  // namespace
+
+bool TPadObject::Accepts(const PcbPadRecord& record) const {
+  return std::isfinite(record.rotation);
+}
+
+void TPadObject::Take(const PcbPadRecord& record) {
+  FRecord = record;
+  FRecord.name.length = std::min<uint8_t>(FRecord.name.length, sizeof(FRecord.name.text));
+}
+
+TPadObject::TPart TPadObject::ShownPart(PcbLayerNumber layer) const {
+  const PcbLayerNumber own = Common().Layer;
+  if (IsSignalNumber(own)) return layer == own ? TPart::Top : TPart::None;
+  if (layer == kMultiLayer) return TPart::Top;
+  const TPart part = SetPart(layer);
+  return part != TPart::None && FStackMode == kPadStackSimple ? TPart::Top : part;
+}
+
+TPadObject::TPart TPadObject::SetPart(PcbLayerNumber layer) {
+  if (layer == kTopLayer) return TPart::Top;
+  if (layer == kBottomLayer) return TPart::Bottom;
+  if (layer >= kMidLayer1 && layer <= kMidLayer30) return TPart::Middle;
+  return TPart::None;
+}
+
+TPadLayerValues TPadObject::PartValues(TPart part) const {
+  switch (part) {
+    case TPart::Top:
+      return {FRecord.topShape, FRecord.topXSize, FRecord.topYSize, FTopPercent};
+    case TPart::Middle:
+      return {FRecord.middleShape, FRecord.middleXSize, FRecord.middleYSize, FMiddlePercent};
+    case TPart::Bottom:
+      return {FRecord.bottomShape, FRecord.bottomXSize, FRecord.bottomYSize, FBottomPercent};
+    case TPart::None: break;
+  }
+  return {};
+}
+
+TPadObject::TPartRefs TPadObject::PartRefs(TPart part) {
+  switch (part) {
+    case TPart::Middle:
+      return {FRecord.middleShape, FRecord.middleXSize, FRecord.middleYSize, FMiddlePercent};
+    case TPart::Bottom:
+      return {FRecord.bottomShape, FRecord.bottomXSize, FRecord.bottomYSize, FBottomPercent};
+    default: return {FRecord.topShape, FRecord.topXSize, FRecord.topYSize, FTopPercent};
+  }
+}
+
+TPadLayerValues& TPadObject::TableEntry(PcbLayerNumber layer) {
+  if (!FTable) FTable = std::make_unique<TLayerTable>();
+  return (*FTable)[layer];
+}
+
+TPadLayerValues TPadObject::ValuesOnLayer(PcbLayerNumber layer) const {
+  if (!IsLayerNumber(layer)) return {};
+  if (FStackMode == kPadStackFull) return FTable ? (*FTable)[layer] : TPadLayerValues{};
+  return PartValues(ShownPart(layer));
+}
+
+int32_t TPadObject::CornerRadiusOnLayer(PcbLayerNumber layer) const {
+  const TPadLayerValues values = ValuesOnLayer(layer);
+  if (values.Shape != kPadShapeRoundedRectangle) return 0;
+  const double smaller = std::min(std::abs(static_cast<double>(values.XSize)),
+                                  std::abs(static_cast<double>(values.YSize)));
+  return ToCoord(smaller / 2 * values.CornerRadiusPercent / 100);
+}
+
+void TPadObject::SetShapeOnLayer(PcbLayerNumber layer, uint8_t shape) {
+  const TPart part = FStackMode == kPadStackFull ? TPart::None : SetPart(layer);
+  if (part == TPart::None)
+    TableEntry(layer).Shape = shape;
+  else
+    PartRefs(part).Shape = shape;
+}
+
+void TPadObject::SetSizeOnLayer(PcbLayerNumber layer, int32_t xSize, int32_t ySize) {
+  const TPart part = FStackMode == kPadStackFull ? TPart::None : SetPart(layer);
+  if (part == TPart::None) {
+    TPadLayerValues& entry = TableEntry(layer);
+    entry.XSize = xSize;
+    entry.YSize = ySize;
+  } else {
+    TPartRefs refs = PartRefs(part);
+    refs.XSize = xSize;
+    refs.YSize = ySize;
+  }
+}
+
+void TPadObject::SetCornerRadiusPercentOnLayer(PcbLayerNumber layer, uint8_t percent) {
+  const TPart part = FStackMode == kPadStackFull ? TPart::None : SetPart(layer);
+  if (part == TPart::None)
+    TableEntry(layer).CornerRadiusPercent = percent;
+  else
+    PartRefs(part).CornerRadiusPercent = percent;
+}
+
+TGeometry TPadObject::BoardGeometry() const {
+  TGeometry geometry;
+  geometry.PointCount = 1;
+  geometry.Points[0] = {static_cast<double>(FRecord.x), static_cast<double>(FRecord.y)};
+  geometry.AngleKind = TGeometry::TAngles::Direction;
+  geometry.Angles[0] = FRecord.rotation;
+  return geometry;
+}
+
+void TPadObject::SetBoardGeometry(const TGeometry& geometry) {
+  FRecord.x = ToCoord(geometry.Points[0].X);
+  FRecord.y = ToCoord(geometry.Points[0].Y);
+  FRecord.rotation = geometry.Angles[0];
+}
+
+// The pad's top values become its bottom ones and back, and so do the side layers' entries.
+void TPadObject::TurnOver() {
+  TBoardObject::TurnOver();
+  std::swap(FRecord.topShape, FRecord.bottomShape);
+  std::swap(FRecord.topXSize, FRecord.bottomXSize);
+  std::swap(FRecord.topYSize, FRecord.bottomYSize);
+  std::swap(FTopPercent, FBottomPercent);
+  if (FTable)
+    for (const auto& [top, bottom] : kSidePairs) std::swap((*FTable)[top], (*FTable)[bottom]);
+}
+
+std::optional<TBounds> TPadObject::Bounds() const {
+  const double halfWidth = std::abs(static_cast<double>(FRecord.topXSize)) / 2;
+  const double halfHeight = std::abs(static_cast<double>(FRecord.topYSize)) / 2;
+  const double radians = NormalizedDegrees(FRecord.rotation) * std::numbers::pi / 180;
+  const double c = std::fabs(std::cos(radians));
+  const double s = std::fabs(std::sin(radians));
+  return BoundsAround(FRecord.x, FRecord.y, halfWidth * c + halfHeight * s,
+                      halfWidth * s + halfHeight * c);
+}
+
+void TPadObject::WriteFields(TFieldWriter& writer) const {
+  std::vector<TLayerEntry> perLayer;
+  for (PcbLayerNumber layer = 0; FTable && layer < kLayerCount; ++layer)
+    if (!(*FTable)[layer].IsZero()) perLayer.push_back({layer, (*FTable)[layer]});
+  uint8_t stackMode = FStackMode;
+  uint8_t top = FTopPercent;
+  uint8_t middle = FMiddlePercent;
+  uint8_t bottom = FBottomPercent;
+  PadFields(writer, FRecord, stackMode, top, middle, bottom, perLayer);
+}
+
+void TPadObject::ReadFields(TFieldReader& reader) {
+  std::vector<TLayerEntry> perLayer;
+  PadFields(reader, FRecord, FStackMode, FTopPercent, FMiddlePercent, FBottomPercent, perLayer);
+  FTable.reset();
+  for (const TLayerEntry& entry : perLayer) TableEntry(entry.Layer) = entry.Values;
+}
+
+}  // namespace standin

@@ -1,0 +1,82 @@
+// A pad: its record (top, middle and bottom shapes and sizes), its stack mode and its values
+// per layer number.
+//
+// In the full stack mode every layer has values of its own (the per-layer table). In the
+// other modes the pad's copper follows its top, middle and bottom values: a pad on one signal
+// layer has its top values there and nothing elsewhere; any other pad has the top values on
+// TopLayer (and MultiLayer), the middle ones on the middle layers and the bottom ones on
+// BottomLayer, all of them the top values in the simple mode.
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include "server/BoardObject.h"
+
+namespace standin {
+
+struct TPadLayerValues {
+  uint8_t Shape = 0;
+  int32_t XSize = 0;
+  int32_t YSize = 0;
+  uint8_t CornerRadiusPercent = 0;
+
+  bool IsZero() const { return Shape == 0 && XSize == 0 && YSize == 0 && CornerRadiusPercent == 0; }
+};
+
+class TPadObject final : public TBoardObject {
+public:
+  static constexpr uint8_t kKind = kPcbObjectPad;
+  TPadObject() : TBoardObject(kKind) { Common().Layer = kMultiLayer; }
+
+  void Give(PcbPadRecord& record) const { record = FRecord; }
+  bool Accepts(const PcbPadRecord& record) const;
+  void Take(const PcbPadRecord& record);
+  const PcbPadRecord& Record() const { return FRecord; }
+  uint8_t StackMode() const { return FStackMode; }
+  void SetStackMode(uint8_t mode) { FStackMode = mode; }
+
+  // The values on a layer number 0..82 as the pad's copper has them.
+  TPadLayerValues ValuesOnLayer(PcbLayerNumber layer) const;
+  int32_t CornerRadiusOnLayer(PcbLayerNumber layer) const;
+  // Full stack: the layer's own values; otherwise TopLayer, the middle layers and BottomLayer
+  // set the top, middle and bottom values, other layers their own.
+  void SetShapeOnLayer(PcbLayerNumber layer, uint8_t shape);
+  void SetSizeOnLayer(PcbLayerNumber layer, int32_t xSize, int32_t ySize);
+  void SetCornerRadiusPercentOnLayer(PcbLayerNumber layer, uint8_t percent);
+
+  TGeometry BoardGeometry() const override;
+  void SetBoardGeometry(const TGeometry& geometry) override;
+  void TurnOver() override;
+  std::optional<TBounds> Bounds() const override;
+  void WriteFields(TFieldWriter& writer) const override;
+  void ReadFields(TFieldReader& reader) override;
+
+private:
+  enum class TPart : uint8_t { None, Top, Middle, Bottom };
+  using TLayerTable = std::array<TPadLayerValues, kLayerCount>;
+
+  // Which of the top, middle and bottom values a layer shows (outside the full stack).
+  TPart ShownPart(PcbLayerNumber layer) const;
+  // Which of them a layer sets (outside the full stack); None: the layer's own entry.
+  static TPart SetPart(PcbLayerNumber layer);
+  TPadLayerValues PartValues(TPart part) const;
+  TPadLayerValues& TableEntry(PcbLayerNumber layer);
+  // The top, middle or bottom values as references into the record.
+  struct TPartRefs {
+    uint8_t& Shape;
+    int32_t& XSize;
+    int32_t& YSize;
+    uint8_t& CornerRadiusPercent;
+  };
+  TPartRefs PartRefs(TPart part);
+
+  PcbPadRecord FRecord{};
+  uint8_t FStackMode = kPadStackSimple;
+  uint8_t FTopPercent = 0;
+  uint8_t FMiddlePercent = 0;
+  uint8_t FBottomPercent = 0;
+  std::unique_ptr<TLayerTable> FTable;  // made on first use
+};
+
+}  // namespace standin

@@ -1,0 +1,277 @@
+#include "server/Primitives.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+
+#include "server/DocumentFields.h"
+#include "server/LayerNumbers.h"
+
+namespace standin {
+namespace {
+
+constexpr int32_t kDefaultTextHeight = 200000;  // 20 mil
+
+template <class V, class R>
+void TrackFields(V& v, R& r) {
+  v("x1", r.x1);
+  v("y1", r.y1);
+  v("x2", r.x2);
+  v("y2", r.y2);
+  v("width", r.width);
+  v("reserved1", r.reserved1);
+  v("reserved2", r.reserved2);
+  v("reserved3", r.reserved3);
+}
+
+template <class V, class R>
+void ArcFields(V& v, R& r) {
+  v("x", r.x);
+  v("y", r.y);
+  v("radius", r.radius);
+  v("startAngle", r.startAngle);
+  v("endAngle", r.endAngle);
+  v("width", r.width);
+  v("reserved1", r.reserved1);
+}
+
+template <class V, class R>
+void FillFields(V& v, R& r) {
+  v("x1", r.x1);
+  v("y1", r.y1);
+  v("x2", r.x2);
+  v("y2", r.y2);
+  v("rotation", r.rotation);
+  v("reserved1", r.reserved1);
+}
+
+template <class V, class R>
+void ViaFields(V& v, R& r) {
+  v("x", r.x);
+  v("y", r.y);
+  v("diameter", r.diameter);
+  v("holeSize", r.holeSize);
+  v("startLayer", AsLayer(r.startLayer));
+  v("endLayer", AsLayer(r.endLayer));
+  v("flagByte1", r.flagByte1);
+  v("flagByte2", r.flagByte2);
+}
+
+template <class V, class R, class T, class B>
+void TextFields(V& v, R& r, T& trueType, B& barCode) {
+  v("x", r.x);
+  v("y", r.y);
+  v("text", r.text);
+  v("rotation", r.rotation);
+  v("reserved1", r.reserved1);
+  v("reserved2", r.reserved2);
+  v("reserved3", r.reserved3);
+  v("reserved4", r.reserved4);
+  v("reserved5", r.reserved5);
+  v("reserved6", r.reserved6);
+  v.Group("trueType", [&](auto& g) {
+    g("reserved1", trueType.reserved1);
+    g("fontName", trueType.fontName);
+    g("reserved2", trueType.reserved2);
+    g("reserved3", trueType.reserved3);
+    g("reserved4", trueType.reserved4);
+    g("reserved5", trueType.reserved5);
+  });
+  v.Group("barCode", [&](auto& g) {
+    g("reserved1", barCode.reserved1);
+    g("reserved2", barCode.reserved2);
+    g("reserved3", barCode.reserved3);
+    g("reserved4", barCode.reserved4);
+  });
+}
+
+TGeometry PointGeometry(int32_t x, int32_t y) {
+  TGeometry geometry;
+  geometry.PointCount = 1;
+  geometry.Points[0] = {static_cast<double>(x), static_cast<double>(y)};
+  return geometry;
+}
+
+TGeometry TurnedPointGeometry(double x, double y, double direction) {
+  TGeometry geometry;
+  geometry.PointCount = 1;
+  geometry.Points[0] = {x, y};
+  geometry.AngleKind = TGeometry::TAngles::Direction;
+  geometry.Angles[0] = direction;
+  return geometry;
+}
+
+}  // namespace
+
+TBounds BoundsAround(double x, double y, double halfWidth, double halfHeight) {
+  return {ToCoord(x - halfWidth), ToCoord(y - halfHeight), ToCoord(x + halfWidth),
+          ToCoord(y + halfHeight)};
+}
+
+// Track --------------------------------------------------------------------------------------
+
+TGeometry TTrackObject::BoardGeometry() const {
+  TGeometry geometry;
+  geometry.PointCount = 2;
+  geometry.Points[0] = {static_cast<double>(FRecord.x1), static_cast<double>(FRecord.y1)};
+  geometry.Points[1] = {static_cast<double>(FRecord.x2), static_cast<double>(FRecord.y2)};
+  return geometry;
+}
+
+void TTrackObject::SetBoardGeometry(const TGeometry& geometry) {
+  FRecord.x1 = ToCoord(geometry.Points[0].X);
+  FRecord.y1 = ToCoord(geometry.Points[0].Y);
+  FRecord.x2 = ToCoord(geometry.Points[1].X);
+  FRecord.y2 = ToCoord(geometry.Points[1].Y);
+}
+
+std::optional<TBounds> TTrackObject::Bounds() const {
+  const double half = FRecord.width / 2.0;
+  const double left = std::min(FRecord.x1, FRecord.x2);
+  const double right = std::max(FRecord.x1, FRecord.x2);
+  const double bottom = std::min(FRecord.y1, FRecord.y2);
+  const double top = std::max(FRecord.y1, FRecord.y2);
+  return TBounds{ToCoord(left - half), ToCoord(bottom - half), ToCoord(right + half),
+                 ToCoord(top + half)};
+}
+
+void TTrackObject::WriteFields(TFieldWriter& writer) const { TrackFields(writer, FRecord); }
+void TTrackObject::ReadFields(TFieldReader& reader) { TrackFields(reader, FRecord); }
+
+// Arc ----------------------------------------------------------------------------------------
+
+bool TArcObject::Accepts(const PcbArcRecord& record) const {
+  return std::isfinite(record.startAngle) && std::isfinite(record.endAngle);
+}
+
+TGeometry TArcObject::BoardGeometry() const {
+  TGeometry geometry = PointGeometry(FRecord.x, FRecord.y);
+  geometry.AngleKind = TGeometry::TAngles::Arc;
+  geometry.Angles[0] = FRecord.startAngle;
+  geometry.Angles[1] = FRecord.endAngle;
+  return geometry;
+}
+
+void TArcObject::SetBoardGeometry(const TGeometry& geometry) {
+  FRecord.x = ToCoord(geometry.Points[0].X);
+  FRecord.y = ToCoord(geometry.Points[0].Y);
+  FRecord.startAngle = geometry.Angles[0];
+  FRecord.endAngle = geometry.Angles[1];
+}
+
+std::optional<TBounds> TArcObject::Bounds() const {
+  const double reach = static_cast<double>(FRecord.radius) + FRecord.width / 2.0;
+  return BoundsAround(FRecord.x, FRecord.y, reach, reach);
+}
+
+void TArcObject::WriteFields(TFieldWriter& writer) const { ArcFields(writer, FRecord); }
+void TArcObject::ReadFields(TFieldReader& reader) { ArcFields(reader, FRecord); }
+
+// Fill ---------------------------------------------------------------------------------------
+
+bool TFillObject::Accepts(const PcbFillRecord& record) const {
+  return std::isfinite(record.rotation);
+}
+
+// The centre moves; the corners keep their distance from it.
+TGeometry TFillObject::BoardGeometry() const {
+  return TurnedPointGeometry((static_cast<double>(FRecord.x1) + FRecord.x2) / 2,
+                             (static_cast<double>(FRecord.y1) + FRecord.y2) / 2,
+                             FRecord.rotation);
+}
+
+void TFillObject::SetBoardGeometry(const TGeometry& geometry) {
+  const double halfWidth = (static_cast<double>(FRecord.x2) - FRecord.x1) / 2;
+  const double halfHeight = (static_cast<double>(FRecord.y2) - FRecord.y1) / 2;
+  const TPointD centre = geometry.Points[0];
+  FRecord.x1 = ToCoord(centre.X - halfWidth);
+  FRecord.y1 = ToCoord(centre.Y - halfHeight);
+  FRecord.x2 = ToCoord(centre.X + halfWidth);
+  FRecord.y2 = ToCoord(centre.Y + halfHeight);
+  FRecord.rotation = geometry.Angles[0];
+}
+
+std::optional<TBounds> TFillObject::Bounds() const {
+  const double halfWidth = std::fabs(static_cast<double>(FRecord.x2) - FRecord.x1) / 2;
+  const double halfHeight = std::fabs(static_cast<double>(FRecord.y2) - FRecord.y1) / 2;
+  const double radians = NormalizedDegrees(FRecord.rotation) * std::numbers::pi / 180;
+  const double c = std::fabs(std::cos(radians));
+  const double s = std::fabs(std::sin(radians));
+  const TGeometry centre = BoardGeometry();
+  return BoundsAround(centre.Points[0].X, centre.Points[0].Y, halfWidth * c + halfHeight * s,
+                      halfWidth * s + halfHeight * c);
+}
+
+void TFillObject::WriteFields(TFieldWriter& writer) const { FillFields(writer, FRecord); }
+void TFillObject::ReadFields(TFieldReader& reader) { FillFields(reader, FRecord); }
+
+// Via ----------------------------------------------------------------------------------------
+
+bool TViaObject::Accepts(const PcbViaRecord& record) const {
+  return IsLayerNumber(record.startLayer) && IsLayerNumber(record.endLayer);
+}
+
+bool TViaObject::CoversLayer(PcbLayerNumber layer) const {
+  if (layer == kMultiLayer || IsInternalPlaneNumber(layer)) return true;
+  const auto [first, last] = std::minmax(FRecord.startLayer, FRecord.endLayer);
+  return IsSignalNumber(layer) && layer >= first && layer <= last;
+}
+
+TGeometry TViaObject::BoardGeometry() const { return PointGeometry(FRecord.x, FRecord.y); }
+
+void TViaObject::SetBoardGeometry(const TGeometry& geometry) {
+  FRecord.x = ToCoord(geometry.Points[0].X);
+  FRecord.y = ToCoord(geometry.Points[0].Y);
+}
+
+void TViaObject::TurnOver() {
+  TBoardObject::TurnOver();
+  FRecord.startLayer = OtherSideLayer(FRecord.startLayer);
+  FRecord.endLayer = OtherSideLayer(FRecord.endLayer);
+}
+
+std::optional<TBounds> TViaObject::Bounds() const {
+  const double half = FRecord.diameter / 2.0;
+  return BoundsAround(FRecord.x, FRecord.y, half, half);
+}
+
+void TViaObject::WriteFields(TFieldWriter& writer) const { ViaFields(writer, FRecord); }
+void TViaObject::ReadFields(TFieldReader& reader) { ViaFields(reader, FRecord); }
+
+// Text ---------------------------------------------------------------------------------------
+
+TTextObject::TTextObject() : TBoardObject(kKind) {
+  constexpr std::string_view kFont = "Arial";
+  FTrueType.fontName.length = static_cast<uint8_t>(kFont.size());
+  std::memcpy(FTrueType.fontName.text, kFont.data(), kFont.size());
+  FTrueType.reserved5 = kDefaultTextHeight;
+}
+
+bool TTextObject::Accepts(const PcbTextRecord& record) const {
+  return std::isfinite(record.rotation);
+}
+
+TGeometry TTextObject::BoardGeometry() const {
+  return TurnedPointGeometry(FRecord.x, FRecord.y, FRecord.rotation);
+}
+
+void TTextObject::SetBoardGeometry(const TGeometry& geometry) {
+  FRecord.x = ToCoord(geometry.Points[0].X);
+  FRecord.y = ToCoord(geometry.Points[0].Y);
+  FRecord.rotation = geometry.Angles[0];
+}
+
+std::optional<TBounds> TTextObject::Bounds() const {
+  return BoundsAround(FRecord.x, FRecord.y, 0, 0);
+}
+
+void TTextObject::WriteFields(TFieldWriter& writer) const {
+  TextFields(writer, FRecord, FTrueType, FBarCode);
+}
+
+void TTextObject::ReadFields(TFieldReader& reader) {
+  TextFields(reader, FRecord, FTrueType, FBarCode);
+}
+
+}  // namespace standin

@@ -1,0 +1,123 @@
+// The simple primitives of a board: tracks, arcs, fills, vias and texts. Each keeps its host
+// record in board values; the common fields are the object's own (TBoardObject).
+#pragma once
+
+#include "server/BoardObject.h"
+
+namespace standin {
+
+class TTrackObject final : public TBoardObject {
+public:
+  static constexpr uint8_t kKind = kPcbObjectTrack;
+  TTrackObject() : TBoardObject(kKind) {}
+
+  void Give(PcbTrackRecord& record) const { record = FRecord; }
+  void Take(const PcbTrackRecord& record) { FRecord = record; }
+  const PcbTrackRecord& Record() const { return FRecord; }
+
+  TGeometry BoardGeometry() const override;
+  void SetBoardGeometry(const TGeometry& geometry) override;
+  std::optional<TBounds> Bounds() const override;
+  void WriteFields(TFieldWriter& writer) const override;
+  void ReadFields(TFieldReader& reader) override;
+
+private:
+  PcbTrackRecord FRecord{};
+};
+
+class TArcObject final : public TBoardObject {
+public:
+  static constexpr uint8_t kKind = kPcbObjectArc;
+  TArcObject() : TBoardObject(kKind) {}
+
+  void Give(PcbArcRecord& record) const { record = FRecord; }
+  bool Accepts(const PcbArcRecord& record) const;
+  void Take(const PcbArcRecord& record) { FRecord = record; }
+  const PcbArcRecord& Record() const { return FRecord; }
+
+  TGeometry BoardGeometry() const override;
+  void SetBoardGeometry(const TGeometry& geometry) override;
+  std::optional<TBounds> Bounds() const override;
+  void WriteFields(TFieldWriter& writer) const override;
+  void ReadFields(TFieldReader& reader) override;
+
+private:
+  PcbArcRecord FRecord{};
+};
+
+// A rectangle from (x1, y1) to (x2, y2), turned about its centre by its rotation.
+class TFillObject final : public TBoardObject {
+public:
+  static constexpr uint8_t kKind = kPcbObjectFill;
+  TFillObject() : TBoardObject(kKind) {}
+
+  void Give(PcbFillRecord& record) const { record = FRecord; }
+  bool Accepts(const PcbFillRecord& record) const;
+  void Take(const PcbFillRecord& record) { FRecord = record; }
+  const PcbFillRecord& Record() const { return FRecord; }
+
+  TGeometry BoardGeometry() const override;
+  void SetBoardGeometry(const TGeometry& geometry) override;
+  std::optional<TBounds> Bounds() const override;
+  void WriteFields(TFieldWriter& writer) const override;
+  void ReadFields(TFieldReader& reader) override;
+
+private:
+  PcbFillRecord FRecord{};
+};
+
+// A via's layer and its start and end layers travel as layer numbers.
+class TViaObject final : public TBoardObject {
+public:
+  static constexpr uint8_t kKind = kPcbObjectVia;
+  TViaObject() : TBoardObject(kKind) { Common().Layer = kMultiLayer; }
+
+  void Give(PcbViaRecord& record) const { record = FRecord; }
+  bool Accepts(const PcbViaRecord& record) const;
+  void Take(const PcbViaRecord& record) { FRecord = record; }
+  const PcbViaRecord& Record() const { return FRecord; }
+  // The via's copper on a layer number: round, its diameter; nothing off its layers.
+  bool CoversLayer(PcbLayerNumber layer) const;
+
+  TGeometry BoardGeometry() const override;
+  void SetBoardGeometry(const TGeometry& geometry) override;
+  void TurnOver() override;
+  std::optional<TBounds> Bounds() const override;
+  void WriteFields(TFieldWriter& writer) const override;
+  void ReadFields(TFieldReader& reader) override;
+
+private:
+  PcbViaRecord FRecord{};
+};
+
+// A text with its TrueType and bar-code settings. A new text is set in "Arial", 20 mil.
+class TTextObject final : public TBoardObject {
+public:
+  static constexpr uint8_t kKind = kPcbObjectText;
+  TTextObject();
+
+  void Give(PcbTextRecord& record) const { record = FRecord; }
+  bool Accepts(const PcbTextRecord& record) const;
+  void Take(const PcbTextRecord& record) { FRecord = record; }
+  void Give(PcbTrueTypeTextRecord& record) const { record = FTrueType; }
+  void Take(const PcbTrueTypeTextRecord& record) { FTrueType = record; }
+  void Give(PcbBarCodeTextRecord& record) const { record = FBarCode; }
+  void Take(const PcbBarCodeTextRecord& record) { FBarCode = record; }
+  const PcbTextRecord& Record() const { return FRecord; }
+
+  TGeometry BoardGeometry() const override;
+  void SetBoardGeometry(const TGeometry& geometry) override;
+  std::optional<TBounds> Bounds() const override;
+  void WriteFields(TFieldWriter& writer) const override;
+  void ReadFields(TFieldReader& reader) override;
+
+private:
+  PcbTextRecord FRecord{};
+  PcbTrueTypeTextRecord FTrueType{};
+  PcbBarCodeTextRecord FBarCode{};
+};
+
+// Bounds helpers shared by the kinds.
+TBounds BoundsAround(double x, double y, double halfWidth, double halfHeight);
+
+}  // namespace standin

@@ -1,0 +1,297 @@
+// Objects of the PCB server: containers, iteration, what happens to references when objects
+// leave, failure answers for handles that are nil, destroyed or of another kind, and the
+// board's modified mark.
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "server/ComponentObject.h"
+#include "server/PcbModel.h"
+#include "standin/ServerTestSupport.h"
+
+namespace {
+
+using namespace standin::api;
+
+class ServerObjects : public TServerTest {
+protected:
+  void SetUp() override {
+    TServerTest::SetUp();
+    Board = NewBoard("/boards/objects.pcbdoc");
+    ASSERT_NE(Board, 0u);
+  }
+
+  PcbHandle Track(PcbHandle container, PcbLayerNumber layer, PcbHandle net = 0) {
+    const PcbHandle track = CreateObject(kPcbObjectTrack);
+    PcbTrackRecord record{};
+    record.layer = layer;
+    record.net = net;
+    EXPECT_EQ(QueryTrack(kPcbMessageWrite, track, &record), kPcbOk);
+    EXPECT_EQ(AddObjectToContainer(container, track), kPcbOk);
+    return track;
+  }
+
+  std::vector<PcbHandle> Iterate(PcbHandle container, uint8_t kind, PcbLayerId layer = 0) {
+    std::vector<PcbHandle> found;
+    const PcbHandle iterator = CreateIterator(container, kind, kPcbIterateDefault, layer);
+    for (PcbHandle h = GetFirstObject(iterator); h != 0; h = GetNextObject(iterator))
+      found.push_back(h);
+    DestroyIterator(iterator);
+    return found;
+  }
+
+  PcbHandle Board = 0;
+};
+
+TEST_F(ServerObjects, AddRefusesWhatAContainerCannotTake) {
+  const PcbHandle component = AddNew(Board, kPcbObjectComponent);
+  const PcbHandle net = AddNew(Board, kPcbObjectNet);
+  const PcbHandle placed = AddNew(Board, kPcbObjectTrack);
+  const PcbHandle destroyed = CreateObject(kPcbObjectTrack);
+  ASSERT_EQ(DestroyObject(destroyed), kPcbOk);
+  ASSERT_EQ(CreateBoardOutline(Board), kPcbOk);
+  struct TCase {
+    const char* What;
+    PcbHandle Container;
+    PcbHandle Object;
+    int32_t Expected;
+  };
+  const TCase cases[] = {
+      {"nil object", Board, 0, kPcbFail},
+      {"destroyed object", Board, destroyed, kPcbFail},
+      {"already on the board", Board, placed, kPcbFail},
+      {"on the board, into a component", component, placed, kPcbFail},
+      {"net into a component", component, CreateObject(kPcbObjectNet), kPcbFail},
+      {"component into a component", component, CreateObject(kPcbObjectComponent), kPcbFail},
+      {"rule into a component", component, CreateRuleObject(kRuleWidth), kPcbFail},
+      {"track into a net", net, CreateObject(kPcbObjectTrack), kPcbFail},
+      {"into nothing", 0, CreateObject(kPcbObjectTrack), kPcbFail},
+      {"into an unknown handle", 0x7FFFFFF0, CreateObject(kPcbObjectTrack), kPcbFail},
+      {"a second board outline", Board, CreateObject(kPcbObjectBoardOutline), kPcbFail},
+      {"pad into a component", component, CreateObject(kPcbObjectPad), kPcbOk},
+      {"region into a component", component, CreateObject(kPcbObjectRegion), kPcbOk},
+      {"rule onto the board", Board, CreateRuleObject(kRuleWidth), kPcbOk},
+      {"class onto the board", Board, CreateClassObject(kPcbClassOfNets), kPcbOk},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.What);
+    EXPECT_EQ(AddObjectToContainer(c.Container, c.Object), c.Expected);
+    if (c.Expected == kPcbFail && c.Object != 0 && c.Object != destroyed && c.Object != placed)
+      EXPECT_EQ(DestroyObject(c.Object), kPcbOk) << "a refused object is still the caller's";
+  }
+  EXPECT_EQ(DeleteObjectFromContainer(component, placed), kPcbFail) << "not its container";
+  EXPECT_EQ(DeleteObjectFromContainer(Board, placed), kPcbOk);
+  EXPECT_EQ(DeleteObjectFromContainer(Board, placed), kPcbFail) << "no longer in it";
+  EXPECT_EQ(AddObjectToContainer(component, placed), kPcbOk) << "free again";
+}
+
+// Every record exchange answers 1 for a nil, destroyed or other kind's handle, a missing
+// record and an unknown message, and 0 for a read and a write back of the right object.
+TEST_F(ServerObjects, ExchangesRefuseHandlesThatAreNilDestroyedOrOfAnotherKind) {
+  using TCall = std::function<int32_t(uint8_t message, PcbHandle handle, bool withRecord)>;
+  struct TExchange {
+    const char* Name;
+    std::function<PcbHandle()> Create;  // an object the exchange is for
+    TCall Call;
+  };
+  const auto object = [](uint8_t kind) { return [kind] { return CreateObject(kind); }; };
+  const auto rule = [](uint8_t ruleKind) { return [ruleKind] { return CreateRuleObject(ruleKind); }; };
+  const auto call = []<class Record>(int32_t (*query)(uint8_t, PcbHandle, Record*)) {
+    return TCall([query](uint8_t message, PcbHandle handle, bool withRecord) {
+      static Record record{};  // some records are large
+      return query(message, handle, withRecord ? &record : nullptr);
+    });
+  };
+  const TExchange exchanges[] = {
+      {"track", object(kPcbObjectTrack), call(QueryTrack)},
+      {"arc", object(kPcbObjectArc), call(QueryArc)},
+      {"fill", object(kPcbObjectFill), call(QueryFill)},
+      {"via", object(kPcbObjectVia), call(QueryVia)},
+      {"region", object(kPcbObjectRegion), call(QueryRegion)},
+      {"polygon", object(kPcbObjectPolygon), call(QueryPolygon)},
+      {"board outline", object(kPcbObjectBoardOutline), call(QueryPolygon)},
+      {"split plane", object(kPcbObjectSplitPlane), call(QuerySplitPlane)},
+      {"pad", object(kPcbObjectPad), call(QueryPad)},
+      {"pad stack mode", object(kPcbObjectPad), call(QueryPadStackMode)},
+      {"text", object(kPcbObjectText), call(QueryText)},
+      {"true type", object(kPcbObjectText), call(QueryTrueTypeTextInfo)},
+      {"bar code", object(kPcbObjectText), call(QueryBarCodeTextInfo)},
+      {"component", object(kPcbObjectComponent), call(QueryComponent)},
+      {"component ex", object(kPcbObjectComponent), call(QueryComponentEx)},
+      {"component kind", object(kPcbObjectComponent), call(QueryComponentKind)},
+      {"channel offset", object(kPcbObjectComponent), call(QueryComponentChannelOffset)},
+      {"source links", object(kPcbObjectComponent), call(QueryComponentSourceLinks)},
+      {"3D model", object(kPcbObjectComponent), call(QueryDefaultPCB3DModel)},
+      {"net", object(kPcbObjectNet), call(QueryNet)},
+      {"from-to", object(kPcbObjectFromTo), call(QueryFromTo)},
+      {"manual from-to", object(kPcbObjectManualFromTo), call(QueryManualFromTo)},
+      {"class", object(kPcbObjectClass), call(QueryClass)},
+      {"embedded", object(kPcbObjectEmbedded), call(QueryEmbedded)},
+      {"embedded board", object(kPcbObjectEmbeddedBoard), call(QueryEmbeddedBoard)},
+      {"coordinate", object(kPcbObjectCoordinate), call(QueryCoordinate)},
+      {"dimension", object(kPcbObjectDimension), call(QueryDimension)},
+      {"ext dimension", object(kPcbObjectDimension), call(QueryExtDimension)},
+      {"violation", object(kPcbObjectViolation), call(QueryViolation)},
+      {"rule", rule(kRuleWidth), call(QueryRule)},
+      {"rule ex", rule(kRuleWidth), call(QueryRuleEx)},
+      {"rule ext", rule(kRuleWidth), call(QueryRuleExt)},
+      {"rule name", rule(kRuleWidth), call(QueryRuleExtEx)},
+      {"clearance", rule(kRuleClearance), call(QueryRuleClearanceConstraint)},
+      {"parallel segment", rule(kRuleParallelSegment), call(QueryRuleParallelSegmentConstraint)},
+      {"width", rule(kRuleWidth), call(QueryRuleMaxMinWidthConstraintExt)},
+      {"stub length", rule(kRuleStubLength), call(QueryRuleDaisyChainStubLengthConstraint)},
+      {"topology", rule(kRuleRoutingTopology), call(QueryRuleRoutingTopologyRule)},
+      {"routing layers", rule(kRuleRoutingLayers), call(QueryRuleRoutingLayersRule)},
+      {"via style", rule(kRuleRoutingVias), call(QueryRuleRoutingViaStyleRuleExt)},
+      {"vias under SMD", rule(kRuleViasUnderSMD), call(QueryRuleViasUnderSMDConstraint)},
+      {"via count", rule(kRuleMaximumViaCount), call(QueryRuleMaximumViaCountRule)},
+      {"SMD to corner", rule(kRuleSMDToCorner), call(QueryRuleSMDToCorner)},
+  };
+  const PcbHandle net = CreateObject(kPcbObjectNet);
+  const PcbHandle otherRule = CreateRuleObject(kRuleQuarn);
+  for (const TExchange& exchange : exchanges) {
+    SCOPED_TRACE(exchange.Name);
+    const PcbHandle handle = exchange.Create();
+    ASSERT_NE(handle, 0u);
+    EXPECT_EQ(exchange.Call(kPcbMessageRead, handle, true), kPcbOk);
+    EXPECT_EQ(exchange.Call(kPcbMessageWrite, handle, true), kPcbOk);
+    EXPECT_EQ(exchange.Call(kPcbMessageSecondWrite, handle, true), kPcbOk);
+    EXPECT_EQ(exchange.Call(7, handle, true), kPcbFail) << "unknown message";
+    EXPECT_EQ(exchange.Call(kPcbMessageRead, handle, false), kPcbFail) << "no record";
+    EXPECT_EQ(exchange.Call(kPcbMessageRead, 0, true), kPcbFail) << "nil";
+    const bool constraint = std::string_view(exchange.Name).find("rule") == std::string_view::npos &&
+                            GetObjectIdFromObjectHandle(handle) == kPcbObjectRule;
+    const PcbHandle other = constraint                                           ? otherRule
+                            : GetObjectIdFromObjectHandle(handle) == kPcbObjectNet ? Board
+                                                                                 : net;
+    EXPECT_EQ(exchange.Call(kPcbMessageRead, other, true), kPcbFail) << "another kind";
+    EXPECT_EQ(exchange.Call(kPcbMessageWrite, other, true), kPcbFail) << "another kind";
+    ASSERT_EQ(DestroyObject(handle), kPcbOk);
+    EXPECT_EQ(exchange.Call(kPcbMessageRead, handle, true), kPcbFail) << "destroyed";
+    EXPECT_EQ(exchange.Call(kPcbMessageWrite, handle, true), kPcbFail) << "destroyed";
+  }
+  EXPECT_EQ(DestroyObject(0), kPcbFail);
+  EXPECT_EQ(GetObjectIdFromObjectHandle(0), 0);
+}
+
+TEST_F(ServerObjects, BoardIterationGoesByKindAndLayerInCreationOrderWithComponentPrimitives) {
+  const PcbHandle net = AddNew(Board, kPcbObjectNet);
+  const PcbHandle a = Track(Board, kTopLayer, net);
+  const PcbHandle b = Track(Board, kBottomLayer);
+  const PcbHandle component = AddNew(Board, kPcbObjectComponent);
+  const PcbHandle inside = Track(component, kTopLayer, net);
+  const PcbHandle c = Track(Board, kTopLayer);
+  EXPECT_EQ(Iterate(Board, kPcbObjectTrack), (std::vector<PcbHandle>{a, b, inside, c}));
+  EXPECT_EQ(Iterate(Board, kPcbObjectTrack, kTopLayer), (std::vector<PcbHandle>{a, inside, c}));
+  EXPECT_EQ(Iterate(component, kPcbObjectTrack), std::vector<PcbHandle>{inside});
+  EXPECT_EQ(Iterate(net, kPcbObjectTrack), (std::vector<PcbHandle>{a, inside}));
+  EXPECT_EQ(Iterate(net, kPcbObjectTrack, kBottomLayer), std::vector<PcbHandle>{});
+  // A component comes with its designator and second text, both on the top overlay.
+  EXPECT_EQ(Iterate(component, kPcbObjectText).size(), 2u);
+  EXPECT_EQ(Iterate(Board, kPcbObjectText, kTopOverlay).size(), 2u);
+  EXPECT_EQ(CreateIterator(Board, 0, kPcbIterateDefault, 0), 0u) << "no such kind";
+  EXPECT_EQ(CreateIterator(Board, kPcbObjectTrack, 1, 0), 0u) << "no such method";
+  EXPECT_EQ(CreateIterator(a, kPcbObjectTrack, kPcbIterateDefault, 0), 0u) << "not a container";
+}
+
+TEST_F(ServerObjects, AnIteratorGoesOnAfterTheObjectItGaveIsRemoved) {
+  std::vector<PcbHandle> tracks;
+  for (int i = 0; i < 5; ++i) tracks.push_back(Track(Board, kTopLayer));
+  const PcbHandle iterator = CreateIterator(Board, kPcbObjectTrack, kPcbIterateDefault, 0);
+  std::vector<PcbHandle> seen;
+  for (PcbHandle h = GetFirstObject(iterator); h != 0; h = GetNextObject(iterator)) {
+    seen.push_back(h);
+    ASSERT_EQ(DeleteObjectFromContainer(Board, h), kPcbOk);
+    ASSERT_EQ(DestroyObject(h), kPcbOk);
+  }
+  EXPECT_EQ(seen, tracks);
+  EXPECT_EQ(DestroyIterator(iterator), kPcbOk);
+  EXPECT_EQ(GetFirstObject(iterator), 0u) << "destroyed iterator";
+  EXPECT_EQ(DestroyIterator(iterator), kPcbFail);
+}
+
+TEST_F(ServerObjects, ObjectsThatLeaveTakeTheirReferencesAlong) {
+  const PcbHandle net = AddNew(Board, kPcbObjectNet);
+  const PcbHandle track = Track(Board, kTopLayer, net);
+  ASSERT_EQ(DeleteObjectFromContainer(Board, net), kPcbOk);
+  PcbTrackRecord record{};
+  QueryTrack(kPcbMessageRead, track, &record);
+  EXPECT_EQ(record.net, 0u) << "a net that leaves the board leaves its primitives";
+
+  const PcbHandle component = AddNew(Board, kPcbObjectComponent);
+  PcbComponentRecord placed{};
+  QueryComponent(kPcbMessageRead, component, &placed);
+  const PcbHandle designator = placed.designatorText;
+  const PcbHandle pad = AddNew(component, kPcbObjectPad);
+  ASSERT_EQ(DeleteObjectFromContainer(component, designator), kPcbOk);
+  QueryComponent(kPcbMessageRead, component, &placed);
+  EXPECT_EQ(placed.designatorText, 0u) << "the designator left the component";
+  ASSERT_EQ(DestroyObject(component), kPcbOk);
+  EXPECT_EQ(GetObjectIdFromObjectHandle(pad), 0) << "members go with their component";
+  EXPECT_EQ(GetObjectIdFromObjectHandle(designator), kPcbObjectText) << "no longer a member";
+  EXPECT_TRUE(Iterate(Board, kPcbObjectPad).empty());
+
+  ASSERT_EQ(CreateBoardOutline(Board), kPcbOk);
+  PcbBoardRecord board{};
+  QueryBoard(kPcbMessageRead, Board, &board);
+  ASSERT_NE(board.boardOutline, 0u);
+  EXPECT_EQ(CreateBoardOutline(Board), kPcbOk) << "keeps the one it has";
+  ASSERT_EQ(DestroyObject(board.boardOutline), kPcbOk);
+  QueryBoard(kPcbMessageRead, Board, &board);
+  EXPECT_EQ(board.boardOutline, 0u);
+  EXPECT_EQ(UpdateBoardOutline(Board), kPcbFail) << "no outline to update";
+}
+
+TEST_F(ServerObjects, EveryChangeMarksTheBoardModifiedAndReadingDoesNot) {
+  const PcbHandle pad = AddNew(Board, kPcbObjectPad);
+  const PcbHandle cls = AddNew(Board, kPcbObjectClass);
+  const PcbHandle rule = CreateRuleObject(kRuleWidth);
+  ASSERT_EQ(AddObjectToContainer(Board, rule), kPcbOk);
+  PcbPadRecord padRecord{};
+  PcbBoardRecord boardRecord{};
+  PcbLayerRecord layerRecord{};
+  PcbMaxMinWidthConstraintRecord width{};
+  uint8_t bits = 0;
+  const PcbShortString name{3, "GND"};
+  struct TCase {
+    const char* What;
+    std::function<int32_t()> Change;
+    bool Modifies;
+  };
+  const TCase cases[] = {
+      {"read a pad", [&] { return QueryPad(kPcbMessageRead, pad, &padRecord); }, false},
+      {"write a pad", [&] { return QueryPad(kPcbMessageWrite, pad, &padRecord); }, true},
+      {"set a pad's size on a layer", [&] { return SetPadSizeOnLayer(pad, 5, 1, 2); }, true},
+      {"write bit field 2", [&] { return GetObjectBitField2(kPcbMessageWrite, pad, &bits); }, true},
+      {"read the board", [&] { return QueryBoard(kPcbMessageRead, Board, &boardRecord); }, false},
+      {"write the board", [&] { return QueryBoard(kPcbMessageWrite, Board, &boardRecord); }, true},
+      {"read a layer", [&] { return QueryLayer(kPcbMessageRead, 3, Board, &layerRecord); }, false},
+      {"write a layer", [&] { return QueryLayer(kPcbMessageWrite, 3, Board, &layerRecord); }, true},
+      {"insert a layer", [&] { return InsertLayerInStack(Board, 2, kTopLayer); }, true},
+      {"add a class member", [&] { return AddMemberToClass(cls, &name); }, true},
+      {"write a width", [&] { return QueryRuleMaxMinWidthConstraintExt(0, rule, &width); }, true},
+      {"add an object", [&] { return AddObjectToContainer(Board, CreateObject(kPcbObjectVia)); },
+       true},
+      {"delete an object", [&] { return DeleteObjectFromContainer(Board, pad); }, true},
+  };
+  standin::TBoard& board = BoardOf(Board);
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.What);
+    board.SetModified(false);
+    EXPECT_EQ(c.Change(), kPcbOk);
+    EXPECT_EQ(board.Modified(), c.Modifies);
+  }
+}
+
+TEST_F(ServerObjects, WithoutARunningServerEveryCallFails) {
+  const PcbHandle track = AddNew(Board, kPcbObjectTrack);
+  TearDown();
+  PcbTrackRecord record{};
+  EXPECT_EQ(QueryTrack(kPcbMessageRead, track, &record), kPcbFail);
+  EXPECT_EQ(CreateObject(kPcbObjectTrack), 0u);
+  EXPECT_EQ(CreateIterator(Board, kPcbObjectTrack, kPcbIterateDefault, 0), 0u);
+  EXPECT_EQ(GetCurrentBoardHandle(), 0u);
+  SetUp();  // TearDown runs once more after the test
+}
+
+}  // namespace
