@@ -71,18 +71,15 @@ TComponentObject* TPcbModel::ComponentOf(const TBoardObject& object) const {
                                        : nullptr;
 }
 
-void TPcbModel::PutOnBoard(TBoardObject& object, TBoard* board) {
+// The object and, for a component, its members join the board's index or leave it.
+void TPcbModel::SetBoardOf(TBoardObject& object, TBoard* board) {
+  TBoard* before = object.Board();
+  if (before) before->Index().Erase(object);
   object.SetBoard(board);
   if (board) board->Index().Insert(object);
-  auto* component = object.Kind() == kPcbObjectComponent ? static_cast<TComponentObject*>(&object)
-                                                          : nullptr;
-  if (!component) return;
-  for (const PcbHandle handle : component->Members()) {
-    TBoardObject* member = Find(handle);
-    if (!member) continue;
-    member->SetBoard(board);
-    if (board) board->Index().Insert(*member);
-  }
+  if (object.Kind() != kPcbObjectComponent) return;
+  for (const PcbHandle handle : static_cast<TComponentObject&>(object).Members())
+    if (TBoardObject* member = Find(handle)) SetBoardOf(*member, board);
 }
 
 int32_t TPcbModel::Add(PcbHandle container, PcbHandle handle) {
@@ -93,20 +90,18 @@ int32_t TPcbModel::Add(PcbHandle container, PcbHandle handle) {
       if (board->Outline() != 0) return kPcbFail;
       board->SetOutline(handle);
     }
-    object->PutInContainer(board, 0);
-    PutOnBoard(*object, board);
+    object->PutInContainer(nullptr, 0);
+    SetBoardOf(*object, board);
     board->SetModified(true);
     return kPcbOk;
   }
   TComponentObject* component = FindAs<TComponentObject>(container);
   if (!component || !IsComponentPrimitiveKind(object->Kind())) return kPcbFail;
-  object->PutInContainer(component->Board(), container);
+  object->PutInContainer(nullptr, container);
   component->AddMember(handle);
   object->KeepRelativeTo(component->Placement());
-  if (TBoard* board = component->Board()) {
-    board->Index().Insert(*object);
-    board->SetModified(true);
-  }
+  SetBoardOf(*object, component->Board());
+  if (TBoard* board = component->Board()) board->SetModified(true);
   return kPcbOk;
 }
 
@@ -119,11 +114,10 @@ int32_t TPcbModel::Remove(PcbHandle container, PcbHandle handle) {
     if (container != componentHandle) return kPcbFail;
     if (TComponentObject* component = FindAs<TComponentObject>(componentHandle))
       component->RemoveMember(handle);
-    if (board) board->Index().Erase(*object);
+    SetBoardOf(*object, nullptr);
   } else {
     if (!board || container != board->Handle()) return kPcbFail;
-    board->Index().Erase(*object);
-    PutOnBoard(*object, nullptr);
+    SetBoardOf(*object, nullptr);
     if (board->Outline() == handle) board->SetOutline(0);
     ForgetReferencesTo(*object, board);
   }

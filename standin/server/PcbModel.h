@@ -67,7 +67,7 @@ public:
 
 private:
   TBoardObject& Register(std::unique_ptr<TBoardObject> object);
-  void PutOnBoard(TBoardObject& object, TBoard* board);
+  void SetBoardOf(TBoardObject& object, TBoard* board);
   void ForgetReferencesTo(const TBoardObject& object, TBoard* board);
   void KeepPlace(TBoardObject& object);
   PcbHandle NextInSet(const std::set<PcbHandle>& handles, const TObjectIterator& iterator,

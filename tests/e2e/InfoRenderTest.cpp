@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "support/Pcbhost.h"
 #include "support/ProcessRunner.h"
 #include "support/TempFolder.h"
 
@@ -19,20 +20,8 @@ namespace {
 
 using TJson = nlohmann::json;
 
-TProgramResult RunPcbhost(const TTempFolder& folder, std::vector<std::string> arguments) {
-  TProgramRun run;
-  run.Arguments = {BIN_DIR "/pcbhost"};
-  run.Arguments.insert(run.Arguments.end(), arguments.begin(), arguments.end());
-  run.WorkingFolder = folder.Root();
-  return RunProgram(run);
-}
-
 std::string CopyFixture(const TTempFolder& folder, const std::string& name) {
   return folder.Write(name, TTempFolder::Read(FIXTURES_DIR "/boards/" + name));
-}
-
-bool Contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
 }
 
 TJson InfoJson(const TTempFolder& folder, const std::string& board) {

@@ -10,23 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "support/Pcbhost.h"
 #include "support/ProcessRunner.h"
 #include "support/TempFolder.h"
 
 namespace {
-
-TProgramResult RunPcbhost(const TTempFolder& folder, std::vector<std::string> arguments,
-                          TProgramRun run = {}) {
-  run.Arguments = {BIN_DIR "/pcbhost"};
-  run.Arguments.insert(run.Arguments.end(), arguments.begin(), arguments.end());
-  run.WorkingFolder = folder.Root();
-  run.Unset.push_back("PCBHOST_PLUGIN");
-  return RunProgram(run);
-}
-
-bool Contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
 
 // The lines pcbhost itself wrote as errors (the host's prompts and messages are not errors).
 std::vector<std::string> ErrorLines(const TProgramResult& result) {

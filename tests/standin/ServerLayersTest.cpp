@@ -153,7 +153,9 @@ TEST_F(ServerLayers, LayerIdsInRecordsBecomeLayerNumbers) {
     EXPECT_EQ(after.width, c.Number < 0 ? before.width : 777);
     const PcbHandle iterator = CreateIterator(Board, kPcbObjectTrack, kPcbIterateDefault, c.Id);
     EXPECT_EQ(iterator != 0, c.Number >= 0);
-    if (c.Number >= 0) EXPECT_EQ(GetFirstObject(iterator), track);
+    if (c.Number >= 0) {
+      EXPECT_EQ(GetFirstObject(iterator), track);
+    }
     DestroyIterator(iterator);
   }
 }

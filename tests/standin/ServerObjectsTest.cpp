@@ -76,8 +76,9 @@ TEST_F(ServerObjects, AddRefusesWhatAContainerCannotTake) {
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.What);
     EXPECT_EQ(AddObjectToContainer(c.Container, c.Object), c.Expected);
-    if (c.Expected == kPcbFail && c.Object != 0 && c.Object != destroyed && c.Object != placed)
+    if (c.Expected == kPcbFail && c.Object != 0 && c.Object != destroyed && c.Object != placed) {
       EXPECT_EQ(DestroyObject(c.Object), kPcbOk) << "a refused object is still the caller's";
+    }
   }
   EXPECT_EQ(DeleteObjectFromContainer(component, placed), kPcbFail) << "not its container";
   EXPECT_EQ(DeleteObjectFromContainer(Board, placed), kPcbOk);
