@@ -30,14 +30,17 @@ std::string ListText(const TJson& list) {
   return text + "\n  ]";
 }
 
-// A nested object indented under its key.
-std::string NestedText(const TJson& object) {
-  std::string text;
-  for (const char c : object.dump(2)) {
-    text += c;
-    if (c == '\n') text += "  ";
+// An object with one field per line, at the indentation of its key; lists stay on one line.
+std::string NestedText(const TJson& object, const std::string& indent = "  ") {
+  if (object.empty()) return "{}";
+  std::string text = "{";
+  const std::string inner = indent + "  ";
+  for (auto field = object.begin(); field != object.end(); ++field) {
+    text += field == object.begin() ? "\n" : ",\n";
+    text += inner + TJson(field.key()).dump() + ": ";
+    text += field->is_object() ? NestedText(*field, inner) : field->dump();
   }
-  return text;
+  return text + "\n" + indent + "}";
 }
 
 // Loading ----------------------------------------------------------------------------------
@@ -126,7 +129,8 @@ void CheckReferences(const TLoadedDocument& document) {
     const auto& component = static_cast<const TComponentObject&>(object);
     if (object.Common().Layer != kTopLayer && object.Common().Layer != kBottomLayer)
       fail(loaded, "field \"layer\" is neither TopLayer (1) nor BottomLayer (32)");
-    for (const PcbHandle text : {component.Record().designatorText, component.Record().secondText}) {
+    for (const PcbHandle text :
+         {component.Record().designatorText, component.Record().secondText}) {
       const TLoadedObject* found = text != 0 ? kindOf(text) : nullptr;
       if (text != 0 && (!found || found->Object->Kind() != kPcbObjectText ||
                         found->Container != loaded.Handle))
@@ -205,7 +209,12 @@ std::string BoardDocumentText(const TPcbModel& model, const TBoard& board) {
 }
 
 bool SaveBoardDocument(const TPcbModel& model, const TBoard& board, std::string* error) {
-  return WriteFileReplacing(board.FileName(), BoardDocumentText(model, board), error);
+  try {
+    return WriteFileReplacing(board.FileName(), BoardDocumentText(model, board), error);
+  } catch (const std::exception& problem) {
+    if (error) *error = "cannot save board document " + board.FileName() + ": " + problem.what();
+    return false;
+  }
 }
 
 bool LoadBoardDocument(TPcbModel& model, TBoard& board, std::string* error) {

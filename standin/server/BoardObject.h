@@ -35,7 +35,8 @@ struct TCommonFields {
 };
 
 // The flag bits that board documents name.
-constexpr uint16_t kNamedFlagBits = kPcbFlagTestPointTop | kPcbFlagKeepout | kPcbFlagTestPointBottom;
+constexpr uint16_t kNamedFlagBits =
+    kPcbFlagTestPointTop | kPcbFlagKeepout | kPcbFlagTestPointBottom;
 
 // The geometry that moves with a component: up to two points, the angles (a direction, or an
 // arc's start and end) and an outline.

@@ -44,7 +44,7 @@ bool BytesOfHex(const std::string& hex, uint8_t* bytes, std::size_t size) {
 
 void TFieldWriter::operator()(const char* name, const std::vector<std::string>& texts) {
   TJson list = TJson::array();
-  for (const std::string& text : texts) list.push_back(BytesToText(text));
+  for (const std::string& text : texts) list.push_back(BytesToDocumentText(text));
   FObject[name] = std::move(list);
 }
 
@@ -81,7 +81,8 @@ int64_t TFieldReader::IntegerOf(const TJson& value, const char* name, int64_t le
     if (number > static_cast<uint64_t>(most)) Fail(name, "is out of range" + range);
     return static_cast<int64_t>(number);
   }
-  if (!value.is_number_integer()) Fail(name, std::string("is not an integer but ") + TypeName(value));
+  if (!value.is_number_integer())
+    Fail(name, std::string("is not an integer but ") + TypeName(value));
   const auto number = value.get<int64_t>();
   if (number < least || number > most) Fail(name, "is out of range" + range);
   return number;
@@ -109,11 +110,12 @@ std::string TFieldReader::Text(const char* name, std::size_t capacity) const {
 std::string TFieldReader::TextOf(const TJson& value, const char* name,
                                  std::size_t capacity) const {
   if (!value.is_string()) Fail(name, std::string("is not a text but ") + TypeName(value));
-  const std::optional<std::string> bytes = TextToBytes(value.get_ref<const std::string&>());
-  if (!bytes) Fail(name, "holds a character beyond U+00FF");
-  if (bytes->size() > capacity)
-    Fail(name, "is longer than " + std::to_string(capacity) + " bytes");
-  return *bytes;
+  const std::string& text = value.get_ref<const std::string&>();
+  std::string bytes = DocumentTextToBytes(text);
+  // Only characters up to U+00FF are bytes; any other would not come back as it was.
+  if (BytesToDocumentText(bytes) != text) Fail(name, "holds a character beyond U+00FF");
+  if (bytes.size() > capacity) Fail(name, "is longer than " + std::to_string(capacity) + " bytes");
+  return bytes;
 }
 
 void TFieldReader::Fail(const char* field, const std::string& problem) const {

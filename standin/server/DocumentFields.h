@@ -19,7 +19,7 @@
 #include <nlohmann/json.hpp>
 
 #include "host/PcbApi.h"
-#include "server/ByteText.h"
+#include "common/DocumentText.h"
 
 namespace standin {
 
@@ -116,11 +116,11 @@ public:
   template <THostString S>
   void operator()(const char* name, const S& text) {
     const std::size_t length = std::min<std::size_t>(text.length, sizeof(text.text));
-    FObject[name] = BytesToText(std::string_view(text.text, length));
+    FObject[name] = BytesToDocumentText(std::string_view(text.text, length));
   }
   template <class T>
   void operator()(const char* name, TTextField<T> field) {
-    FObject[name] = BytesToText(field.Text);
+    FObject[name] = BytesToDocumentText(field.Text);
   }
   template <class T, std::size_t N>
   void operator()(const char* name, const std::array<T, N>& values) {

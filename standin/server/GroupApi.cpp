@@ -38,7 +38,8 @@ constexpr std::size_t kMaxClassMembers = 1 << 20;
 
 int32_t QueryComponentChannelOffset(uint8_t message, PcbHandle component, int32_t* channelOffset) {
   return ExchangeComponentValue(
-      message, component, channelOffset, [](const TComponentObject& c) { return c.ChannelOffset(); },
+      message, component, channelOffset,
+      [](const TComponentObject& c) { return c.ChannelOffset(); },
       [](TComponentObject& c, int32_t value) { c.SetChannelOffset(value); });
 }
 

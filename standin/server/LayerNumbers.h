@@ -17,7 +17,9 @@ constexpr bool IsLayerNumber(uint32_t value) { return value < static_cast<uint32
 constexpr bool IsInternalPlaneNumber(uint32_t value) {
   return value >= kInternalPlane1 && value <= kInternalPlane16;
 }
-constexpr bool IsSignalNumber(uint32_t value) { return value >= kTopLayer && value <= kBottomLayer; }
+constexpr bool IsSignalNumber(uint32_t value) {
+  return value >= kTopLayer && value <= kBottomLayer;
+}
 
 // The name a new board gives the layer ("TopLayer", "MidLayer1", ...); empty beyond 82.
 std::string_view DefaultLayerName(uint32_t number);

@@ -131,8 +131,10 @@ bool TLayerStack::InStack(PcbLayerNumber number) const {
 // are changed.
 void TLayerStack::Unlink(PcbLayerNumber number) {
   TLayerData& layer = FLayers[number];
-  if (TLayerData* above = Layer(layer.Prev); above && above->Next == number) above->Next = layer.Next;
-  if (TLayerData* below = Layer(layer.Next); below && below->Prev == number) below->Prev = layer.Prev;
+  if (TLayerData* above = Layer(layer.Prev); above && above->Next == number)
+    above->Next = layer.Next;
+  if (TLayerData* below = Layer(layer.Next); below && below->Prev == number)
+    below->Prev = layer.Prev;
   layer.Prev = kNoLayer;
   layer.Next = kNoLayer;
 }
@@ -144,7 +146,8 @@ bool TLayerStack::Insert(PcbLayerNumber number, PcbLayerNumber reference) {
   TLayerData& layer = FLayers[number];
   layer.Prev = reference;
   layer.Next = above.Next;
-  if (TLayerData* below = Layer(above.Next); below && below->Prev == reference) below->Prev = number;
+  if (TLayerData* below = Layer(above.Next); below && below->Prev == reference)
+    below->Prev = number;
   above.Next = number;
   return true;
 }
@@ -167,7 +170,8 @@ void TLayerStack::ReadFields(TFieldReader& reader) {
   for (PcbLayerNumber number = kTopLayer; number <= kViaHoleLayer; ++number) {
     const TJson& entry = list[number - 1];
     if (!entry.is_object()) reader.Fail("layers", "has an entry that is not an object");
-    TFieldReader entryReader(entry, reader.Where("layers") + "[" + std::to_string(number - 1) + "]");
+    TFieldReader entryReader(entry,
+                             reader.Where("layers") + "[" + std::to_string(number - 1) + "]");
     PcbLayerNumber read = number;
     // The number decides which fields the entry has; check it first.
     entryReader("number", read);

@@ -59,7 +59,8 @@ host::HResult TObjectInterface::SetLayer(uint32_t layerId) {
 host::HResult TObjectInterface::SetOutlineContour(host::IPCB_Contour* contour) {
   const TContour* own = FServer.FindContour(contour);
   if (!own) return host::kFail;
-  return ChangeRegion([&](TRegionObject& region) { return region.Outline().SetPoints(own->Points()); });
+  return ChangeRegion(
+      [&](TRegionObject& region) { return region.Outline().SetPoints(own->Points()); });
 }
 
 }  // namespace standin

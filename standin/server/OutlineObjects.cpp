@@ -138,8 +138,10 @@ void TOutline::ReadFields(TFieldReader& reader) {
   for (std::size_t i = 0; i < points.size(); ++i) {
     if (!points[i].is_array() || points[i].size() != 2)
       reader.Fail("outline", "has a point that is not [x, y]");
-    segments[i].x = static_cast<int32_t>(reader.IntegerOf(points[i][0], "outline", kMinCoord, kMaxCoord));
-    segments[i].y = static_cast<int32_t>(reader.IntegerOf(points[i][1], "outline", kMinCoord, kMaxCoord));
+    segments[i].x =
+        static_cast<int32_t>(reader.IntegerOf(points[i][0], "outline", kMinCoord, kMaxCoord));
+    segments[i].y =
+        static_cast<int32_t>(reader.IntegerOf(points[i][1], "outline", kMinCoord, kMaxCoord));
   }
   std::vector<TArcSegment> arcs;
   reader.List("arcSegments", arcs, [](auto& g, auto& arc) { ArcSegmentFields(g, arc); });

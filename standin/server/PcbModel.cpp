@@ -198,7 +198,8 @@ PcbHandle TPcbModel::Next(TObjectIterator& iterator) const {
   } else if (const auto* component = FindAs<TComponentObject>(iterator.Container)) {
     next = NextInSet(component->Members(), iterator, true);
   } else if (const auto* net = FindAs<TNetObject>(iterator.Container); net && net->Board()) {
-    const TBoardIndex::THandles* handles = net->Board()->Index().OfNet(net->Handle(), iterator.Kind);
+    const TBoardIndex::THandles* handles =
+        net->Board()->Index().OfNet(net->Handle(), iterator.Kind);
     next = handles ? NextInSet(*handles, iterator, iterator.Layer != kNoLayer) : 0;
   }
   if (next != 0) iterator.Last = next;

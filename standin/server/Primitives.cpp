@@ -208,6 +208,12 @@ void TFillObject::ReadFields(TFieldReader& reader) { FillFields(reader, FRecord)
 
 // Via ----------------------------------------------------------------------------------------
 
+TViaObject::TViaObject() : TBoardObject(kKind) {
+  Common().Layer = kMultiLayer;
+  FRecord.startLayer = kTopLayer;
+  FRecord.endLayer = kBottomLayer;
+}
+
 bool TViaObject::Accepts(const PcbViaRecord& record) const {
   return IsLayerNumber(record.startLayer) && IsLayerNumber(record.endLayer);
 }
@@ -250,6 +256,11 @@ TTextObject::TTextObject() : TBoardObject(kKind) {
 
 bool TTextObject::Accepts(const PcbTextRecord& record) const {
   return std::isfinite(record.rotation);
+}
+
+void TTextObject::Take(const PcbTextRecord& record) {
+  FRecord = record;
+  FRecord.text.length = std::min<uint8_t>(FRecord.text.length, sizeof(FRecord.text.text));
 }
 
 TGeometry TTextObject::BoardGeometry() const {

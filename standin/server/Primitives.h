@@ -70,7 +70,8 @@ private:
 class TViaObject final : public TBoardObject {
 public:
   static constexpr uint8_t kKind = kPcbObjectVia;
-  TViaObject() : TBoardObject(kKind) { Common().Layer = kMultiLayer; }
+  // A new via goes through the board, TopLayer to BottomLayer.
+  TViaObject();
 
   void Give(PcbViaRecord& record) const { record = FRecord; }
   bool Accepts(const PcbViaRecord& record) const;
@@ -98,7 +99,7 @@ public:
 
   void Give(PcbTextRecord& record) const { record = FRecord; }
   bool Accepts(const PcbTextRecord& record) const;
-  void Take(const PcbTextRecord& record) { FRecord = record; }
+  void Take(const PcbTextRecord& record);
   void Give(PcbTrueTypeTextRecord& record) const { record = FTrueType; }
   void Take(const PcbTrueTypeTextRecord& record) { FTrueType = record; }
   void Give(PcbBarCodeTextRecord& record) const { record = FBarCode; }

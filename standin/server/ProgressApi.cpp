@@ -7,8 +7,8 @@
 namespace standin::api {
 
 int32_t Percent_Init(const PcbShortString* caption, int32_t total) {
-  return ProgressInit(caption ? std::string_view(caption->text, caption->length) : std::string_view(),
-                      total);
+  return ProgressInit(
+      caption ? std::string_view(caption->text, caption->length) : std::string_view(), total);
 }
 
 int32_t Percent_Update(int32_t steps) { return ProgressUpdate(steps); }

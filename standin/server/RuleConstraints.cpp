@@ -30,7 +30,9 @@ void KindConstraintFields(V& v, uint8_t ruleKind, C& values) {
     case kRuleRoutingTopology:
       v("topology", std::get<PcbRoutingTopologyRuleRecord>(values).topology);
       break;
-    case kRuleRoutingLayers: v("layers", std::get<PcbRoutingLayersRuleRecord>(values).layers); break;
+    case kRuleRoutingLayers:
+      v("layers", std::get<PcbRoutingLayersRuleRecord>(values).layers);
+      break;
     case kRuleRoutingVias: {
       auto& r = std::get<PcbRoutingViaStyleRuleRecord>(values);
       v("minimumViaSize", r.minimumViaSize);

@@ -1,6 +1,7 @@
 // Objects of the PCB server: containers, iteration, what happens to references when objects
 // leave, failure answers for handles that are nil, destroyed or of another kind, and the
 // board's modified mark.
+#include <cstring>
 #include <functional>
 #include <string_view>
 #include <vector>
@@ -96,7 +97,9 @@ TEST_F(ServerObjects, ExchangesRefuseHandlesThatAreNilDestroyedOrOfAnotherKind) 
     TCall Call;
   };
   const auto object = [](uint8_t kind) { return [kind] { return CreateObject(kind); }; };
-  const auto rule = [](uint8_t ruleKind) { return [ruleKind] { return CreateRuleObject(ruleKind); }; };
+  const auto rule = [](uint8_t ruleKind) {
+    return [ruleKind] { return CreateRuleObject(ruleKind); };
+  };
   const auto call = []<class Record>(int32_t (*query)(uint8_t, PcbHandle, Record*)) {
     return TCall([query](uint8_t message, PcbHandle handle, bool withRecord) {
       static Record record{};  // some records are large
@@ -160,8 +163,9 @@ TEST_F(ServerObjects, ExchangesRefuseHandlesThatAreNilDestroyedOrOfAnotherKind) 
     EXPECT_EQ(exchange.Call(7, handle, true), kPcbFail) << "unknown message";
     EXPECT_EQ(exchange.Call(kPcbMessageRead, handle, false), kPcbFail) << "no record";
     EXPECT_EQ(exchange.Call(kPcbMessageRead, 0, true), kPcbFail) << "nil";
-    const bool constraint = std::string_view(exchange.Name).find("rule") == std::string_view::npos &&
-                            GetObjectIdFromObjectHandle(handle) == kPcbObjectRule;
+    const bool constraint =
+        std::string_view(exchange.Name).find("rule") == std::string_view::npos &&
+        GetObjectIdFromObjectHandle(handle) == kPcbObjectRule;
     const PcbHandle other = constraint                                           ? otherRule
                             : GetObjectIdFromObjectHandle(handle) == kPcbObjectNet ? Board
                                                                                  : net;
@@ -173,6 +177,84 @@ TEST_F(ServerObjects, ExchangesRefuseHandlesThatAreNilDestroyedOrOfAnotherKind) 
   }
   EXPECT_EQ(DestroyObject(0), kPcbFail);
   EXPECT_EQ(GetObjectIdFromObjectHandle(0), 0);
+}
+
+// Records filled with a byte pattern: what the host keeps whole comes back byte for byte, and
+// the values it only carries come back as written.
+template <class Record>
+Record Patterned() {
+  Record record;
+  auto* bytes = reinterpret_cast<uint8_t*>(&record);
+  for (std::size_t i = 0; i < sizeof(Record); ++i) bytes[i] = static_cast<uint8_t>(i * 7 + 3);
+  return record;
+}
+
+template <class Record>
+bool SameBytes(const Record& a, const Record& b) {
+  return std::memcmp(a.bytes, b.bytes, sizeof(a.bytes)) == 0;
+}
+
+TEST_F(ServerObjects, CarriedValuesComeBackAsWritten) {
+  const auto roundTrip = [](auto query, PcbHandle handle, auto written) {
+    EXPECT_EQ(query(kPcbMessageWrite, handle, &written), kPcbOk);
+    decltype(written) read{};
+    EXPECT_EQ(query(kPcbMessageRead, handle, &read), kPcbOk);
+    return read;
+  };
+  const PcbHandle component = CreateObject(kPcbObjectComponent);
+  EXPECT_TRUE(SameBytes(roundTrip(QueryComponentEx, component, Patterned<PcbComponentExRecord>()),
+                        Patterned<PcbComponentExRecord>()));
+  const auto links = roundTrip(QueryComponentSourceLinks, component,
+                               Patterned<PcbComponentSourceLinksRecord>());
+  const auto patternedLinks = Patterned<PcbComponentSourceLinksRecord>();
+  EXPECT_EQ(std::memcmp(&links, &patternedLinks, sizeof(links)), 0);
+  EXPECT_TRUE(SameBytes(roundTrip(QueryRule, CreateRuleObject(kRuleHeight),
+                                  Patterned<PcbRuleRecord>()),
+                        Patterned<PcbRuleRecord>()));
+  EXPECT_TRUE(SameBytes(roundTrip(QueryCoordinate, CreateObject(kPcbObjectCoordinate),
+                                  Patterned<PcbCoordinateRecord>()),
+                        Patterned<PcbCoordinateRecord>()));
+  EXPECT_TRUE(SameBytes(roundTrip(QueryViolation, CreateObject(kPcbObjectViolation),
+                                  Patterned<PcbViolationRecord>()),
+                        Patterned<PcbViolationRecord>()));
+  EXPECT_TRUE(SameBytes(roundTrip(QueryEmbeddedBoard, CreateObject(kPcbObjectEmbeddedBoard),
+                                  Patterned<PcbEmbeddedBoardRecord>()),
+                        Patterned<PcbEmbeddedBoardRecord>()));
+  const PcbHandle dimension = CreateObject(kPcbObjectDimension);
+  EXPECT_TRUE(SameBytes(roundTrip(QueryExtDimension, dimension, Patterned<PcbExtDimensionRecord>()),
+                        Patterned<PcbExtDimensionRecord>()));
+  PcbDimensionReferenceRecord reference = Patterned<PcbDimensionReferenceRecord>();
+  EXPECT_EQ(References_At(kPcbMessageWrite, dimension, 1, &reference), kPcbFail) << "no gaps";
+  EXPECT_EQ(References_At(kPcbMessageWrite, dimension, 0, &reference), kPcbOk);
+  EXPECT_EQ(References_Count(dimension), 1);
+  PcbDimensionReferenceRecord readReference{};
+  EXPECT_EQ(References_At(kPcbMessageRead, dimension, 0, &readReference), kPcbOk);
+  EXPECT_TRUE(SameBytes(readReference, reference));
+
+  PcbTrackRecord track{};
+  track.reserved1 = -1;
+  track.reserved3 = 0x7FFFFFFF;
+  track.aux32 = 0xFFFFFFFF;
+  track.flags = 0xFFFF;
+  const PcbTrackRecord readTrack = roundTrip(QueryTrack, CreateObject(kPcbObjectTrack), track);
+  EXPECT_EQ(readTrack.reserved1, -1);
+  EXPECT_EQ(readTrack.reserved3, 0x7FFFFFFF);
+  EXPECT_EQ(readTrack.aux32, 0xFFFFFFFFu);
+  EXPECT_EQ(readTrack.flags, 0xFFFF);
+  PcbRegionRecord region{};
+  region.reserved1 = 11;
+  region.reserved7 = 77;
+  const PcbRegionRecord readRegion = roundTrip(QueryRegion, CreateObject(kPcbObjectRegion), region);
+  EXPECT_EQ(readRegion.reserved1, 11);
+  EXPECT_EQ(readRegion.reserved7, 77);
+  PcbTrueTypeTextRecord trueType{};
+  trueType.reserved4 = 4;
+  trueType.reserved5 = 5;
+  const PcbTrueTypeTextRecord readTrueType =
+      roundTrip(QueryTrueTypeTextInfo, CreateObject(kPcbObjectText), trueType);
+  EXPECT_EQ(readTrueType.reserved4, 4);
+  EXPECT_EQ(readTrueType.reserved5, 5);
+  EXPECT_EQ(readTrueType.fontName.length, 0);
 }
 
 TEST_F(ServerObjects, BoardIterationGoesByKindAndLayerInCreationOrderWithComponentPrimitives) {

@@ -1,0 +1,473 @@
+// Board documents (.pcbdoc): the fields by the names readers of the document rely on, a save
+// after a load gives the same document, and documents that cannot be loaded are refused with
+// one error naming the file and the problem, loading nothing and writing nothing.
+#include <nlohmann/json.hpp>
+
+#include <cstring>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "server/Board.h"
+#include "server/BoardDocumentFile.h"
+#include "standin/ServerTestSupport.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+using namespace standin::api;
+using TJson = nlohmann::ordered_json;
+
+PcbShortString Short(std::string_view text) {
+  PcbShortString result{};
+  result.length = static_cast<uint8_t>(text.size());
+  std::memcpy(result.text, text.data(), text.size());
+  return result;
+}
+
+// Every byte but zero, for names that must survive byte for byte.
+std::string AllBytes() {
+  std::string bytes;
+  for (int b = 1; b < 256; ++b) bytes += static_cast<char>(b);
+  return bytes;
+}
+
+class ServerDocument : public TServerTest {
+protected:
+  // A board with an object of every kind and values off their defaults.
+  PcbHandle SampleBoard(const std::string& path) {
+    const PcbHandle board = NewBoard(path);
+    PcbBoardRecord boardRecord{};
+    QueryBoard(kPcbMessageRead, board, &boardRecord);
+    boardRecord.originX = 123;
+    boardRecord.originY = -456;
+    boardRecord.currentLayer = kBottomLayer;
+    QueryBoard(kPcbMessageWrite, board, &boardRecord);
+    PcbGerberOptionsRecord gerber{};
+    gerber.bytes[3] = 0xAB;
+    QueryBoardGerberOptions(kPcbMessageWrite, board, &gerber);
+    uint8_t plot = 5;
+    QueryBoardOutputOptionsPlotLayers(kPcbMessageWrite, board, 109, &plot);
+    InsertLayerInStack(board, 39, kTopLayer);
+    PcbInternalPlaneRecord plane{};
+    QueryInternalPlane(kPcbMessageRead, 39, board, &plane);
+    plane.planeNet = Short("GND");
+    QueryInternalPlane(kPcbMessageWrite, 39, board, &plane);
+    int32_t pairs = 1;
+    QueryBoardLayerPairsCount(kPcbMessageWrite, board, &pairs);
+    PcbLayerPairRecord pair{kBottomLayer, kTopLayer, 1, 2};
+    QueryBoardLayerPairAt(kPcbMessageWrite, board, 0, &pair);
+
+    const PcbHandle net = AddNew(board, kPcbObjectNet);
+    PcbNetRecord netRecord{};
+    netRecord.name = Short(AllBytes());
+    QueryNet(kPcbMessageWrite, net, &netRecord);
+
+    const PcbHandle track = AddNew(board, kPcbObjectTrack);
+    PcbTrackRecord trackRecord{kPcbFlagKeepout | 0x0010, 3, kTopLayer, net, 1, 99, 10, 20, 30, 40,
+                               5, 6, 7, 8};
+    QueryTrack(kPcbMessageWrite, track, &trackRecord);
+
+    const PcbHandle component = AddNew(board, kPcbObjectComponent);
+    PcbComponentRecord placed{};
+    QueryComponent(kPcbMessageRead, component, &placed);
+    PcbTextRecord designator{};
+    QueryText(kPcbMessageRead, placed.designatorText, &designator);
+    designator.text = {2, "U1"};
+    QueryText(kPcbMessageWrite, placed.designatorText, &designator);
+    const PcbHandle pad = AddNew(component, kPcbObjectPad);
+    PcbPadRecord padRecord{};
+    QueryPad(kPcbMessageRead, pad, &padRecord);
+    padRecord.x = 1000;
+    padRecord.topShape = kPadShapeRectangular;
+    padRecord.topXSize = 600;
+    padRecord.topYSize = 400;
+    padRecord.name = {1, "1"};
+    padRecord.net = net;
+    QueryPad(kPcbMessageWrite, pad, &padRecord);
+    uint8_t full = kPadStackFull;
+    QueryPadStackMode(kPcbMessageWrite, pad, &full);
+    SetPadShapeOnLayer(pad, 5, kPadShapeRoundedRectangle);
+    SetPadSizeOnLayer(pad, 5, 300, 200);
+    SetCRPctOnLayer(pad, 5, 25);
+    const PcbHandle arc = AddNew(component, kPcbObjectArc);
+    PcbArcRecord arcRecord{0, 0, kTopOverlay, 0, 0, 0, 0, 0, 500, 0.0, 90.0, 10, 0};
+    QueryArc(kPcbMessageWrite, arc, &arcRecord);
+    placed.x = 50000;
+    placed.y = 60000;
+    placed.rotation = 90;
+    placed.footprint = Short("SOIC8");
+    QueryComponent(kPcbMessageWrite, component, &placed);
+
+    const PcbHandle polygon = AddNew(board, kPcbObjectPolygon);
+    static PcbPolygonRecord polygonRecord{};
+    QueryPolygon(kPcbMessageRead, polygon, &polygonRecord);
+    polygonRecord.layer = kBottomLayer;
+    polygonRecord.pourStyle = 1;
+    polygonRecord.outline.segmentCount = 3;
+    polygonRecord.outline.segments[0] = {kPcbSegmentLine, 0, 0};
+    polygonRecord.outline.segments[1] = {kPcbSegmentArc, 100, 0, 50, 0, 50, 180.0, 360.0};
+    polygonRecord.outline.segments[2] = {kPcbSegmentLine, 100, 100};
+    QueryPolygon(kPcbMessageWrite, polygon, &polygonRecord);
+    CreateBoardOutline(board);
+
+    const PcbHandle rule = CreateRuleObject(kRuleRoutingLayers);
+    PcbRoutingLayersRuleRecord layers{};
+    layers.layers[31] = 2;
+    QueryRuleRoutingLayersRule(kPcbMessageWrite, rule, &layers);
+    PcbShortString ruleName = Short("Layers");
+    QueryRuleExtEx(kPcbMessageWrite, rule, &ruleName);
+    AddObjectToContainer(board, rule);
+    const PcbHandle width = CreateRuleObject(kRuleWidth);
+    PcbMaxMinWidthConstraintRecord widths{120000, 80000, 100000};
+    QueryRuleMaxMinWidthConstraintExt(kPcbMessageWrite, width, &widths);
+    AddObjectToContainer(board, width);
+
+    const PcbHandle cls = AddNew(board, kPcbObjectClass);
+    const PcbShortString member = Short("VCC");
+    AddMemberToClass(cls, &member);
+    const PcbHandle embedded = AddNew(board, kPcbObjectEmbedded);
+    PcbEmbeddedRecord embeddedRecord{};
+    embeddedRecord.name = Short("SpecctraIF");
+    std::memcpy(embeddedRecord.data, "data\xE9\xFF", 6);
+    QueryEmbedded(kPcbMessageWrite, embedded, &embeddedRecord);
+    // Values carried unchanged, off their zero defaults.
+    PcbComponentExRecord extended{};
+    extended.bytes[255] = 0x5A;
+    QueryComponentEx(kPcbMessageWrite, component, &extended);
+    PcbComponentSourceLinksRecord links{};
+    links.links[7] = Short("link8");
+    QueryComponentSourceLinks(kPcbMessageWrite, component, &links);
+    const PcbHandle coordinate = AddNew(board, kPcbObjectCoordinate);
+    PcbCoordinateRecord coordinateRecord{};
+    coordinateRecord.bytes[0] = 1;
+    coordinateRecord.bytes[127] = 0xFF;
+    QueryCoordinate(kPcbMessageWrite, coordinate, &coordinateRecord);
+    const PcbHandle dimension = AddNew(board, kPcbObjectDimension);
+    PcbDimensionReferenceRecord reference{};
+    reference.bytes[63] = 63;
+    References_At(kPcbMessageWrite, dimension, 0, &reference);
+    PcbSubScopeRecord subScope{};
+    subScope.text = Short("sub");
+    subScope.reserved8 = -8;
+    SetState_AddSubscope(width, 2, &subScope);
+    PcbRuleExtRecord ext{};
+    ext.sameNet = 1;
+    ext.reserved1 = 9;
+    QueryRuleExt(kPcbMessageWrite, width, &ext);
+    for (const uint8_t kind : {kPcbObjectVia, kPcbObjectFill, kPcbObjectSplitPlane,
+                               kPcbObjectFromTo, kPcbObjectManualFromTo,
+                               kPcbObjectViolation, kPcbObjectEmbeddedBoard,
+                               kPcbObjectComponentBody, kPcbObjectDifferentialPair})
+      AddNew(board, kind);
+    return board;
+  }
+
+  TTempFolder Folder;
+};
+
+TJson ReadJson(const std::string& path) { return TJson::parse(TTempFolder::Read(path)); }
+
+const TJson* FindObject(const TJson& document, const std::string& kindName, int skip = 0) {
+  for (const TJson& object : document["objects"])
+    if (object["kindName"] == kindName && skip-- == 0) return &object;
+  return nullptr;
+}
+
+std::vector<std::string> KeysOf(const TJson& object, std::size_t count) {
+  std::vector<std::string> keys;
+  for (auto it = object.begin(); it != object.end() && keys.size() < count; ++it)
+    keys.push_back(it.key());
+  return keys;
+}
+
+TEST_F(ServerDocument, TheSavedDocumentNamesItsFieldsAsReadersExpect) {
+  const PcbHandle board = SampleBoard(Folder.Path("sample.pcbdoc"));
+  ASSERT_TRUE(SaveBoard(board)) << LastError();
+  const TJson document = ReadJson(Folder.Path("sample.pcbdoc"));
+  EXPECT_EQ(KeysOf(document, 6), (std::vector<std::string>{"format", "version", "board", "layers",
+                                                           "layerPairs", "objects"}));
+  EXPECT_EQ(document["format"], "pcbdoc");
+  EXPECT_EQ(document["version"], 1);
+  const TJson& boardFields = document["board"];
+  EXPECT_EQ(KeysOf(boardFields, 5), (std::vector<std::string>{"fileName", "originX", "originY",
+                                                              "unitMils", "currentLayer"}));
+  EXPECT_EQ(boardFields["originY"], -456);
+  EXPECT_EQ(boardFields["currentLayer"], kBottomLayer);
+  EXPECT_EQ(boardFields["gerberOptions"], "000000AB");
+  EXPECT_EQ(boardFields["plotLayers"].size(), 109u);
+  EXPECT_EQ(boardFields["plotLayers"][108], 5);
+  ASSERT_EQ(document["layers"].size(), 82u);
+  const TJson& top = document["layers"][0];
+  EXPECT_EQ(KeysOf(top, 6), (std::vector<std::string>{"number", "name", "prev", "next",
+                                                      "copperThickness", "dielectric"}));
+  EXPECT_EQ(top["next"], 39);
+  EXPECT_EQ(document["layers"][38]["planeNet"], "GND");
+  EXPECT_EQ(document["layers"][38]["next"], kBottomLayer);
+  EXPECT_EQ(document["layerPairs"][0]["startLayer"], kTopLayer);
+
+  for (const TJson& object : document["objects"])
+    EXPECT_EQ(KeysOf(object, 4),
+              (std::vector<std::string>{"handle", "kind", "kindName", "container"}));
+  const TJson* net = FindObject(document, "net");
+  ASSERT_NE(net, nullptr);
+  const TJson* track = FindObject(document, "track");
+  ASSERT_NE(track, nullptr);
+  EXPECT_EQ((*track)["kind"], kPcbObjectTrack);
+  EXPECT_EQ((*track)["container"], 0);
+  EXPECT_EQ((*track)["net"], (*net)["handle"]);
+  for (const auto& [name, value] : std::map<std::string, TJson>{
+           {"x1", 10}, {"y1", 20}, {"x2", 30}, {"y2", 40}, {"width", 5}, {"layer", 1},
+           {"routed", true}, {"keepout", true}, {"testPointTop", false},
+           {"testPointBottom", false}, {"flags", 0x0010}, {"aux16", 3}, {"aux32", 99}})
+    EXPECT_EQ((*track)[name], value) << name;
+
+  const TJson* component = FindObject(document, "component");
+  ASSERT_NE(component, nullptr);
+  EXPECT_EQ((*component)["designator"], "U1");
+  EXPECT_EQ((*component)["footprint"], "SOIC8");
+  EXPECT_EQ((*component)["x"], 50000);
+  EXPECT_EQ((*component)["rotation"], 90.0);
+  EXPECT_EQ((*component)["layer"], kTopLayer);
+  const TJson* pad = FindObject(document, "pad");
+  ASSERT_NE(pad, nullptr);
+  EXPECT_EQ((*pad)["container"], (*component)["handle"]);
+  EXPECT_EQ((*pad)["x"], 50000) << "board coordinates: turned by 90 degrees about the location";
+  EXPECT_EQ((*pad)["y"], 61000);
+  EXPECT_EQ((*pad)["rotation"], 90.0);
+  EXPECT_EQ((*pad)["name"], "1");
+  EXPECT_EQ((*pad)["stackMode"], kPadStackFull);
+  EXPECT_EQ((*pad)["top"], (TJson{{"shape", 2}, {"x", 600}, {"y", 400}}));
+  EXPECT_EQ((*pad)["perLayer"],
+            TJson::parse(R"([{"layer":5,"shape":9,"x":300,"y":200,"cornerRadiusPercent":25}])"));
+  const TJson* arc = FindObject(document, "arc");
+  ASSERT_NE(arc, nullptr);
+  EXPECT_EQ((*arc)["radius"], 500);
+  EXPECT_EQ((*arc)["startAngle"], 90.0);
+  EXPECT_EQ((*arc)["endAngle"], 180.0);
+  const TJson* designator = FindObject(document, "text");
+  ASSERT_NE(designator, nullptr);
+  EXPECT_EQ((*designator)["text"], "U1");
+  EXPECT_EQ((*designator)["layer"], kTopOverlay);
+
+  const TJson* polygon = FindObject(document, "polygon");
+  ASSERT_NE(polygon, nullptr);
+  EXPECT_EQ((*polygon)["outline"], TJson::parse("[[0,0],[100,0],[100,100]]"));
+  EXPECT_EQ((*polygon)["arcSegments"][0]["index"], 1);
+  EXPECT_EQ((*polygon)["arcSegments"][0]["endAngle"], 360.0);
+  const TJson* outline = FindObject(document, "boardOutline");
+  ASSERT_NE(outline, nullptr);
+  EXPECT_EQ(boardFields["boardOutline"], (*outline)["handle"]);
+
+  const TJson* layersRule = FindObject(document, "rule");
+  ASSERT_NE(layersRule, nullptr);
+  EXPECT_EQ((*layersRule)["ruleKind"], kRuleRoutingLayers);
+  EXPECT_EQ((*layersRule)["name"], "Layers");
+  EXPECT_EQ((*layersRule)["scope1"], "All");
+  ASSERT_EQ((*layersRule)["values"]["layers"].size(), 32u);
+  EXPECT_EQ((*layersRule)["values"]["layers"][31], 2);
+  const TJson* widthRule = FindObject(document, "rule", 1);
+  ASSERT_NE(widthRule, nullptr);
+  EXPECT_EQ((*widthRule)["values"], (TJson{{"maximum", 120000}, {"minimum", 80000},
+                                           {"preferred", 100000}}));
+  const TJson* cls = FindObject(document, "class");
+  ASSERT_NE(cls, nullptr);
+  EXPECT_EQ((*cls)["members"], TJson::array({"VCC"}));
+  EXPECT_EQ((*cls)["classKind"], kPcbClassKindNet);
+  const TJson* embedded = FindObject(document, "embedded");
+  ASSERT_NE(embedded, nullptr);
+  EXPECT_EQ((*embedded)["name"], "SpecctraIF");
+  EXPECT_EQ((*embedded)["data"], "data\u00e9\u00ff");
+  EXPECT_EQ((*net)["name"].get<std::string>().size(), 127u + 2 * 128u) << "bytes as U+0001..U+00FF";
+  EXPECT_EQ((*component)["extended"].get<std::string>().size(), 512u);
+  EXPECT_EQ((*component)["sourceLinks"]["link8"], "link8");
+  EXPECT_EQ((*FindObject(document, "coordinate"))["record"],
+            "01" + std::string(252, '0') + "FF");
+  EXPECT_EQ((*FindObject(document, "dimension"))["references"][0]["record"],
+            std::string(126, '0') + "3F");
+  EXPECT_EQ((*widthRule)["subScopes2"][0]["reserved8"], -8);
+  EXPECT_EQ((*widthRule)["sameNet"], 1);
+  EXPECT_EQ((*widthRule)["extReserved1"], 9);
+}
+
+// Handles are renumbered on load, and the file name is the document's own: both are
+// replaced by what they stand for before documents are compared.
+std::string Comparable(const std::string& text) {
+  TJson document = TJson::parse(text);
+  document["board"].erase("fileName");
+  std::map<uint64_t, uint64_t> order;
+  for (const TJson& object : document["objects"])
+    order.emplace(object["handle"].get<uint64_t>(), order.size() + 1);
+  const auto renumber = [&](TJson& value) {
+    if (value.get<uint64_t>() != 0) value = order.at(value.get<uint64_t>());
+  };
+  renumber(document["board"]["boardOutline"]);
+  for (TJson& object : document["objects"]) {
+    for (const char* key : {"handle", "container", "net"}) renumber(object[key]);
+    if (object["kindName"] == "component")
+      for (const char* key : {"designatorText", "secondText"}) renumber(object[key]);
+  }
+  return document.dump(1);
+}
+
+TEST_F(ServerDocument, ASavedBoardLoadsAndSavesAsTheSameDocument) {
+  const PcbHandle board = SampleBoard(Folder.Path("a.pcbdoc"));
+  ASSERT_TRUE(SaveBoard(board)) << LastError();
+  const std::string first = TTempFolder::Read(Folder.Path("a.pcbdoc"));
+  Folder.Write("b.pcbdoc", first);
+  const PcbHandle loaded = LoadBoard(Folder.Path("b.pcbdoc"));
+  ASSERT_NE(loaded, 0u) << LastError();
+  EXPECT_FALSE(BoardOf(loaded).Modified());
+  EXPECT_EQ(BoardOf(loaded).Index().Count(), BoardOf(board).Index().Count());
+  ASSERT_TRUE(SaveBoard(loaded)) << LastError();
+  const std::string second = TTempFolder::Read(Folder.Path("b.pcbdoc"));
+  EXPECT_EQ(Comparable(second), Comparable(first));
+  EXPECT_NE(TJson::parse(second)["objects"][0]["handle"],
+            TJson::parse(first)["objects"][0]["handle"])
+      << "new handles";
+
+  // The loaded board behaves as the one saved: its component still carries its members.
+  PcbHandle component = 0;
+  const PcbHandle iterator = CreateIterator(loaded, kPcbObjectComponent, kPcbIterateDefault, 0);
+  component = GetFirstObject(iterator);
+  DestroyIterator(iterator);
+  PcbComponentRecord placed{};
+  ASSERT_EQ(QueryComponent(kPcbMessageRead, component, &placed), kPcbOk);
+  placed.layer = kBottomLayer;
+  placed.rotation = 0;
+  ASSERT_EQ(QueryComponent(kPcbMessageWrite, component, &placed), kPcbOk);
+  const TJson document = TJson::parse(BoardDocumentText(Model(), BoardOf(loaded)));
+  const TJson* pad = FindObject(document, "pad");
+  ASSERT_NE(pad, nullptr);
+  EXPECT_EQ((*pad)["x"], 49000) << "mirrored about the component's own Y axis";
+  EXPECT_EQ((*pad)["y"], 60000);
+  EXPECT_EQ((*pad)["layer"], kMultiLayer);
+}
+
+TEST_F(ServerDocument, AnEmptyFileIsAnEmptyBoard) {
+  const PcbHandle board = LoadBoard(Folder.Write("empty.pcbdoc", ""));
+  ASSERT_NE(board, 0u) << LastError();
+  EXPECT_EQ(BoardOf(board).Index().Count(), 0u);
+  EXPECT_FALSE(BoardOf(board).Modified());
+  PcbLayerRecord top{};
+  QueryLayer(kPcbMessageRead, kTopLayer, board, &top);
+  EXPECT_EQ(top.next, kBottomLayer);
+}
+
+// Each case changes a good document; loading it must fail with the problem named.
+TEST_F(ServerDocument, BadDocumentsAreRefusedWithoutLoadingOrWritingAnything) {
+  const PcbHandle sample = SampleBoard(Folder.Path("good.pcbdoc"));
+  ASSERT_TRUE(SaveBoard(sample));
+  const std::string good = TTempFolder::Read(Folder.Path("good.pcbdoc"));
+  const auto edited = [&](const std::function<void(TJson&)>& edit) {
+    TJson document = TJson::parse(good);
+    edit(document);
+    return document.dump(1);
+  };
+  const auto object = [](TJson& document, const char* kindName) -> TJson& {
+    for (TJson& entry : document["objects"])
+      if (entry["kindName"] == kindName) return entry;
+    throw std::runtime_error("no such object");
+  };
+  struct TCase {
+    const char* Name;
+    std::string Text;
+    const char* Problem;
+  };
+  const TCase cases[] = {
+      {"not JSON", "hello", "is not valid JSON"},
+      {"cut short", good.substr(0, good.size() / 2), "is not valid JSON"},
+      {"not an object", "[1, 2]", "no JSON object"},
+      {"another format", edited([](TJson& d) { d["format"] = "sch"; }), "not a board document"},
+      {"newer version", edited([](TJson& d) { d["version"] = 2; }), "newer version"},
+      {"no version", edited([](TJson& d) { d.erase("version"); }), "\"version\" is missing"},
+      {"unknown kind", edited([&](TJson& d) { object(d, "fill")["kind"] = 23; }),
+       "field \"kind\" is not a kind of object (23)"},
+      {"kind name of another kind",
+       edited([&](TJson& d) { object(d, "fill")["kindName"] = "track"; }), "does not name kind"},
+      {"missing field", edited([&](TJson& d) { object(d, "track").erase("width"); }),
+       "(track): field \"width\" is missing"},
+      {"text for a number", edited([&](TJson& d) { object(d, "track")["x1"] = "ten"; }),
+       "field \"x1\" is not an integer"},
+      {"number out of range", edited([&](TJson& d) { object(d, "track")["x1"] = 1LL << 40; }),
+       "field \"x1\" is out of range"},
+      {"layer beyond 82", edited([&](TJson& d) { object(d, "track")["layer"] = 83; }),
+       "field \"layer\" is out of range"},
+      {"dangling container", edited([&](TJson& d) { object(d, "pad")["container"] = 999999; }),
+       "container 999999 is not a component"},
+      {"a component holding a net",
+       edited([&](TJson& d) { object(d, "net")["container"] = object(d, "component")["handle"]; }),
+       "a component cannot hold it"},
+      {"dangling net", edited([&](TJson& d) { object(d, "track")["net"] = 999999; }),
+       "net 999999 is not a net"},
+      {"net naming a track",
+       edited([&](TJson& d) { object(d, "pad")["net"] = object(d, "track")["handle"]; }),
+       "is not a net"},
+      {"handle used twice",
+       edited([&](TJson& d) { object(d, "fill")["handle"] = object(d, "via")["handle"]; }),
+       "is used twice"},
+      {"dangling designator",
+       edited([&](TJson& d) { object(d, "component")["designatorText"] = 999999; }),
+       "text 999999 is not a text of the component"},
+      {"dangling board outline", edited([](TJson& d) { d["board"]["boardOutline"] = 999999; }),
+       "\"boardOutline\" does not name the board outline"},
+      {"component on a mid layer", edited([&](TJson& d) { object(d, "component")["layer"] = 5; }),
+       "neither TopLayer"},
+      {"outline beyond its capacity",
+       edited([&](TJson& d) {
+         object(d, "polygon")["outline"] = TJson::array();
+         for (int i = 0; i < 5002; ++i) object(d, "polygon")["outline"].push_back({i, i});
+       }),
+       "more than 5001 points"},
+      {"character beyond one byte", edited([&](TJson& d) { object(d, "net")["name"] = "\u0100"; }),
+       "beyond U+00FF"},
+      {"name beyond 255 bytes",
+       edited([&](TJson& d) { object(d, "net")["name"] = std::string(256, 'n'); }),
+       "longer than 255 bytes"},
+      {"embedded data beyond 4095 bytes",
+       edited([&](TJson& d) { object(d, "embedded")["data"] = std::string(4096, 'd'); }),
+       "longer than 4095 bytes"},
+      {"81 layers", edited([](TJson& d) { d["layers"].erase(0); }), "must have 82 entries"},
+      {"no objects", edited([](TJson& d) { d.erase("objects"); }), "\"objects\" is missing"},
+      {"rule of an unknown kind", edited([&](TJson& d) { object(d, "rule")["ruleKind"] = 60; }),
+       "field \"ruleKind\" is out of range"},
+  };
+  const std::size_t objects = Model().ObjectCount();
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    const std::string path = Folder.Write("bad.pcbdoc", c.Text);
+    EXPECT_EQ(LoadBoard(path), 0u);
+    const std::string error = LastError();
+    EXPECT_NE(error.find(path), std::string::npos) << error;
+    EXPECT_NE(error.find(c.Problem), std::string::npos) << error;
+    EXPECT_EQ(error.find('\n'), std::string::npos) << "one line: " << error;
+    EXPECT_EQ(TTempFolder::Read(path), c.Text) << "the file stays as it was";
+    EXPECT_EQ(standin::BoardHandleFromFileName(path), 0u) << "no document stays open";
+    EXPECT_EQ(Model().ObjectCount(), objects) << "nothing half-loaded";
+  }
+  EXPECT_EQ(LoadBoard(Folder.Path("missing.pcbdoc")), 0u);
+  EXPECT_NE(LastError().find(Folder.Path("missing.pcbdoc")), std::string::npos);
+  EXPECT_EQ(Folder.FileNames(), (std::vector<std::string>{"bad.pcbdoc", "good.pcbdoc"}));
+}
+
+// Every prefix of a document that is cut before its end is refused cleanly.
+TEST_F(ServerDocument, EveryTruncationOfADocumentIsRefused) {
+  const PcbHandle board = NewBoard(Folder.Path("small.pcbdoc"));
+  const PcbHandle component = AddNew(board, kPcbObjectComponent);
+  AddNew(component, kPcbObjectPad);
+  const PcbHandle rule = CreateRuleObject(kRuleClearance);
+  AddObjectToContainer(board, rule);
+  ASSERT_TRUE(SaveBoard(board));
+  const std::string text = TTempFolder::Read(Folder.Path("small.pcbdoc"));
+  const std::size_t end = text.rfind('}');
+  const std::size_t objects = Model().ObjectCount();
+  for (std::size_t length = 1; length <= end;
+       length += length < 200 || end - length < 200 ? 1 : 13) {
+    const std::string path = Folder.Write("cut.pcbdoc", text.substr(0, length));
+    ASSERT_EQ(LoadBoard(path), 0u) << length;
+  }
+  EXPECT_EQ(Model().ObjectCount(), objects);
+}
+
+}  // namespace
