@@ -13,4 +13,8 @@ fi
 mkdir -p out
 cp "$design" out/
 copy="out/$(basename "$design")"
-"$pcbhost" import "$copy" --rte --ses --svg
+# The exports run in sessions of their own, so the import's report stays beside the design.
+"$pcbhost" import "$copy" --svg
+board="${copy%.*}.pcbdoc"
+"$pcbhost" export-routes "$board"
+"$pcbhost" export-session "$board"
