@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the benchmarks need, when missing.
 set -euo pipefail
-packages=(g++ clang cmake ninja-build googletest libgtest-dev libgmock-dev libbenchmark-dev
+packages=(g++ clang cmake ninja-build ccache googletest libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libcli11-dev librsvg2-bin)
 missing=()
 for p in "${packages[@]}"; do

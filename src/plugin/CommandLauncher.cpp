@@ -1,7 +1,7 @@
 #include "plugin/CommandLauncher.h"
 
 #include "plugin/BoundaryGuard.h"
-#include "plugin/HostClient.h"
+#include "rtl/HostClient.h"
 
 void TCommandLauncher::AddCommand(const std::string& name, TCommandProcedure procedure,
                                   TCommandStateProcedure stateProcedure) {

@@ -4,7 +4,7 @@
 
 #include "plugin/Commands.h"
 #include "plugin/FileDialogs.h"
-#include "plugin/ReportManager.h"
+#include "report/ReportManager.h"
 #include "rtl/ClientFileApi.h"
 #include "specctra_io/SpecctraParser.h"
 #include "specctra_io/SpecctraWriter.h"

@@ -2,11 +2,11 @@
 
 #include <memory>
 
-#include "model/BoardHelpers.h"
-#include "model/SpecctraDesign.h"
-#include "model/TranslationState.h"
+#include "model/base/BoardHelpers.h"
+#include "model/files/SpecctraDesign.h"
+#include "rtl/TranslationState.h"
 #include "plugin/HostPcbServer.h"
-#include "plugin/ReportManager.h"
+#include "report/ReportManager.h"
 #include "rtl/PcbApiBinding.h"
 #include "specctra_io/SpecctraParser.h"
 

@@ -2,10 +2,10 @@
 // board, listed or removed.
 #include <memory>
 
-#include "model/EmbeddedStorage.h"
+#include "model/base/EmbeddedStorage.h"
 #include "plugin/Commands.h"
-#include "plugin/HostClient.h"
-#include "plugin/Parameters.h"
+#include "rtl/HostClient.h"
+#include "rtl/Parameters.h"
 #include "rtl/PcbBoard.h"
 #include "rtl/PcbBoardCalls.h"
 #include "rtl/PcbEmbedded.h"

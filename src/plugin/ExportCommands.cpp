@@ -6,7 +6,7 @@
 #include "plugin/Commands.h"
 #include "plugin/FileDialogs.h"
 #include "plugin/HostPcbServer.h"
-#include "plugin/Parameters.h"
+#include "rtl/Parameters.h"
 #include "plugin/RoutesExport.h"
 #include "rtl/ClientFileApi.h"
 #include "rtl/PcbBoardCalls.h"

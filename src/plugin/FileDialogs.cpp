@@ -1,8 +1,8 @@
 #include "plugin/FileDialogs.h"
 
 #include "common/AsciiText.h"
-#include "plugin/HostClient.h"
-#include "plugin/Parameters.h"
+#include "rtl/HostClient.h"
+#include "rtl/Parameters.h"
 
 namespace {
 

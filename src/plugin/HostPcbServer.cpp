@@ -1,6 +1,6 @@
 #include "plugin/HostPcbServer.h"
 
-#include "plugin/HostClient.h"
+#include "rtl/HostClient.h"
 #include "rtl/PcbBoardCalls.h"
 #include "rtl/PcbStrings.h"
 

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "common/SafeFile.h"
-#include "model/BoardHelpers.h"
-#include "model/SpecctraRoutes.h"
+#include "model/base/BoardHelpers.h"
+#include "model/files/SpecctraRoutes.h"
 #include "plugin/DesignImport.h"
-#include "plugin/HostClient.h"
+#include "rtl/HostClient.h"
 #include "plugin/HostPcbServer.h"
 #include "rtl/ClientFileApi.h"
 #include "rtl/PcbBoardCalls.h"

@@ -2,9 +2,9 @@
 // document (or ends the host).
 #include "common/AsciiText.h"
 #include "plugin/Commands.h"
-#include "plugin/HostClient.h"
+#include "rtl/HostClient.h"
 #include "plugin/HostPcbServer.h"
-#include "plugin/Parameters.h"
+#include "rtl/Parameters.h"
 #include "plugin/RoutesExport.h"
 #include "rtl/ClientFileApi.h"
 #include "rtl/PcbBoardCalls.h"

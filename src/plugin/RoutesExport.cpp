@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "model/SpecctraRoutes.h"
-#include "model/TranslationState.h"
-#include "plugin/HostClient.h"
+#include "model/files/SpecctraRoutes.h"
+#include "rtl/TranslationState.h"
+#include "rtl/HostClient.h"
 #include "plugin/HostPcbServer.h"
 #include "rtl/PcbApiBinding.h"
 #include "rtl/PcbBoardCalls.h"

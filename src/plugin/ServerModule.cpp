@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "plugin/BoundaryGuard.h"
-#include "plugin/HostClient.h"
+#include "rtl/HostClient.h"
 
 namespace {
 TServerModule* gModule = nullptr;

@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "common/AsciiText.h"
-#include "plugin/HostClient.h"
-#include "plugin/ReportManager.h"
+#include "rtl/HostClient.h"
+#include "report/ReportManager.h"
 #include "rtl/PcbProgress.h"
 #include "specctra_io/NumberParsing.h"
 #include "specctra_io/SpecctraTokens.h"

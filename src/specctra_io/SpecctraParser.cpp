@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "common/AsciiText.h"
-#include "plugin/ReportManager.h"
+#include "report/ReportManager.h"
 
 TSpecctraParser::TSpecctraParser(const std::string& fileName) { OpenFile(fileName); }
 

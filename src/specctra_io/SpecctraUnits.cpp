@@ -1,7 +1,7 @@
 #include "specctra_io/SpecctraUnits.h"
 
 #include "common/NumberFormat.h"
-#include "model/TranslationState.h"
+#include "rtl/TranslationState.h"
 #include "rtl/HostUnits.h"
 
 namespace {

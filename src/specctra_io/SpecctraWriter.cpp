@@ -1,6 +1,6 @@
 #include "specctra_io/SpecctraWriter.h"
 
-#include "plugin/LockedFiles.h"
+#include "report/LockedFiles.h"
 
 namespace {
 constexpr std::string_view kBlankMarker = "~SP~";

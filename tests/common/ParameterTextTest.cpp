@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/ParameterText.h"
-#include "plugin/Parameters.h"
+#include "rtl/Parameters.h"
 
 TEST(ParameterText, ParsesPairsAndIgnoresSegmentsWithoutName) {
   struct Case {

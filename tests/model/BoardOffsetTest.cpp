@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/BoardOffset.h"
+#include "model/structure/BoardOffset.h"
 
 TEST(BoardOffset, MovesDesignsIntoTheWorkspaceWithMarginsWhereTheyFit) {
   struct Case {

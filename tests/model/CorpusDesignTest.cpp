@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "model/SpecctraDesign.h"
-#include "model/TranslationState.h"
+#include "model/files/SpecctraDesign.h"
+#include "rtl/TranslationState.h"
 #include "specctra_io/SpecctraParser.h"
 
 // Every real design (a file beginning with "(pcb") reads to its closing parenthesis as a design, whatever it holds.

@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
-#include "model/ResolutionDescriptors.h"
-#include "model/TranslationState.h"
-#include "plugin/ReportManager.h"
+#include "model/files/ResolutionDescriptors.h"
+#include "rtl/TranslationState.h"
+#include "report/ReportManager.h"
 #include "specctra_io/SpecctraParser.h"
 #include "specctra_io/SpecctraWriter.h"
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "model/SpecctraDesign.h"
-#include "model/SpecctraRoutes.h"
-#include "model/TranslationState.h"
+#include "model/files/SpecctraDesign.h"
+#include "model/files/SpecctraRoutes.h"
+#include "rtl/TranslationState.h"
 #include "specctra_io/SpecctraParser.h"
 #include "specctra_io/SpecctraWriter.h"
 #include "support/TempFolder.h"

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "model/SpecctraList.h"
-#include "model/SpecctraObject.h"
-#include "model/TranslationState.h"
-#include "plugin/ReportManager.h"
+#include "model/base/SpecctraList.h"
+#include "model/base/SpecctraObject.h"
+#include "rtl/TranslationState.h"
+#include "report/ReportManager.h"
 #include "specctra_io/SpecctraParser.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/EmbeddedStorage.h"
+#include "model/base/EmbeddedStorage.h"
 #include "rtl/PcbEmbedded.h"
 #include "rtl/PcbIteration.h"
 #include "rtl/ServerRoundTripSupport.h"

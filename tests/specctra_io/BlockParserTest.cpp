@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/ReportManager.h"
+#include "report/ReportManager.h"
 #include "specctra_io/LexerTestSupport.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "plugin/HostClient.h"
+#include "rtl/HostClient.h"
 #include "specctra_io/LexerTestSupport.h"
 
 namespace {

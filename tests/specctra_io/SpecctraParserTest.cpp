@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/ReportManager.h"
+#include "report/ReportManager.h"
 #include "specctra_io/LexerTestSupport.h"
 #include "support/TempFolder.h"
 

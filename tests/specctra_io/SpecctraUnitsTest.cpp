@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "model/TranslationState.h"
+#include "rtl/TranslationState.h"
 #include "specctra_io/SpecctraUnits.h"
 
 namespace {

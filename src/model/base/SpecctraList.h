@@ -1,0 +1,60 @@
+// An owning list of Specctra objects filed under their names, unsorted (in order of adding)
+// or sorted by name (letter case ignored, duplicates accepted). Name lookups ignore letter
+// case and cost no scan of the list.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "model/base/SpecctraObject.h"
+
+class TSpecctraList {
+public:
+  explicit TSpecctraList(bool sorted = false) : FSorted(sorted) {}
+
+  // Files the object under its name (at the end, or at its sorted place). Adding nil raises.
+  void Add(std::unique_ptr<TSpecctraObject> object);
+  // Adds a new object of the class and answers it.
+  template <class T, class... Args>
+  T* Emplace(Args&&... args) {
+    auto object = std::make_unique<T>(std::forward<Args>(args)...);
+    T* result = object.get();
+    Add(std::move(object));
+    return result;
+  }
+
+  int32_t Count() const { return static_cast<int32_t>(FEntries.size()); }
+  // The object at the index, or nil outside 0 .. Count() - 1.
+  TSpecctraObject* ObjectAt(int32_t index) const;
+  const std::string& NameAt(int32_t index) const;
+  int32_t IndexOfObject(const TSpecctraObject* object) const;
+  // Replaces (and frees) the object at a valid index; otherwise nothing happens.
+  void PutObject(int32_t index, std::unique_ptr<TSpecctraObject> object);
+  // The index of the first object filed under the name, or -1.
+  int32_t IndexOfName(std::string_view name) const;
+  TSpecctraObject* FindByName(std::string_view name) const { return ObjectAt(IndexOfName(name)); }
+  void Clear();
+
+private:
+  struct TEntry {
+    std::string Name;
+    std::unique_ptr<TSpecctraObject> Object;
+    uint64_t Sequence;
+  };
+
+  // Sorted lists are put in order when they are next read, so that adding stays cheap.
+  void EnsureOrder() const;
+  void RebuildIndex() const;
+
+  bool FSorted;
+  uint64_t FNextSequence = 0;
+  mutable std::vector<TEntry> FEntries;
+  mutable bool FOrderValid = true;
+  // Upper-cased name -> index of its first entry.
+  mutable std::unordered_map<std::string, int32_t> FIndex;
+  mutable bool FIndexValid = true;
+};

@@ -1,0 +1,162 @@
+#include "model/base/SpecctraObject.h"
+
+#include <stdexcept>
+
+#include "common/NumberFormat.h"
+#include "model/base/SpecctraList.h"
+#include "rtl/TranslationState.h"
+#include "report/ReportManager.h"
+#include "specctra_io/SpecctraParser.h"
+
+TSpecctraObject::TSpecctraObject(TSpecctraObject* owner) : FOwner(owner) {
+  if (owner) {
+    FParser = owner->FParser;
+    FWriter = owner->FWriter;
+    FReport = owner->FReport;
+    FUnitKind = owner->FUnitKind;
+  }
+  InitHostHandle();
+}
+
+TSpecctraObject::~TSpecctraObject() = default;
+
+PcbHandle TSpecctraObject::GetBoardHandle() const {
+  return FOwner ? FOwner->GetBoardHandle() : 0;
+}
+
+TSpecctraRuleCollection* TSpecctraObject::GetRuleCollection() {
+  TSpecctraObject* top = TopObject();
+  TSpecctraRuleCollection* collection = top != this ? top->GetRuleCollection() : nullptr;
+  if (!collection) throw std::logic_error("Rule Collection must be initialized");
+  return collection;
+}
+
+bool TSpecctraObject::LoadProperty() {
+  SkipUnknownBlock();
+  DecreaseDepth();
+  return true;
+}
+
+bool TSpecctraObject::LoadRule() {
+  // Rules need a scope for their owner; objects that carry none skip the block.
+  SkipUnknownBlock();
+  DecreaseDepth();
+  return true;
+}
+
+bool TSpecctraObject::LoadLayerRule() {
+  SkipUnknownBlock();
+  DecreaseDepth();
+  return true;
+}
+
+bool TSpecctraObject::LoadPlaceRule() {
+  SkipUnknownBlock();
+  DecreaseDepth();
+  return true;
+}
+
+TSpecctraObject* TSpecctraObject::FindNet(std::string_view name) {
+  TSpecctraObject* top = TopObject();
+  return top != this ? top->FindNet(name) : nullptr;
+}
+
+TSpecctraObject* TSpecctraObject::FindLayer(std::string_view name) {
+  TSpecctraObject* top = TopObject();
+  return top != this ? top->FindLayer(name) : nullptr;
+}
+
+bool TSpecctraObject::LoadFromFile() {
+  SkipUnknownBlock();
+  return true;
+}
+
+TSpecctraUnit TSpecctraObject::UnitKind() {
+  if (FUnitKind == uNone && FOwner) FUnitKind = FOwner->UnitKind();
+  return FUnitKind;
+}
+
+TSpecctraObject* TSpecctraObject::TopObject() {
+  TSpecctraObject* top = this;
+  while (top->FOwner) top = top->FOwner;
+  return top;
+}
+
+int32_t TSpecctraObject::NextTokenId() { return FParser ? FParser->NextToken() : tkUnknownWord; }
+
+void TSpecctraObject::SkipUnknownBlock() {
+  if (!FParser) return;
+  const int32_t firstLine = FParser->Line();
+  const std::string keyword = FParser->TokenText();
+  FParser->SkipBlock();
+  ReportWarning("Skipped block between lines: " + std::to_string(firstLine) + "-" +
+                std::to_string(FParser->Line()) + ", from keyword: " + keyword);
+}
+
+bool TSpecctraObject::StopRequested() const {
+  return !FParser || FParser->EndOfInput() || TranslationState().AbortParsing;
+}
+
+bool TSpecctraObject::HandleToken() {
+  const int32_t id = FParser ? FParser->CurrentId() : tkUnknownWord;
+  if (id == tkOpenParen) {
+    ++FBlockDepth;
+    return true;
+  }
+  if (id == tkCloseParen) {
+    --FBlockDepth;
+    return true;
+  }
+  if (FParser) FParser->ReportUnexpected();
+  return false;
+}
+
+void TSpecctraObject::ReportError(std::string_view text) const {
+  if (FReport) FReport->AddError(text);
+}
+
+void TSpecctraObject::ReportWarning(std::string_view text) const {
+  if (FReport) FReport->AddWarning(text);
+}
+
+void TSpecctraObject::ReportLine(std::string_view text) const {
+  if (FReport) FReport->AddLine(text);
+}
+
+TBoardLength TSpecctraObject::Checked(TBoardLength length, double value) {
+  if (length.UnknownUnit)
+    ReportWarning("Unknown dimension unit type, assuming mils. " + std::string(ClassName()));
+  if (length.Saturated)
+    ReportError("Value " + FormatNumber(value) + " is outside the board's coordinate range.");
+  return length;
+}
+
+int32_t TSpecctraObject::ToBoardLength(double value) {
+  return Checked(::ToBoardLength(UnitKind(), value), value).Value;
+}
+
+int32_t TSpecctraObject::ToBoardX(double value) {
+  return Checked(::ToBoardX(UnitKind(), value), value).Value;
+}
+
+int32_t TSpecctraObject::ToBoardY(double value) {
+  return Checked(::ToBoardY(UnitKind(), value), value).Value;
+}
+
+double TSpecctraObject::ToSpecctraLength(int32_t value) { return ::ToSpecctraLength(value); }
+double TSpecctraObject::ToSpecctraX(int32_t value) { return ::ToSpecctraX(value); }
+double TSpecctraObject::ToSpecctraY(int32_t value) { return ::ToSpecctraY(value); }
+
+bool TSpecctraObject::ExportAllToPcb(TSpecctraList* list) {
+  if (!list) return false;
+  bool result = true;
+  for (int32_t i = 0; i < list->Count() && result; ++i) result = list->ObjectAt(i)->ExportToPcb();
+  return result;
+}
+
+bool TSpecctraObject::ExportAllToFile(TSpecctraList* list) {
+  if (!list) return false;
+  bool result = true;
+  for (int32_t i = 0; i < list->Count() && result; ++i) result = list->ObjectAt(i)->ExportToFile();
+  return result;
+}

@@ -1,0 +1,181 @@
+#include "model/structure/StructureDescriptors.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "common/NumberFormat.h"
+#include "common/ParameterText.h"
+#include "model/base/BoardHelpers.h"
+#include "model/base/EmbeddedStorage.h"
+#include "model/files/SpecctraFile.h"
+#include "rtl/TranslationState.h"
+#include "rtl/HostUnits.h"
+#include "rtl/PcbBoardCalls.h"
+#include "rtl/PcbEmbedded.h"
+#include "specctra_io/SpecctraParser.h"
+#include "specctra_io/SpecctraWriter.h"
+
+namespace {
+
+constexpr std::string_view kBoardOffsetType = "BoardOffset";
+constexpr uint8_t kHostRoutingViaRule = 11;
+
+bool IsPendingStructureElement(int32_t id) {
+  switch (id) {
+    case KeywordId("layer"):
+    case KeywordId("layer_noise_weight"):
+    case KeywordId("boundary"):
+    case KeywordId("place_boundary"):
+    case KeywordId("keepout"):
+    case KeywordId("bend_keepout"):
+    case KeywordId("elongate_keepout"):
+    case KeywordId("place_keepout"):
+    case KeywordId("via_keepout"):
+    case KeywordId("wire_keepout"):
+    case KeywordId("plane"):
+    case KeywordId("region"):
+    case KeywordId("control"):
+    case KeywordId("grid"):
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A stored offset value: 0 with the error when it is not a number.
+double StoredOffset(const TParameterList& description, std::string_view name,
+                    TSpecctraObject& reporter, std::string_view error) {
+  const TParameter* found = FindParameter(description, name);
+  if (!found) return 0;
+  char* end = nullptr;
+  const double value = std::strtod(found->Value.c_str(), &end);
+  if (found->Value.empty() || *end != '\0' || !std::isfinite(value)) {
+    reporter.ReportError(error);
+    return 0;
+  }
+  return value;
+}
+
+}  // namespace
+
+TSpecctraDSNStructureDescriptor::TSpecctraDSNStructureDescriptor(TSpecctraObject* owner)
+    : TSpecctraAbstractStructureDescriptor(owner) {
+  SetName("PCB");
+}
+
+bool TSpecctraDSNStructureDescriptor::LoadFromFile() {
+  bool result = true;
+  const bool loopResult = RunParseLoop([&](int32_t id) {
+    if (IsPendingStructureElement(id)) {
+      result = LoadPendingElement() && result;
+      return true;
+    }
+    switch (id) {
+      case KeywordId("via"): result = LoadViaNames() && result; return true;
+      case KeywordId("rule"): result = LoadRule() && result; return true;
+      case KeywordId("place_rule"): result = LoadPlaceRule() && result; return true;
+      case KeywordId("resolution"): result = LoadResolution() && result; return true;
+      case KeywordId("unit"): SetUnitKind(UnitFromToken(*this, Parser()->NextToken())); return true;
+      default: return false;
+    }
+  });
+  result = loopResult && result;
+  if (result) ApplyBoardOffset(DesignExtent());
+  return result;
+}
+
+bool TSpecctraDSNStructureDescriptor::LoadPendingElement() {
+  TSpecctraObject element(this);
+  const bool result = element.LoadFromFile();
+  DecreaseDepth();
+  return result;
+}
+
+// (via name ... (spare name ...)): names after "spare" are marked spare; any other nested
+// keyword stops all loading.
+bool TSpecctraDSNStructureDescriptor::LoadViaNames() {
+  TSpecctraParser& parser = *Parser();
+  bool spare = false;
+  int32_t nested = 0;
+  while (!StopRequested()) {
+    const int32_t id = parser.NextToken();
+    if (id == tkCloseParen) {
+      if (nested == 0) break;
+      --nested;
+    } else if (id == tkOpenParen) {
+      if (!parser.ExpectToken(KeywordId("spare"))) {
+        TranslationState().AbortParsing = true;
+        DecreaseDepth();
+        return false;
+      }
+      spare = true;
+      ++nested;
+    } else {
+      FViaNames.push_back({parser.TokenText(), spare});
+    }
+  }
+  DecreaseDepth();
+  return true;
+}
+
+void TSpecctraDSNStructureDescriptor::ApplyBoardOffset(const TSpecctraExtent& extent) {
+  const TBoardExtent hostExtent{ToBoardX(extent.MinX), ToBoardY(extent.MinY),
+                                ToBoardX(extent.MaxX), ToBoardY(extent.MaxY)};
+  const TBoardOffset offset = ComputeBoardOffset(hostExtent);
+  if (!offset.Fits) return;
+  FBoardOffset = {offset.X, offset.Y};
+  AddToBoardOffset(offset.X, offset.Y);
+  const TTranslationState& state = TranslationState();
+  if (state.BoardOffsetX != 0 || state.BoardOffsetY != 0)
+    ReportWarning("Board offseted to fit in Velor workspace. Please check current board origin");
+}
+
+bool TSpecctraDSNStructureDescriptor::ExportToPcb() {
+  const PcbHandle board = GetBoardHandle();
+  if (FBoardOffset.X != 0 || FBoardOffset.Y != 0)
+    StoreTranslatorRecord(board, kBoardOffsetType, {},
+                          {{"X", FormatNumber(FBoardOffset.X)}, {"Y", FormatNumber(FBoardOffset.Y)}});
+  PcbBoardRecord record{};
+  QueryPcbBoardRecord(kPcbMessageRead, board, record);
+  record.originX = RoundToHostUnits(FBoardOffset.X);
+  record.originY = RoundToHostUnits(FBoardOffset.Y);
+  QueryPcbBoardRecord(kPcbMessageWrite, board, record);
+
+  auto* file = dynamic_cast<TSpecctraFile*>(TopObject());
+  if (!file || !file->LibrarySection()) {
+    ReportError("Invalid library reference returned, while tryng to create board level routing "
+                "via styles.");
+  } else if (!FViaNames.empty()) {
+    DeleteHostRules(kHostRoutingViaRule, board);
+    for (const TViaPadstackName& via : FViaNames) {
+      if (via.Spare) continue;
+      if (!file->FindPadstack(via.Name))
+        ReportError("Invalid padstack reference returned for: " + via.Name +
+                    ", while tryng to create board level routing via styles.");
+    }
+  }
+  return true;
+}
+
+bool TSpecctraRTEStructureDescriptor::ImportFromPcb() {
+  const PcbHandle record = FindTranslatorObject(GetBoardHandle(), kBoardOffsetType);
+  if (!record) return true;
+  TPcbEmbedded embedded(record);
+  embedded.Update(kPcbMessageRead);
+  const TParameterList description = ParseParameters(embedded.GetData());
+  FBoardOffset.X = StoredOffset(description, "X", *this,
+                                "Retreiving stored X value for board offset");
+  FBoardOffset.Y = StoredOffset(description, "Y", *this,
+                                "Retreiving stored Y value for board offset");
+  AddToBoardOffset(FBoardOffset.X, FBoardOffset.Y);
+  return true;
+}
+
+bool TSpecctraRTEStructureDescriptor::ExportToFile() {
+  TSpecctraWriter& writer = *Writer();
+  writer.WriteLine("(structure_out ", true);
+  writer.IndentIn(1);
+  writer.IndentOut(1);
+  writer.WriteLine(")", true);
+  return true;
+}

@@ -1,0 +1,74 @@
+// The structure section: the board's own statements, the board offset that moves the design
+// into the host workspace, and (on export) the layer stack read back from the board.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/structure/BoardOffset.h"
+#include "model/files/FileSection.h"
+#include "model/base/SpecctraList.h"
+#include "model/base/SpecctraValueTypes.h"
+
+class TSpecctraAbstractStructureDescriptor : public TSpecctraFileSectionDescriptor {
+public:
+  using TSpecctraFileSectionDescriptor::TSpecctraFileSectionDescriptor;
+  std::string_view ClassName() const override { return "TSpecctraAbstractStructureDescriptor"; }
+
+  const TVertex& BoardOffset() const { return FBoardOffset; }
+
+protected:
+  TVertex FBoardOffset;
+};
+
+struct TSpecctraExtent {
+  double MinX = 0;
+  double MinY = 0;
+  double MaxX = 0;
+  double MaxY = 0;
+};
+
+// A padstack name of the structure's via statement; spare vias are not made routing styles.
+struct TViaPadstackName {
+  std::string Name;
+  bool Spare = false;
+};
+
+class TSpecctraDSNStructureDescriptor : public TSpecctraAbstractStructureDescriptor {
+public:
+  explicit TSpecctraDSNStructureDescriptor(TSpecctraObject* owner);
+  std::string_view ClassName() const override { return "TSpecctraDSNStructureDescriptor"; }
+
+  //   (structure (layer ...) (boundary ...) (keepout ...) (via name ... (spare name ...))
+  //              (rule ...) (resolution ...) (unit u) (control ...) (grid ...) ...)
+  bool LoadFromFile() override;
+  bool ExportToPcb() override;
+
+  const std::vector<TViaPadstackName>& ViaPadstackNames() const { return FViaNames; }
+  // The design's extent in Specctra units, from its boundary (all 0 while the boundary is not
+  // translated).
+  virtual TSpecctraExtent DesignExtent() { return {}; }
+  // Adds the offset that moves the extent into the workspace to the run-wide board offset.
+  void ApplyBoardOffset(const TSpecctraExtent& extent);
+
+private:
+  bool LoadViaNames();
+  bool LoadLayerNoiseWeights();
+  // A statement whose element is not translated yet: its block is skipped with a warning.
+  bool LoadPendingElement();
+
+  std::vector<TSpecctraLayerNoisePair> FLayerNoiseWeights;
+  std::vector<TViaPadstackName> FViaNames;
+};
+
+class TSpecctraRTEStructureDescriptor : public TSpecctraAbstractStructureDescriptor {
+public:
+  using TSpecctraAbstractStructureDescriptor::TSpecctraAbstractStructureDescriptor;
+  std::string_view ClassName() const override { return "TSpecctraRTEStructureDescriptor"; }
+
+  // Brings back the board offset the import stored in the board.
+  bool ImportFromPcb() override;
+  // (structure_out ...)
+  bool ExportToFile() override;
+};

@@ -1,0 +1,16 @@
+#include "rtl/TranslationState.h"
+
+#include "rtl/HostUnits.h"
+
+TTranslationState& TranslationState() {
+  static TTranslationState state;
+  return state;
+}
+
+void ResetTranslationState() { TranslationState() = TTranslationState{}; }
+
+void AddToBoardOffset(double x, double y) {
+  TTranslationState& state = TranslationState();
+  state.BoardOffsetX = RoundToHostUnits(static_cast<double>(state.BoardOffsetX) + RoundToHostUnits(x));
+  state.BoardOffsetY = RoundToHostUnits(static_cast<double>(state.BoardOffsetY) + RoundToHostUnits(y));
+}
