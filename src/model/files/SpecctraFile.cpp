@@ -1,5 +1,7 @@
 #include "model/files/SpecctraFile.h"
 
+#include <exception>
+
 #include "rtl/PcbBoardCalls.h"
 #include "specctra_io/SpecctraParser.h"
 
@@ -35,6 +37,24 @@ TSpecctraFile::~TSpecctraFile() {
 void TSpecctraFile::Finish() {
   FReportManager->StopTimer();
   FReportManager->Finish();
+}
+
+bool TSpecctraFile::TranslateAndFinish(const std::function<bool()>& translation) {
+  bool result = false;
+  try {
+    result = translation();
+  } catch (const std::exception& error) {
+    FReportManager->AddError(error.what());
+    FReportManager->StopTimer();
+    try {
+      FReportManager->Finish();
+    } catch (...) {
+      // The translation's own exception is the one the command reports.
+    }
+    throw;
+  }
+  Finish();
+  return result;
 }
 
 TSpecctraRuleCollection* TSpecctraFile::GetRuleCollection() {
