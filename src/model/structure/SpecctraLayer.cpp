@@ -63,10 +63,11 @@ bool TSpecctraLayer::LoadFromFile() {
   TSpecctraParser& parser = *Parser();
   const int32_t nameId = parser.NextToken();
   if (nameId == tkOpenParen || nameId == tkCloseParen) {
-    // A layer without a name: count the parenthesis so the block still ends where it closes.
+    // A layer without a name is reported and passed over up to its closing parenthesis.
     parser.ReportUnexpected();
-    HandleToken();
-    if (BlockDepth() > 0) RunParseLoop([](int32_t) { return false; });
+    if (nameId == tkOpenParen) parser.SkipBlock();
+    if (nameId == tkOpenParen) parser.SkipBlock();
+    SetBlockDepth(0);
     return false;
   }
   SetName(parser.TokenText());
@@ -85,13 +86,16 @@ bool TSpecctraLayer::LoadFromFile() {
   return loopResult && result;
 }
 
-// A parenthesis in place of the word is counted by HandleToken and changes nothing.
+// A parenthesis in place of the word is reported and counted; the kind stays.
 bool TSpecctraLayer::LoadType() {
   TSpecctraParser& parser = *Parser();
   const int32_t id = parser.NextToken();
   switch (id) {
     case tkOpenParen:
-    case tkCloseParen: HandleToken(); return false;
+    case tkCloseParen:
+      parser.ReportUnexpected();
+      HandleToken();
+      return false;
     case KeywordId("signal"): FKind = lkSignal; return true;
     case KeywordId("power"): FKind = lkPower; return true;
     case KeywordId("mixed"): FKind = lkMixed; return true;
@@ -108,6 +112,7 @@ bool TSpecctraLayer::LoadType() {
 bool TSpecctraLayer::LoadDirection() {
   const int32_t id = Parser()->NextToken();
   if (id == tkOpenParen || id == tkCloseParen) {
+    Parser()->ReportUnexpected();
     HandleToken();
     return false;
   }

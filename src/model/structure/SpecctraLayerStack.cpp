@@ -173,6 +173,7 @@ bool TSpecctraLayerStack::UpdateRoutingLayersRule() {
 }
 
 bool TSpecctraLayerStack::BuildFromBoard() {
+  if (!GetBoardHandle()) return false;
   TPcbBoard board(GetBoardHandle());
   board.Update(kPcbMessageRead);
   // A stack walk visits each layer once, also when the board's links run in a circle.
