@@ -142,8 +142,9 @@ bool TSpecctraLayer::LoadCost() {
       }
       continue;
     }
-    const std::optional<int32_t> cost =
-        nested > 0 ? std::nullopt : (NamedCost(id) ? NamedCost(id) : CostNumber(parser.TokenText()));
+    std::optional<int32_t> cost;
+    if (nested == 0) cost = NamedCost(id);
+    if (nested == 0 && !cost) cost = CostNumber(parser.TokenText());
     if (cost) {
       FCost = *cost;
     } else {
