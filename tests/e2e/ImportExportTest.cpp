@@ -54,7 +54,7 @@ TEST(ImportExport, ImportStoresConstantsAndOffsetAndTheExportsBringThemBack) {
   ASSERT_GE(report.size(), 11u);
   EXPECT_EQ(report[0], "TARVEX DESIGNER - NEW ROUTER INTERFACE");
   EXPECT_EQ(report[1], "Design File : constants.dsn");
-  EXPECT_EQ(report[7], "Total errors encountered: 3");
+  EXPECT_EQ(report[7], "Total errors encountered: 4") << "with No Layers Loaded";
   EXPECT_EQ(report[8], "Total warnings encountered: 2");
   EXPECT_EQ(report[11], "WARNING: Skipped block between lines: 11-11, from keyword: BOUNDARY");
 
@@ -68,6 +68,8 @@ TEST(ImportExport, ImportStoresConstantsAndOffsetAndTheExportsBringThemBack) {
             "    (constant REV 3)\r\n"
             "  )\r\n"
             "  (structure_out \r\n"
+            "    (layer TopLayer (type signal))\r\n"
+            "    (layer BottomLayer (type signal))\r\n"
             "  )\r\n"
             ")\r\n");
 

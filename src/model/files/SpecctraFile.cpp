@@ -62,6 +62,10 @@ TSpecctraRuleCollection* TSpecctraFile::GetRuleCollection() {
   return FRuleCollection.get();
 }
 
+TSpecctraObject* TSpecctraFile::FindLayer(std::string_view name) {
+  return FStructure ? FStructure->LayerStack().FindLayer(name) : nullptr;
+}
+
 TSpecctraObject* TSpecctraFile::FindPadstack(std::string_view /*name*/) { return nullptr; }
 
 void TSpecctraFile::EnsureStructureSection() {

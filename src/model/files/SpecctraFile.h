@@ -30,6 +30,8 @@ public:
   TSpecctraAbstractStructureDescriptor* StructureSection() const { return FStructure.get(); }
   TSpecctraFileSectionDescriptor* LibrarySection() const { return FLibrary.get(); }
   TSpecctraFileSectionDescriptor* NetworkSection() const { return FNetwork.get(); }
+  // The structure's layer of that name (see TSpecctraLayerStack::FindLayer), or nil.
+  TSpecctraObject* FindLayer(std::string_view name) override;
   // The library's padstack of that name, or nil.
   virtual TSpecctraObject* FindPadstack(std::string_view name);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/structure/BoardOffset.h"
+#include "model/structure/SpecctraLayerStack.h"
 #include "model/files/FileSection.h"
 #include "model/base/SpecctraList.h"
 #include "model/base/SpecctraValueTypes.h"
@@ -17,9 +18,11 @@ public:
   std::string_view ClassName() const override { return "TSpecctraAbstractStructureDescriptor"; }
 
   const TVertex& BoardOffset() const { return FBoardOffset; }
+  TSpecctraLayerStack& LayerStack() { return *FLayerStack; }
 
 protected:
   TVertex FBoardOffset;
+  std::unique_ptr<TSpecctraLayerStack> FLayerStack = std::make_unique<TSpecctraLayerStack>(this);
 };
 
 struct TSpecctraExtent {
@@ -46,6 +49,9 @@ public:
   bool ExportToPcb() override;
 
   const std::vector<TViaPadstackName>& ViaPadstackNames() const { return FViaNames; }
+  const std::vector<TSpecctraLayerNoisePair>& LayerNoiseWeights() const {
+    return FLayerNoiseWeights;
+  }
   // The design's extent in Specctra units, from its boundary (all 0 while the boundary is not
   // translated).
   virtual TSpecctraExtent DesignExtent() { return {}; }
@@ -55,6 +61,7 @@ public:
 private:
   bool LoadViaNames();
   bool LoadLayerNoiseWeights();
+  bool LoadLayerPair();
   // A statement whose element is not translated yet: its block is skipped with a warning.
   bool LoadPendingElement();
 
@@ -67,8 +74,12 @@ public:
   using TSpecctraAbstractStructureDescriptor::TSpecctraAbstractStructureDescriptor;
   std::string_view ClassName() const override { return "TSpecctraRTEStructureDescriptor"; }
 
-  // Brings back the board offset the import stored in the board.
+  // Brings back the board offset the import stored in the board and builds the layer stack
+  // from the board's; true when it has a layer.
   bool ImportFromPcb() override;
-  // (structure_out ...)
+  // (structure_out (layer ...) ...)
   bool ExportToFile() override;
+
+private:
+  void ImportBoardOffset();
 };
