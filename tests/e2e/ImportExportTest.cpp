@@ -68,8 +68,6 @@ TEST(ImportExport, ImportStoresConstantsAndOffsetAndTheExportsBringThemBack) {
             "    (constant REV 3)\r\n"
             "  )\r\n"
             "  (structure_out \r\n"
-            "    (layer TopLayer (type signal))\r\n"
-            "    (layer BottomLayer (type signal))\r\n"
             "  )\r\n"
             ")\r\n");
 

@@ -1,7 +1,6 @@
 #include "model/structure/SpecctraLayerStack.h"
 
 #include "model/base/BoardHelpers.h"
-#include "model/base/SpecctraText.h"
 #include "rtl/PcbBoard.h"
 #include "rtl/PcbBoardCalls.h"
 #include "rtl/PcbObjectCalls.h"
@@ -24,13 +23,6 @@ uint8_t HostDirectionCode(uint8_t direction) {
     case ldNegativeDiagonal: return 9;
     default: return 0;
   }
-}
-
-// A layer name as one word of Specctra text: between apostrophes when it is empty or holds a
-// blank or a parenthesis (host layer names may hold blanks).
-std::string LayerNameWord(std::string_view name) {
-  return name.empty() || name.find_first_of(" ()") != std::string_view::npos ? Apostrophes(name)
-                                                                            : std::string(name);
 }
 
 bool IsInternalPlaneId(uint8_t id) { return id >= kInternalPlane1 && id <= kInternalPlane16; }
@@ -92,8 +84,8 @@ bool TSpecctraLayerStack::ExportToPcb() {
 }
 
 // First layer on the top layer, last on the bottom layer; each middle layer goes into the
-// host stack right below the one placed before it. A middle layer is refused only when the
-// host layers of its own kind are used up.
+// host stack right below the one placed before it. Once either the middle layers or the
+// internal planes are used up, every further middle layer is refused.
 bool TSpecctraLayerStack::AssignHostLayers() {
   FirstLayer()->SetHostLayerId(kTopLayer);
   LastLayer()->SetHostLayerId(kBottomLayer);
@@ -104,16 +96,16 @@ bool TSpecctraLayerStack::AssignHostLayers() {
   bool result = true;
   for (int32_t i = 1; i < LayerCount() - 1; ++i) {
     TSpecctraLayer& layer = *LayerAt(i);
-    const bool plane = layer.Kind() == lkPower;
-    uint8_t& next = plane ? nextPlane : nextSignal;
-    if (next > (plane ? kInternalPlane16 : kMidLayer30)) {
+    if (nextSignal > kMidLayer30 || nextPlane > kInternalPlane16) {
       ReportError("Cannot add " + layer.Name() + " to layer stack. " +
-                  (plane ? "No internal planes available. Try decreasing number of internal "
-                           "planes in design!"
-                         : "No more layers available. Try decreasing number of layers in design"));
+                  (nextPlane > kInternalPlane16
+                       ? "No internal planes available. Try decreasing number of internal "
+                         "planes in design!"
+                       : "No more layers available. Try decreasing number of layers in design"));
       result = false;
       continue;
     }
+    uint8_t& next = layer.Kind() == lkPower ? nextPlane : nextSignal;
     InsertPcbLayerInStack(board, next, previous);
     layer.SetHostLayerId(next);
     previous = next++;
@@ -188,17 +180,6 @@ bool TSpecctraLayerStack::BuildFromBoard() {
                                           id));
   }
   return LayerCount() > 0;
-}
-
-bool TSpecctraLayerStack::ExportToFile() {
-  TSpecctraWriter& writer = *Writer();
-  for (int32_t i = 0; i < LayerCount(); ++i) {
-    const TSpecctraLayer& layer = *LayerAt(i);
-    writer.WriteLine("(layer " + LayerNameWord(layer.Name()) + " (type " +
-                         (layer.Kind() == lkPower ? "power" : "signal") + "))",
-                     true);
-  }
-  return true;
 }
 
 const std::string& TSpecctraLayerStack::HostLayerName(uint8_t hostLayerId) const {

@@ -43,8 +43,6 @@ public:
 
   // Routes export: one layer per host stack layer, top first. Answers whether any was found.
   bool BuildFromBoard();
-  // The layers of the routes file's structure: (layer NAME (type signal|power)).
-  bool ExportToFile() override;
   // The host's name of a host layer 1..54 as found by BuildFromBoard; empty elsewhere.
   const std::string& HostLayerName(uint8_t hostLayerId) const;
 
