@@ -1,5 +1,6 @@
 #include "model/network/DsnNetworkDescriptor.h"
 
+#include "common/AsciiText.h"
 #include "model/network/SpecctraNet.h"
 #include "specctra_io/SpecctraParser.h"
 
@@ -44,7 +45,13 @@ bool TSpecctraDsnNetworkDescriptor::SkipStatement() {
 }
 
 bool TSpecctraDsnNetworkDescriptor::ExportToPcb() {
-  for (int32_t i = 0; i < FNets->Count(); ++i) FNets->ObjectAt(i)->ExportToPcb();
+  for (int32_t i = 0; i < FNets->Count(); ++i) {
+    // Equal names sit side by side in the sorted list.
+    if (i > 0 && SameTextIgnoringCase(FNets->NameAt(i), FNets->NameAt(i - 1)))
+      ReportWarning("Net " + FNets->NameAt(i) +
+                    " is defined more than once; its definitions share one host net.");
+    FNets->ObjectAt(i)->ExportToPcb();
+  }
   return true;
 }
 
