@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -203,4 +204,22 @@ TEST_F(SpecctraNetTest, FindNetAnswersFromAnyObjectOfADesignAndNilInARoutesFile)
   routes.ImportFromPcb();
   EXPECT_EQ(routes.FindNet("A"), nullptr);
   EXPECT_EQ(routes.NetworkSection()->FindNet("A"), nullptr);
+}
+
+TEST_F(SpecctraNetTest, QuotedPinReferencesOfARealDesignKeepTheirNets) {
+  const std::string path = CORPUS_DIR "/Issue143-rpi_splitter_mod.dsn";
+  if (!std::filesystem::exists(path)) GTEST_SKIP() << "no design corpus";
+  TSpecctraParser parser(path);
+  RegisterKeywords(parser);
+  TSpecctraDesign design(0, &parser, path);
+  ASSERT_TRUE(design.LoadFromFile());
+  const std::pair<const char*, const char*> pins[] = {
+      {"J3--D+", "D+"},           {"J3{-D-", "D-"},       {"J2(--)-GND", "N$5"},
+      {"J1 + - ( )-GND", "N$5"}, {"J3 -+-_VBUS #22", "VBUS"}, {"J1-VBUS", "VCC"},
+  };
+  for (const auto& [pin, net] : pins) {
+    SCOPED_TRACE(pin);
+    ASSERT_NE(PinNetOf(pin), nullptr);
+    EXPECT_EQ(PinNetOf(pin)->Name(), net);
+  }
 }
