@@ -10,6 +10,8 @@ TSpecctraDsnNetworkDescriptor::TSpecctraDsnNetworkDescriptor(TSpecctraObject* ow
 TSpecctraDsnNetworkDescriptor::~TSpecctraDsnNetworkDescriptor() = default;
 
 bool TSpecctraDsnNetworkDescriptor::LoadFromFile() {
+  // A design may hold more than one network block; each adds its nets.
+  SetBlockDepth(1);
   // The statements' own results do not enter the section's: a bad net costs only that net.
   return RunParseLoop([&](int32_t id) {
     switch (id) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,11 @@ namespace {
 // A design with the network block read from text, without a board.
 class NetworkFromText {
 public:
-  explicit NetworkFromText(const std::string& network)
-      : FParser(std::make_unique<TInputFile>("nets.dsn",
-                                             "(pcb d (parser (string_quote \")) " + network + ")")),
+  // The network block inside a design that chooses the double quote; or, unwrapped, the
+  // whole text of the design.
+  explicit NetworkFromText(const std::string& network, bool wrapped = true)
+      : FParser(std::make_unique<TInputFile>(
+            "nets.dsn", wrapped ? "(pcb d (parser (string_quote \")) " + network + ")" : network)),
         FDesign(0, &FParser, "nets.dsn") {
     RegisterKeywords(FParser);
     FDesign.LoadFromFile();
@@ -31,6 +34,7 @@ public:
   TSpecctraDsnNetworkDescriptor& Network() {
     return *static_cast<TSpecctraDsnNetworkDescriptor*>(FDesign.NetworkSection());
   }
+  bool HasNetwork() const { return FDesign.NetworkSection() != nullptr; }
   TSpecctraNet* Net(const std::string& name) {
     return static_cast<TSpecctraNet*>(FDesign.FindNet(name));
   }
@@ -174,6 +178,12 @@ TEST_F(SpecctraNetTest, GroupStatementsArePassedOverAndTheNetsKept) {
   EXPECT_EQ(PinNetOf("U2-1"), design.Net("B"));
 }
 
+TEST_F(SpecctraNetTest, ASecondNetworkBlockAddsItsNets) {
+  NetworkFromText design("(network (net A)) (network (net B)) (unit mm)");
+  EXPECT_EQ(design.NetNames(), (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(design.Errors(), 0) << "the statement after the second block is the design's";
+}
+
 TEST_F(SpecctraNetTest, DuplicateNamesAndEmptyNetsAreKept) {
   NetworkFromText design("(network (net N (pins U1-1)) (net EMPTY) (net n (pins U2-1)))");
   EXPECT_EQ(design.NetNames().size(), 3u);
@@ -221,5 +231,25 @@ TEST_F(SpecctraNetTest, QuotedPinReferencesOfARealDesignKeepTheirNets) {
     SCOPED_TRACE(pin);
     ASSERT_NE(PinNetOf(pin), nullptr);
     EXPECT_EQ(PinNetOf(pin)->Name(), net);
+  }
+}
+
+// Every prefix of a network: the design reads to its end, and every pin of the run's map
+// belongs to a net that the network holds.
+TEST_F(SpecctraNetTest, TruncatedNetworksLeaveNoPinWithoutItsNet) {
+  const std::string text =
+      "(pcb d (parser (string_quote \"))\n(network (net A (pins U1-1 \"J 1\"-\"x\\\"y\")"
+      " (type fix)) (net BAD (pins U1-1 U2-2) (type what)) (pair (nets A B))"
+      " (net C (order U2-2 \"P\"-1) (source U2-2) (supply ground) (rule (width 5)))))";
+  for (std::size_t length = 0; length <= text.size(); ++length) {
+    SCOPED_TRACE(text.substr(0, length));
+    ResetTranslationState();
+    NetworkFromText design(text.substr(0, length), false);
+    std::set<const TSpecctraObject*> nets;
+    if (design.HasNetwork())
+      for (int32_t i = 0; i < design.Network().Nets().Count(); ++i)
+        nets.insert(design.Network().Nets().ObjectAt(i));
+    for (const auto& [pin, net] : TranslationState().PinNets) EXPECT_EQ(nets.count(net), 1u) << pin;
+    if (HasFailure()) return;
   }
 }
