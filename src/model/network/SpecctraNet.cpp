@@ -1,5 +1,7 @@
 #include "model/network/SpecctraNet.h"
 
+#include <optional>
+
 #include "model/network/FixNetRule.h"
 #include "model/network/PinNets.h"
 #include "rtl/PcbConnectivity.h"
@@ -14,23 +16,34 @@ TSpecctraNet::~TSpecctraNet() {
   for (const std::string& pin : FPins) ReleasePinOfNet(pin, *this);
 }
 
+namespace {
+
+// The role list that a keyword fills, or none.
+std::optional<TNetPinList> RoleListOf(int32_t id) {
+  switch (id) {
+    case KeywordId("expose"): return TNetPinList::Expose;
+    case KeywordId("noexpose"): return TNetPinList::NoExpose;
+    case KeywordId("source"): return TNetPinList::Source;
+    case KeywordId("load"): return TNetPinList::Load;
+    case KeywordId("terminator"): return TNetPinList::Terminator;
+    default: return std::nullopt;
+  }
+}
+
+}  // namespace
+
 bool TSpecctraNet::LoadFromFile() {
+  bool result = LoadName();
+  if (BlockDepth() == 0) return false;  // (net) closed before any name
   TSpecctraParser& parser = *Parser();
-  SetName(parser.NextTokenText());
-  bool result = true;
   const bool loopResult = RunParseLoop([&](int32_t id) {
+    if (const std::optional<TNetPinList> list = RoleListOf(id)) {
+      LoadPins(PinListToFill(*list), false);
+      return true;
+    }
     switch (id) {
       case KeywordId("pins"):
       case KeywordId("order"): LoadPins(FPins, true); return true;
-      case KeywordId("expose"): LoadPins(PinListToFill(TNetPinList::Expose), false); return true;
-      case KeywordId("noexpose"):
-        LoadPins(PinListToFill(TNetPinList::NoExpose), false);
-        return true;
-      case KeywordId("source"): LoadPins(PinListToFill(TNetPinList::Source), false); return true;
-      case KeywordId("load"): LoadPins(PinListToFill(TNetPinList::Load), false); return true;
-      case KeywordId("terminator"):
-        LoadPins(PinListToFill(TNetPinList::Terminator), false);
-        return true;
       case KeywordId("net_number"): FNetNumber = parser.ReadInteger(); return true;
       case KeywordId("type"):
         result = LoadChoice(FType, KeywordId("fix"), KeywordId("normal")) && result;
@@ -52,6 +65,21 @@ bool TSpecctraNet::LoadFromFile() {
     }
   });
   return loopResult && result;
+}
+
+bool TSpecctraNet::LoadName() {
+  TSpecctraParser& parser = *Parser();
+  const int32_t id = parser.NextToken();
+  if (id != tkOpenParen && id != tkCloseParen) {
+    SetName(parser.TokenText());
+    return true;
+  }
+  // A net without a name fails; a parenthesis in the name's place keeps its meaning, so the
+  // net's block still ends where it should.
+  parser.ReportUnexpected();
+  if (id == tkCloseParen) DecreaseDepth();
+  else SkipUnknownBlock();
+  return false;
 }
 
 void TSpecctraNet::LoadPins(TPinReferenceList& pins, bool claim) {

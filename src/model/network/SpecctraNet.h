@@ -55,6 +55,8 @@ public:
   bool ListHolds(TNetPinList list, std::string_view pin) const;
 
 private:
+  // The name after the keyword; false (reported) when a parenthesis stands in its place.
+  bool LoadName();
   // Reads pin references up to the list's closing parenthesis into the list; pins that the
   // run's pin map has not seen yet are claimed for this net.
   void LoadPins(TPinReferenceList& pins, bool claim);

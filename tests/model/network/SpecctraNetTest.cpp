@@ -125,6 +125,15 @@ TEST_F(SpecctraNetTest, AFailedNetIsDroppedAndGivesUpOnlyItsOwnPins) {
   }
 }
 
+TEST_F(SpecctraNetTest, NetsWithoutANameAreDroppedAndTheBlocksStayInStep) {
+  NetworkFromText design("(network (net) (net (pins U5-5) (pins U6-6)) (net A (pins U1-1))) (unit mm)");
+  EXPECT_EQ(design.NetNames(), (std::vector<std::string>{"A"}));
+  EXPECT_EQ(PinNetOf("U6-6"), nullptr);
+  EXPECT_EQ(PinNetOf("U1-1"), design.Net("A"));
+  EXPECT_TRUE(design.HasLine("ERROR: Unexpected token <)> in line 1"));
+  EXPECT_EQ(design.Errors(), 4) << "two unexpected tokens, two nets not loaded";
+}
+
 TEST_F(SpecctraNetTest, ValuesAndPinRoles) {
   NetworkFromText design(
       "(network (net CLK (net_number 12) (type fix) (supply ground) (unassigned)"
