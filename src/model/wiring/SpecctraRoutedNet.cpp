@@ -18,8 +18,7 @@ bool TSpecctraRoutedNet::ImportFromPcb() {
 bool TSpecctraRoutedNet::ExportToFile() {
   TSpecctraWriter& writer = *Writer();
   writer.WriteLine("(net " + QuoteName(Name()), true);
-  writer.IndentIn(1);
-  writer.IndentOut(1);
+  // The net's wires and vias will go one level deeper, between these two lines.
   writer.WriteLine(")", true);
   return true;
 }
