@@ -22,7 +22,9 @@ std::string AbsolutePath(const std::string& path) {
 
 void AddRunVerb(CLI::App& app, TRunOptions& options, std::function<int()>& verb) {
   CLI::App* run = app.add_subcommand("run", "run plug-in commands by name in one host session");
-  run->add_option("commands", options.Items, "COMMAND [PARAMETERS] [COMMAND [PARAMETERS]]...")
+  run->add_option("COMMAND", options.Items,
+                  "plug-in commands by name, each followed by its Name=Value parameters")
+      ->type_name("")
       ->required();
   run->add_option("--open", options.Documents, "open a document first (the last is current)")
       ->type_name("DOC")

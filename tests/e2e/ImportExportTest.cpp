@@ -9,11 +9,6 @@ namespace {
 
 using TJson = nlohmann::json;
 
-std::string CopyDesign(const TTempFolder& folder, const std::string& name,
-                       const std::string& as = "") {
-  return folder.Write(as.empty() ? name : as, TTempFolder::Read(FIXTURES_DIR "/designs/" + name));
-}
-
 TJson ReadDocument(const std::string& path) { return TJson::parse(TTempFolder::Read(path)); }
 
 // The board's embedded objects as name -> data.
@@ -127,10 +122,13 @@ TEST(ImportExport, FailingImportsEndWithOneLineAndWriteNoHalfFiles) {
   }
 }
 
-TEST(ImportExport, NotADesignIsReportedAndBuildsNothing) {
+// pcbhost import refuses such a file before launching; the command itself, run by name,
+// reports it and builds nothing.
+TEST(ImportExport, TheImportCommandReportsANonDesignAndBuildsNothing) {
   TTempFolder folder;
-  CopyDesign(folder, "routes_first.dsn");
-  const TProgramResult result = RunPcbhost(folder, {"import", "routes_first.dsn"});
+  const std::string design = CopyDesign(folder, "routes_first.dsn");
+  const TProgramResult result =
+      RunPcbhost(folder, {"run", "ImportSpecctraDesignFile", "DsnFile=" + design});
   EXPECT_EQ(result.ExitCode, 0) << result.Describe();
   const std::string report = TTempFolder::Read(folder.Path("routes_first.rpt"));
   EXPECT_TRUE(Contains(report, "ERROR: Not a valid DSN file. Expected <pcb> as second keyword."));
