@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "support/CorpusFolder.h"
 #include "support/Pcbhost.h"
 
 namespace {
@@ -149,11 +150,12 @@ TEST(ImportExport, ALockedReportIsLeftAloneWithTheNotice) {
 }
 
 TEST(ImportExport, RealDesignsImportAndExport) {
-  if (!std::filesystem::is_directory(CORPUS_DIR)) GTEST_SKIP() << "no design corpus";
+  const auto corpus = CorpusFolder();
+  if (!corpus) GTEST_SKIP() << "no design corpus";
   for (const char* name : {"Issue756-minimal-ok.dsn", "Issue143-rpi_splitter.dsn",
                            "KiCad_10_demos__StickHub.dsn"}) {
     SCOPED_TRACE(name);
-    const std::string source = std::string(CORPUS_DIR) + "/" + name;
+    const std::string source = (*corpus / name).string();
     if (!std::filesystem::exists(source)) continue;
     TTempFolder folder;
     folder.Write("design.dsn", TTempFolder::Read(source));
