@@ -169,12 +169,13 @@ void AddEmbeddedVerb(CLI::App& app, TEmbeddedOptions& options, std::function<int
   command->callback([&options, &verb] { verb = [&options] { return EmbeddedVerb(options); }; });
 }
 
-// The usage error's line; a first argument that names no verb is named itself.
+// The usage error's line. A first argument that is no verb is named itself: the options
+// before a verb (--help, --version) end the parse before an error can arise.
 std::string UsageError(CLI::App& app, int argc, char** argv, const CLI::ParseError& error) {
   const std::string help = "; run pcbhost --help for the commands";
   if (argc < 2) return "a command is required" + help;
   const std::string first = argv[1];
-  if (first.starts_with("-")) return error.what();
+  if (first.starts_with("-")) return "unknown option '" + first + "'" + help;
   for (const CLI::App* verb : app.get_subcommands([](const CLI::App*) { return true; }))
     if (verb->check_name(first)) return error.what();
   return "unknown command '" + first + "'" + help;

@@ -2,7 +2,7 @@
 
 #include "app/ErrorLine.h"
 #include "app/ExitCodes.h"
-#include "app/TranslationSummary.h"
+#include "app/SessionSteps.h"
 
 namespace pcbhost {
 
@@ -32,9 +32,8 @@ namespace {
 // The reports the session's commands opened and the documents it saved, on standard output.
 void PrintSessionSummary(THostSession& session) {
   TTranslationSummary summary;
-  for (const standin::TOpenedReport& report : session.Control().OpenedReports())
-    summary.AddReport(report);
-  for (const std::string& file : session.Control().SavedFiles()) summary.AddWritten(file);
+  AddOpenedReports(session, summary);
+  AddSavedFiles(session, summary);
   summary.Print();
 }
 
