@@ -136,7 +136,8 @@ int PrepareTarget(THostSession& session, const TImportOptions& options, const st
 }
 
 // The import into a board document, the exports it asks for, the save and the summary.
-int ImportIntoBoard(THostSession& session, const TImportOptions& options, const std::string& design) {
+int ImportIntoBoard(THostSession& session, const TImportOptions& options,
+                    const std::string& design) {
   const std::string board = TargetBoard(options, design);
   if (const int status = PrepareTarget(session, options, board); status != kExitOk) return status;
   const std::string routes = OutputPath(options.Routes, design, "rte");
@@ -147,9 +148,11 @@ int ImportIntoBoard(THostSession& session, const TImportOptions& options, const 
     return Fail("command ImportSpecctraDesignFile failed on " + design);
   if (options.Merge.empty() && !options.Out.empty())
     RenameNewBoard(session, WithExtension(design, "pcbdoc"), board);
-  if (const int status = SaveAndCheck(session, board, boardBefore); status != kExitOk) return status;
+  if (const int status = SaveAndCheck(session, board, boardBefore); status != kExitOk)
+    return status;
   if (options.Routes && !routesBefore.WrittenSince()) return Fail(routes + " was not written");
-  if (options.Session && !sessionBefore.WrittenSince()) return Fail(sessionFile + " was not written");
+  if (options.Session && !sessionBefore.WrittenSince())
+    return Fail(sessionFile + " was not written");
 
   TTranslationSummary summary;
   summary.AddBoard(board);

@@ -36,8 +36,9 @@ void TTranslationSummary::AddReport(const standin::TOpenedReport& report) {
 void TTranslationSummary::AddNote(std::string line) { FLines.push_back(std::move(line)); }
 
 void TTranslationSummary::AddWritten(const std::string& file) {
-  const bool named = std::any_of(FWritten.begin(), FWritten.end(),
-                                 [&file](const std::string& written) { return SamePath(written, file); });
+  const bool named = std::any_of(FWritten.begin(), FWritten.end(), [&file](const auto& written) {
+    return SamePath(written, file);
+  });
   if (!named) FWritten.push_back(file);
 }
 

@@ -16,9 +16,11 @@ namespace {
 int ExportVerb(const TExportOptions& options, const char* command, const char* outputName,
                const char* extension) {
   std::string error;
-  if (!CanReadFile(options.Board, &error)) return Fail("cannot read " + options.Board + ": " + error);
+  if (!CanReadFile(options.Board, &error))
+    return Fail("cannot read " + options.Board + ": " + error);
   const std::string board = AbsolutePathOf(options.Board);
-  const std::string out = options.Out.empty() ? WithExtension(board, extension) : AbsolutePathOf(options.Out);
+  const std::string out =
+      options.Out.empty() ? WithExtension(board, extension) : AbsolutePathOf(options.Out);
   THostSession session;
   if (!StartOnBoard(session, board, &error)) return Fail(error);
   const TFileState before(out);
@@ -64,7 +66,8 @@ int ExportSessionVerb(const TExportOptions& options) {
 
 int EmbeddedVerb(const TEmbeddedOptions& options) {
   std::string error;
-  if (!CanReadFile(options.Board, &error)) return Fail("cannot read " + options.Board + ": " + error);
+  if (!CanReadFile(options.Board, &error))
+    return Fail("cannot read " + options.Board + ": " + error);
   const std::string board = AbsolutePathOf(options.Board);
   THostSession session;
   if (!StartOnBoard(session, board, &error)) return Fail(error);
