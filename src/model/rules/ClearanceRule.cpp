@@ -65,15 +65,16 @@ bool TSpecctraClearanceRule::LoadFromFile() {
   // The types of a statement without a valid value are read past. The loop runs to the
   // statement's end, also when a parenthesis after the value was counted already.
   bool result = valueOk;
-  bool typeList = false;
+  int32_t typeDepth = 0;  // the depth inside (type ...), 0 elsewhere
   while (BlockDepth() > 0 && !StopRequested()) {
     const int32_t id = parser.NextToken();
-    if (id == KeywordId("type")) {
-      typeList = true;
-    } else if (id == KeywordId("layer_depth")) {
+    if (BlockDepth() < typeDepth) typeDepth = 0;
+    if (id == KeywordId("type") && typeDepth == 0 && BlockDepth() > 1) {
+      typeDepth = BlockDepth();
+    } else if (id == KeywordId("layer_depth") && BlockDepth() > 1) {
       parser.NextToken();
       result = parser.CurrentAsInteger(FLayerDepth) && result;
-    } else if (id == tkOpenParen || id == tkCloseParen || !typeList) {
+    } else if (id == tkOpenParen || id == tkCloseParen || BlockDepth() != typeDepth) {
       result = HandleToken() && result;
     } else if (valueOk) {
       AddType(id, value);

@@ -130,7 +130,14 @@ bool TClassVsClassInRegionRuleScope::LoadFromFile() {
                   " needs two class names.");
     }
   } else {
-    HandleToken();
+    // Not a class list: that block is passed over.
+    const int32_t id = parser.CurrentId();
+    if (id != tkCloseParen) {
+      parser.ReportUnexpected();
+      if (id == tkOpenParen) parser.SkipBlock();
+      parser.SkipBlock();
+    }
+    DecreaseDepth();
   }
   // The rest of the statement: its rules, up to its end.
   return LoadRegionRules() && result;

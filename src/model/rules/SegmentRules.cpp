@@ -6,18 +6,18 @@ bool TSpecctraSegmentRule::LoadFromFile() {
   TSpecctraParser& parser = *Parser();
   // The first token is the switch; an opening parenthesis there (no switch given) opens the
   // first sub-statement and is counted like any other.
+  SetBlockDepth(1);
   const int32_t first = parser.NextToken();
-  const bool switchedOff = first == KeywordId("off");
+  bool result = first != KeywordId("off");
   if (first == tkOpenParen || first == tkCloseParen) HandleToken();
-  bool result = !switchedOff;
-  const bool loopResult = RunParseLoop([&](int32_t id) {
-    switch (id) {
-      case KeywordId("gap"): result = LoadValue(FGap) && result; return true;
-      case KeywordId("limit"): result = LoadValue(FLimit) && result; return true;
-      default: return false;
+  while (BlockDepth() > 0 && !StopRequested()) {
+    switch (parser.NextToken()) {
+      case KeywordId("gap"): result = LoadValue(FGap) && result; break;
+      case KeywordId("limit"): result = LoadValue(FLimit) && result; break;
+      default: result = HandleToken() && result; break;
     }
-  });
-  return loopResult && result;
+  }
+  return result;
 }
 
 bool TSpecctraSegmentRule::LoadValue(double& value) {

@@ -228,10 +228,11 @@ TEST(RuleScopes, ObjectsWithoutRulesSkipTheBlock) {
 TEST(RuleScopes, RegionStatementsPassOverTheirNamesAndKeepTheirRules) {
   TRuleText text(
       "(region_class_class (classes A B) (rule (clearance 2)) (rule (width 3)))"
-      " (region_class_class (classes A)) (region_class_class) (rule (width 4) (clearance 1)))");
+      " (region_class_class (classes A)) (region_class_class) (region_class_class (pair (x)) (width 5))"
+      " (region_class_class ()) (rule (width 4) (clearance 1)))");
   EXPECT_FALSE(text.LoadOwner(TRuleOwnerKind::Region, "R1"));
   EXPECT_EQ(text.Owner().BlockDepth(), 0);
-  EXPECT_EQ(text.OfKind(eWidth_Rule).size(), 2u);
+  EXPECT_EQ(text.OfKind(eWidth_Rule).size(), 3u);
   const auto clearances = text.OfKind<TSpecctraClearanceRule>(eClearance_Rule);
   ASSERT_EQ(clearances.size(), 2u);
   auto* pair = dynamic_cast<TClassVsClassInRegionRuleScope*>(clearances[0]->Scope());
