@@ -14,13 +14,15 @@ TEST(RulesImport, RulesOfTheBoardLayersAndNetsReachTheSavedBoard) {
   const TProgramResult result = RunPcbhost(folder, {"import", "rules.dsn"});
   ASSERT_EQ(result.ExitCode, 0) << result.Describe();
 
-  const nlohmann::json board = nlohmann::json::parse(TTempFolder::Read(folder.Path("rules.pcbdoc")));
+  const nlohmann::json board =
+      nlohmann::json::parse(TTempFolder::Read(folder.Path("rules.pcbdoc")));
   std::vector<std::string> rules;
   for (const nlohmann::json& object : board["objects"]) {
     if (object["kindName"] != "rule" || object["name"] == "Routing Layers From Layer Stack")
       continue;
-    rules.push_back(object["name"].get<std::string>() + " | " + object["scope1"].get<std::string>() +
-                    " | " + object["scope2"].get<std::string>() + " | " + object["values"].dump() +
+    rules.push_back(object["name"].get<std::string>() + " | " +
+                    object["scope1"].get<std::string>() + " | " +
+                    object["scope2"].get<std::string>() + " | " + object["values"].dump() +
                     (object["sameNet"] == 1 ? " | same net" : ""));
   }
   const std::vector<std::string> expected = {
@@ -33,9 +35,11 @@ TEST(RulesImport, RulesOfTheBoardLayersAndNetsReachTheSavedBoard) {
       "0,0,0,0,0,0,0,0,0,0,0,0,0,2]}",
       "Clearance GND | InNet('GND') And (IsPad Or (IsTrack Or IsArc)) | InNet('GND') And "
       "((IsTrack Or IsArc)) | {\"gap\":100000}",
-      "ParallelSegment Sig(1) | InNet('Sig(1)') | InNet('Sig(1)') | {\"gap\":50000,\"limit\":1000000}",
+      "ParallelSegment Sig(1) | InNet('Sig(1)') | InNet('Sig(1)') | "
+      "{\"gap\":50000,\"limit\":1000000}",
       "RoutingTopology GND | InNet('GND') | All | {\"topology\":5}",
-      "Width GND | InNet('GND') | All | {\"maximum\":240000,\"minimum\":160000,\"preferred\":200000}",
+      "Width GND | InNet('GND') | All | "
+      "{\"maximum\":240000,\"minimum\":160000,\"preferred\":200000}",
   };
   EXPECT_EQ(rules, expected);
 

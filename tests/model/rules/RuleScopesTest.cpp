@@ -127,7 +127,8 @@ TEST(RuleScopes, BlocksOfOneOwnerShareAScopeExceptALayerRuleOfAGroup) {
   };
   const TCase cases[] = {
       {"two rule blocks", TRuleOwnerKind::Net, "(rule (width 10)) (rule (width 10)))", 1},
-      {"rule and circuit", TRuleOwnerKind::NetClass, "(rule (width 1)) (circuit (use_layer A)) (rule (width 2)))", 1},
+      {"rule and circuit", TRuleOwnerKind::NetClass,
+       "(rule (width 1)) (circuit (use_layer A)) (rule (width 2)))", 1},
       {"two layer rules of a class", TRuleOwnerKind::NetClass,
        "(layer_rule A (rule (width 1))) (layer_rule B (rule (width 2))))", 2},
       {"two layer rules of a class pair", TRuleOwnerKind::ClassToClass,
@@ -166,7 +167,8 @@ TEST(RuleScopes, LayerRulesKeepTheirLayersInTheirScope) {
   ASSERT_TRUE(pair.LoadOwner(TRuleOwnerKind::ClassToClass, "X", {"P", "Q"}));
   const auto pairWidths = pair.OfKind(eWidth_Rule);
   ASSERT_EQ(pairWidths.size(), 2u);
-  EXPECT_EQ(pairWidths[0]->Scope()->GetFirstScopeExpression(), "OnLayer('TOP') And InNetClass('P')");
+  EXPECT_EQ(pairWidths[0]->Scope()->GetFirstScopeExpression(),
+            "OnLayer('TOP') And InNetClass('P')");
   EXPECT_EQ(pairWidths[1]->Scope()->GetSecondScopeExpression(),
             "OnLayer('In2') Or OnLayer('BOTTOM') And InNetClass('Q')");
 
@@ -204,7 +206,8 @@ TEST(RuleScopes, BrokenLayerRulesFailWithoutLosingTheirPlace) {
 TEST(RuleScopes, UntranslatedRulesAreSkippedWithAWarningAndTheBlockSucceeds) {
   TRuleText text("(rule (power_fanout (a\n (b 1))) (width 4) (limit_vias 3)))");
   ASSERT_TRUE(text.LoadOwner(TRuleOwnerKind::Net, "N"));
-  EXPECT_TRUE(text.HasLine("WARNING: Skipped block between lines: 1-2, from keyword: POWER_FANOUT"))
+  EXPECT_TRUE(
+      text.HasLine("WARNING: Skipped block between lines: 1-2, from keyword: POWER_FANOUT"))
       << testing::PrintToString(text.Lines());
   EXPECT_TRUE(text.HasLine("WARNING: Skipped block between lines: 2-2, from keyword: LIMIT_VIAS"));
   EXPECT_EQ(text.Errors(), 0);
@@ -228,7 +231,8 @@ TEST(RuleScopes, ObjectsWithoutRulesSkipTheBlock) {
 TEST(RuleScopes, RegionStatementsPassOverTheirNamesAndKeepTheirRules) {
   TRuleText text(
       "(region_class_class (classes A B) (rule (clearance 2)) (rule (width 3)))"
-      " (region_class_class (classes A)) (region_class_class) (region_class_class (pair (x)) (width 5))"
+      " (region_class_class (classes A)) (region_class_class)"
+      " (region_class_class (pair (x)) (width 5))"
       " (region_class_class ()) (rule (width 4) (clearance 1)))");
   EXPECT_FALSE(text.LoadOwner(TRuleOwnerKind::Region, "R1"));
   EXPECT_EQ(text.Owner().BlockDepth(), 0);
@@ -241,4 +245,16 @@ TEST(RuleScopes, RegionStatementsPassOverTheirNamesAndKeepTheirRules) {
   EXPECT_EQ(pair->SecondClassName(), "B");
   EXPECT_EQ(clearances[0]->DefaultClearance(), 2);
   EXPECT_EQ(clearances[1]->Scope()->ScopeKind(), 16);
+}
+
+TEST(RuleScopes, HostRuleNamesLeadWithTheKindAndNameTheOwnerAsItStandsNow) {
+  TRuleText text("(rule (width 1)))");
+  ASSERT_TRUE(text.LoadOwner(TRuleOwnerKind::NetClass, "PWR"));
+  TSpecctraAbstractRule* rule = text.OfKind(eWidth_Rule).at(0);
+  EXPECT_EQ(MakeHostRuleName(kRuleWidth, rule), "Width PWR");
+  text.Owner().SetName(std::string(300, 'n'));
+  const std::string cut = MakeHostRuleName(kRuleQuarn, rule);
+  EXPECT_EQ(cut.size(), 255u);
+  EXPECT_EQ(cut.substr(0, 12), "Quarn Rule n");
+  EXPECT_EQ(MakeHostRuleName(kRuleWidth, nullptr), "ERROR: Invalid Rule Name");
 }

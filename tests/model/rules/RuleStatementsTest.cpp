@@ -85,8 +85,8 @@ TEST(RuleStatements, SegmentRulesReadWithOrWithoutTheLeadingOn) {
     TStatementText text(c.Statement);
     EXPECT_EQ(text.Loaded, c.Ok);
     EXPECT_TRUE(text.PlaceKept);
-    const TSpecctraRuleKind kind =
-        c.Statement.find("tandem") != std::string::npos ? eTandemSegment_Rule : eParallelSegment_Rule;
+    const bool tandem = c.Statement.find("tandem") != std::string::npos;
+    const TSpecctraRuleKind kind = tandem ? eTandemSegment_Rule : eParallelSegment_Rule;
     auto* rule = Only<TSpecctraSegmentRule>(text, kind);
     ASSERT_EQ(rule != nullptr, c.Ok);
     if (!rule) continue;
@@ -201,7 +201,8 @@ TEST(RuleStatements, CircuitKeepsItsStatements) {
       " (match_group_delay off (tolerance 1)) (max_delay 3) (min_total_length 4) (priority 7)"
       " (total) (shield on coax (use_net GND)) (use_layer TOP BOTTOM)"
       " (use_via V1 (use_array A 2 3) V2) (sample_window (x 1))))");
-  ASSERT_TRUE(text.LoadOwner(TRuleOwnerKind::NetClass, "C")) << testing::PrintToString(text.Lines());
+  ASSERT_TRUE(text.LoadOwner(TRuleOwnerKind::NetClass, "C"))
+      << testing::PrintToString(text.Lines());
   EXPECT_EQ(text.Errors(), 0);
   EXPECT_EQ(text.Warnings(), 1) << "the time window is skipped";
   auto circuits = text.OfKind<TSpecctraCircuitDescriptor>(eCircuitDesc_Rule);
@@ -216,7 +217,8 @@ TEST(RuleStatements, CircuitKeepsItsStatements) {
   EXPECT_TRUE(circuit.Match(cmNetLength)->Ratio);
   ASSERT_TRUE(circuit.Match(cmGroupDelay).has_value());
   EXPECT_FALSE(circuit.Match(cmGroupDelay)->On);
-  EXPECT_FALSE(circuit.Match(cmNetDelay).has_value()) << "records exist once their statement is read";
+  EXPECT_FALSE(circuit.Match(cmNetDelay).has_value())
+      << "records exist once their statement is read";
   EXPECT_EQ(circuit.MaxDelay(), 3);
   EXPECT_EQ(circuit.MinTotalLength(), 4);
   EXPECT_EQ(circuit.Priority(), 7);

@@ -124,7 +124,8 @@ TEST_F(RulesOnBoard, EveryTranslatedRuleBecomesItsHostRule) {
   TRuleText& text = Import(std::string("(pcb d (unit mil) (library) (structure ") + kLayers +
                            " (rule (clearance 6) (width 5) (clearance 0 (type smd_smd))))"
                            " (network (net VCC (pins U1-1) (rule (width 10)"
-                           " (clearance 8 (type smd_via pin_via)) (clearance 5 (type smd_to_turn_gap))"
+                           " (clearance 8 (type smd_via pin_via))"
+                           " (clearance 5 (type smd_to_turn_gap))"
                            " (max_total_vias 4) (via_at_smd on) (reorder daisy (type balanced))"
                            " (max_stub 20) (parallel_segment (gap 2) (limit 30))"
                            " (tandem_segment on (gap 3) (limit 40))"
@@ -135,7 +136,8 @@ TEST_F(RulesOnBoard, EveryTranslatedRuleBecomesItsHostRule) {
       "0 Clearance PCB | All | All | gap 60000",
       "0 Clearance PCB | IsSMTPin | IsSMTPin | gap 0",
       "2 Width PCB | All | 60000 40000 50000",
-      "0 Clearance VCC | InNet('VCC') And (IsPad Or IsSMTPin) | InNet('VCC') And (IsVia) | gap 80000",
+      "0 Clearance VCC | InNet('VCC') And (IsPad Or IsSMTPin) | InNet('VCC') And (IsVia) | "
+      "gap 80000",
       "23 SMDToCorner VCC | InNet('VCC') | 50000",
       "5 StubLength VCC | InNet('VCC') | 200000",
       "18 MaximumViaCount VCC | InNet('VCC') | 4",
@@ -146,7 +148,8 @@ TEST_F(RulesOnBoard, EveryTranslatedRuleBecomesItsHostRule) {
       "2 Width VCC | InNet('VCC') | 120000 80000 100000",
   };
   EXPECT_EQ(HostRules(), expected);
-  EXPECT_TRUE(text.HasLine("Skipped translation of parallel segment rule with zero values for VCC"));
+  EXPECT_TRUE(
+      text.HasLine("Skipped translation of parallel segment rule with zero values for VCC"));
   EXPECT_EQ(text.Errors(), 0) << testing::PrintToString(text.Lines());
 }
 
