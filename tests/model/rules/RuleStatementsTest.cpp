@@ -2,6 +2,7 @@
 // statement never costs the statements after it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "model/rules/TestpointRule.h"
 #include "model/rules/TimingRule.h"
 #include "model/rules/ViaAtSmdRule.h"
+#include "model/rules/ViaStyleSource.h"
 #include "model/rules/RuleTestSupport.h"
 
 namespace {
@@ -270,4 +272,54 @@ TEST(RuleStatements, TruncatedRuleBlocksEndCleanly) {
       EXPECT_EQ(text.Errors(), 0) << testing::PrintToString(text.Lines());
     }
   }
+}
+
+namespace {
+
+// A library padstack that records the via styles asked of it.
+class TRecordingPadstack : public TSpecctraObject, public TViaStyleSource {
+public:
+  using TSpecctraObject::TSpecctraObject;
+  void CreateViaStyleRule(const std::string& prefix, const std::string& scope) override {
+    Calls.push_back(Name() + " " + prefix + " " + scope);
+  }
+  std::vector<std::string> Calls;
+};
+
+// A design whose library knows the padstacks V1 and V2.
+class TDesignWithPadstacks : public TSpecctraDesign {
+public:
+  using TSpecctraDesign::TSpecctraDesign;
+  TSpecctraObject* FindPadstack(std::string_view name) override {
+    for (auto* padstack : {&FV1, &FV2})
+      if (padstack->Name() == name) return padstack;
+    return nullptr;
+  }
+  TRecordingPadstack FV1{this};
+  TRecordingPadstack FV2{this};
+};
+
+}  // namespace
+
+TEST(RuleStatements, ACircuitAsksTheLibraryPadstacksOfItsViasForViaStyles) {
+  ResetTranslationState();
+  TSpecctraParser parser(std::make_unique<TInputFile>(
+      "vias.dsn", "(pcb d (library) (network (net GND (pins U1-1)"
+                  " (circuit (use_via V2 (use_array V1 1 2) MISSING V1)))))"));
+  RegisterKeywords(parser);
+  TDesignWithPadstacks design(0, &parser, "vias.dsn");
+  design.FV1.SetName("V1");
+  design.FV2.SetName("V2");
+  ASSERT_TRUE(design.LoadFromFile());
+  TSpecctraList* circuits = design.GetRuleCollection()->RulesOfKind(eCircuitDesc_Rule);
+  ASSERT_EQ(circuits->Count(), 1);
+  EXPECT_TRUE(circuits->ObjectAt(0)->ExportToPcb());
+  EXPECT_EQ(design.FV2.Calls, std::vector<std::string>{"V2 GND InNet('GND')"});
+  EXPECT_EQ(design.FV1.Calls, std::vector<std::string>{"V1 GND InNet('GND')"})
+      << "the via array entry is passed over";
+  const auto& lines = design.ReportManager().Lines();
+  EXPECT_NE(std::find(lines.begin(), lines.end(),
+                      "ERROR: Invalid padstack reference returned for: MISSING, while tryng to "
+                      "create board level routing via styles."),
+            lines.end());
 }
