@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "model/structure/BoardOffset.h"
+#include "model/structure/SpecctraDesignBoundary.h"
 #include "model/files/FileSection.h"
 #include "model/base/SpecctraList.h"
 #include "model/base/SpecctraValueTypes.h"
@@ -20,13 +21,6 @@ public:
 
 protected:
   TVertex FBoardOffset;
-};
-
-struct TSpecctraExtent {
-  double MinX = 0;
-  double MinY = 0;
-  double MaxX = 0;
-  double MaxY = 0;
 };
 
 // A padstack name of the structure's via statement; spare vias are not made routing styles.
@@ -46,9 +40,12 @@ public:
   bool ExportToPcb() override;
 
   const std::vector<TViaPadstackName>& ViaPadstackNames() const { return FViaNames; }
-  // The design's extent in Specctra units, from its boundary (all 0 while the boundary is not
-  // translated).
-  virtual TSpecctraExtent DesignExtent() { return {}; }
+  TSpecctraDesignBoundary& Boundary() { return *FBoundary; }
+  TSpecctraList& Planes() { return FPlanes; }
+  TSpecctraList& Regions() { return FRegions; }
+  TSpecctraList& Keepouts() { return FKeepouts; }
+  // The design's extent in Specctra units, from its boundary.
+  TSpecctraExtent DesignExtent() { return FBoundary->DesignExtent(); }
   // Adds the offset that moves the extent into the workspace to the run-wide board offset.
   void ApplyBoardOffset(const TSpecctraExtent& extent);
 
@@ -57,9 +54,15 @@ private:
   bool LoadLayerNoiseWeights();
   // A statement whose element is not translated yet: its block is skipped with a warning.
   bool LoadPendingElement();
+  // Keepouts, planes and regions: a new object of the keyword loads the block.
+  bool LoadAreaElement(int32_t id);
 
   std::vector<TSpecctraLayerNoisePair> FLayerNoiseWeights;
   std::vector<TViaPadstackName> FViaNames;
+  std::unique_ptr<TSpecctraDesignBoundary> FBoundary = std::make_unique<TSpecctraDesignBoundary>(this);
+  TSpecctraList FPlanes;
+  TSpecctraList FRegions;
+  TSpecctraList FKeepouts;
 };
 
 class TSpecctraRTEStructureDescriptor : public TSpecctraAbstractStructureDescriptor {

@@ -1,0 +1,42 @@
+#include "model/structure/SpecctraRegion.h"
+
+#include "model/geometry/SpecctraPolyLineShape.h"
+#include "model/geometry/SpecctraRectShape.h"
+#include "specctra_io/SpecctraParser.h"
+
+bool TSpecctraRegion::LoadFromFile() {
+  TSpecctraParser& parser = *Parser();
+  const int32_t start = BlockDepth() - 1;
+  bool result = true;
+  const int32_t first = parser.NextToken();
+  if (StopRequested()) return false;
+  if (!parser.IsKeyword())
+    FIdentifier = parser.TokenText();
+  else if (!HandleStatement(first, result))
+    result = HandleToken() && result;
+  if (BlockDepth() <= start) return result;
+  return RunParseLoop([&](int32_t id) { return HandleStatement(id, result); }) && result;
+}
+
+bool TSpecctraRegion::HandleStatement(int32_t id, bool& result) {
+  switch (id) {
+    case KeywordId("polygon"):
+      result = LoadShape(std::make_unique<TSpecctraPolyLineShape>(this)) && result;
+      return true;
+    case KeywordId("rect"):
+      result = LoadShape(std::make_unique<TSpecctraRectShape>(this)) && result;
+      return true;
+    case KeywordId("region_class"):
+    case KeywordId("region_class_class"):
+    case KeywordId("region_net"):
+    case KeywordId("rule"): result = LoadRule() && result; return true;
+    default: return false;
+  }
+}
+
+bool TSpecctraRegion::LoadShape(std::unique_ptr<TSpecctraAbstractGeometryShape> shape) {
+  const bool loaded = shape->LoadFromFile();
+  if (loaded) FShape = std::move(shape);
+  DecreaseDepth();
+  return loaded;
+}
