@@ -179,7 +179,7 @@ bool TSpecctraAbstractGeometryShape::CheckOutlineFits(std::span<const TPcbPoint>
 bool TSpecctraAbstractGeometryShape::ReadLayerName() {
   TSpecctraParser& parser = *Parser();
   const int32_t id = parser.NextToken();
-  if (StopRequested()) return false;
+  if (InputEnded()) return false;
   if (id == tkCloseParen || id == tkOpenParen) {
     parser.ReportUnexpected();
     if (id == tkOpenParen) SkipNestedAndRestOfBlock();
@@ -192,7 +192,7 @@ bool TSpecctraAbstractGeometryShape::ReadLayerName() {
 bool TSpecctraAbstractGeometryShape::ReadNumber(double& value) {
   TSpecctraParser& parser = *Parser();
   value = parser.ReadFloat();
-  if (parser.EndOfInput() && parser.TokenText().empty()) return false;
+  if (InputEnded()) return false;
   if (parser.IsKeyword() && parser.TokenText() == ")") return false;
   if (parser.IsKeyword() && parser.TokenText() == "(") {
     SkipNestedAndRestOfBlock();
@@ -206,13 +206,18 @@ bool TSpecctraAbstractGeometryShape::ExpectBlockEnd() {
   TSpecctraParser& parser = *Parser();
   const int32_t id = parser.NextToken();
   if (id == tkCloseParen) return true;
-  if (StopRequested()) return false;
+  if (InputEnded()) return false;
   parser.ReportUnexpected();
   if (id == tkOpenParen)
     SkipNestedAndRestOfBlock();
   else
     SkipRestOfBlock();
   return false;
+}
+
+bool TSpecctraAbstractGeometryShape::InputEnded() const {
+  const TSpecctraParser* parser = Parser();
+  return !parser || parser->Aborted() || (parser->EndOfInput() && parser->TokenText().empty());
 }
 
 void TSpecctraAbstractGeometryShape::SkipRestOfBlock() {
@@ -259,6 +264,8 @@ void TSpecctraAbstractGeometryShape::StoreToParams(std::string_view prefix, std:
 bool TSpecctraAbstractGeometryShape::LoadFromParams(std::string_view prefix,
                                                     const std::string& params) {
   if (!LoadLayerAndCount(prefix, params)) return false;
+  // The stored vertices replace those a shape is created with.
+  FVertices.clear();
   for (int32_t i = 0; i < FLoadedCount; ++i) ReadVertexParams(prefix, params, i, AddVertex());
   return true;
 }

@@ -93,6 +93,9 @@ protected:
   // Reads the closing parenthesis of the shape; anything else is reported as unexpected
   // and the rest of the block skipped.
   bool ExpectBlockEnd();
+  // The lexer has nothing more to give (the last token read was the empty one) or was
+  // aborted; a token read just before the end still counts.
+  bool InputEnded() const;
   // Skips the rest of the shape's block after its tokens went wrong; the second form first
   // leaves a nested block that was just opened.
   void SkipRestOfBlock();

@@ -22,7 +22,7 @@ bool TSpecctraCircleShape::LoadFromFile() {
   TSpecctraParser& parser = *Parser();
   const int32_t id = parser.NextToken();
   if (id == tkCloseParen) return true;
-  if (StopRequested()) return false;
+  if (InputEnded()) return false;
   if (id == tkOpenParen) {
     parser.ReportUnexpected();
     SkipNestedAndRestOfBlock();

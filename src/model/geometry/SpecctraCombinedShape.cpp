@@ -66,7 +66,7 @@ bool TSpecctraCombinedShape::ParseShape() {
 bool TSpecctraCombinedShape::ParseWindow() {
   TSpecctraParser& parser = *Parser();
   if (parser.NextToken() != tkOpenParen) {
-    if (StopRequested()) return false;
+    if (parser.EndOfInput() && parser.TokenText().empty()) return false;
     parser.ReportUnexpected();
     if (parser.CurrentId() != tkCloseParen) SkipUnknownBlock();
     // The window's own closing parenthesis was read: the window's block is over.

@@ -11,17 +11,16 @@
 bool TSpecctraPolyLineShape::LoadFromFile() {
   if (!ReadLayerName() || !ReadNumber(FWidth)) return false;
   TSpecctraParser& parser = *Parser();
-  while (!StopRequested()) {
+  while (true) {
     const int32_t id = parser.NextToken();
     if (id == tkCloseParen) return true;
     if (id == tkOpenParen) return LoadOptions();
-    if (StopRequested()) break;
+    if (InputEnded()) return false;
     TVertex vertex;
     if (!parser.CurrentAsFloat(vertex.X)) vertex.X = 0;
     if (!ReadNumber(vertex.Y)) return false;
     FVertices.push_back(vertex);
   }
-  return false;
 }
 
 //   (aperture_type round|square) (ViaPop x) (WirePlow x) (anything else ...)
@@ -34,8 +33,9 @@ bool TSpecctraPolyLineShape::LoadOptions() {
     if (id == tkOpenParen) ++nesting;
     if (id == tkCloseParen) --nesting;
   };
-  while (nesting > 0 && !StopRequested()) {
+  while (nesting > 0) {
     const int32_t id = parser.NextToken();
+    if (InputEnded()) return false;
     if (id == KeywordId("aperture_type")) {
       const int32_t value = parser.NextToken();
       if (value == KeywordId("round")) {

@@ -68,3 +68,9 @@ void TSpecctraQArcShape::StoreExtraParams(std::string_view prefix, std::string& 
 void TSpecctraQArcShape::LoadExtraParams(std::string_view prefix, const std::string& params) {
   if (const auto width = HexParameter(params, std::string(prefix) + "A")) FWidth = *width;
 }
+
+bool TSpecctraQArcShape::LoadFromParams(std::string_view prefix, const std::string& params) {
+  const bool loaded = TSpecctraAbstractGeometryShape::LoadFromParams(prefix, params);
+  if (FVertices.size() < 3) FVertices.resize(3);
+  return loaded;
+}

@@ -17,6 +17,8 @@ public:
   TSpecctraExtent GetExtent() const override { return {}; }
   void StoreExtraParams(std::string_view prefix, std::string& params) override;
   void LoadExtraParams(std::string_view prefix, const std::string& params) override;
+  // Start, end and centre stay: missing ones are (0, 0).
+  bool LoadFromParams(std::string_view prefix, const std::string& params) override;
 
   double Width() const { return FWidth; }
   void SetWidth(double width) { FWidth = width; }
