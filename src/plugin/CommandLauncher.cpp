@@ -1,5 +1,7 @@
 #include "plugin/CommandLauncher.h"
 
+#include <exception>
+
 #include "plugin/BoundaryGuard.h"
 #include "rtl/HostClient.h"
 
@@ -24,7 +26,13 @@ host::HResult TCommandLauncher::LaunchCommand(const char* name, const char* para
   return GuardedCall([&] {
     const TCommandHandler* handler = FindCommand(name ? name : "");
     if (!handler) return host::kOk;
-    handler->Procedure(context, parameters ? parameters : "");
+    try {
+      handler->Procedure(context, parameters ? parameters : "");
+    } catch (const std::exception& error) {
+      // The host gets the failure status; the user is told why the command ended.
+      HostShowMessage(host::TMessageKind::Error, "Error", error.what());
+      throw;
+    }
     RefreshHostView();
     return host::kOk;
   });

@@ -84,9 +84,7 @@ bool ParseAndBuild(const std::string& dsnPath, PcbHandle board) {
   StartDesignTranslation();
   SetReportEnabled(true);
   TDesignRun run(dsnPath, board);
-  const bool result = run.LoadAndExport();
-  run.Design->Finish();
-  return result;
+  return run.Design->TranslateAndFinish([&] { return run.LoadAndExport(); });
 }
 
 bool ImportDesignIntoBoard(const std::string& dsnPath, PcbHandle board) {
@@ -95,15 +93,12 @@ bool ImportDesignIntoBoard(const std::string& dsnPath, PcbHandle board) {
   host::IPCB_Board* boardInterface = PcbBoardInterface(board);
   if (!boardInterface) return false;
   host::IPCB_ServerInterface* server = PcbServerInterface();
-  std::unique_ptr<TDesignRun> run;
-  bool result = false;
-  {
+  TDesignRun run(dsnPath, board);
+  return run.Design->TranslateAndFinish([&] {
     TImportBracket bracket(server, *boardInterface);
-    run = std::make_unique<TDesignRun>(dsnPath, board);
-    result = run->LoadAndExport();
+    const bool result = run.LoadAndExport();
     bracket.RestoreOptions();
     HandCreatedPolygonsToBoard(server, *boardInterface);
-  }
-  run->Design->Finish();
-  return result;
+    return result;
+  });
 }

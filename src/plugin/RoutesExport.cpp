@@ -21,10 +21,10 @@ bool ExportFile(const std::string& path, PcbHandle board) {
   TranslationState().TranslationMode = kExportMode;
   TSpecctraWriter writer(path);
   File file(board, &writer, path);
-  file.ImportFromPcb();
-  const bool result = file.ExportToFile();
-  file.Finish();
-  return result;
+  return file.TranslateAndFinish([&] {
+    file.ImportFromPcb();
+    return file.ExportToFile();
+  });
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "support/Pcbhost.h"
@@ -53,7 +54,7 @@ TEST(ImportExport, ImportStoresConstantsAndOffsetAndTheExportsBringThemBack) {
   ASSERT_GE(report.size(), 11u);
   EXPECT_EQ(report[0], "TARVEX DESIGNER - NEW ROUTER INTERFACE");
   EXPECT_EQ(report[1], "Design File : constants.dsn");
-  EXPECT_EQ(report[7], "Total errors encountered: 3");
+  EXPECT_EQ(report[7], "Total errors encountered: 4") << "with No Layers Loaded";
   EXPECT_EQ(report[8], "Total warnings encountered: 2");
   EXPECT_EQ(report[11], "WARNING: Skipped block between lines: 11-11, from keyword: BOUNDARY");
 
@@ -63,7 +64,7 @@ TEST(ImportExport, ImportStoresConstantsAndOffsetAndTheExportsBringThemBack) {
             "(routes \r\n"
             "  (resolution mm  100000)\r\n"
             "  (parser \r\n"
-            "    (constant PROJECT Blink Light)\r\n"
+            "    (constant PROJECT 'Blink Light')\r\n"
             "    (constant REV 3)\r\n"
             "  )\r\n"
             "  (structure_out \r\n"
@@ -115,15 +116,30 @@ TEST(ImportExport, ProjectImportsTakeTheNextFreeFolder) {
   }
 }
 
-TEST(ImportExport, FailingImportsEndWithOneLineAndWriteNoHalfFiles) {
-  for (const char* design : {"zero_resolution.dsn", "missing_file.dsn"}) {
-    SCOPED_TRACE(design);
+// An exception that ends the import used to leave no report and no reason: the report now
+// holds what was collected and the reason, which pcbhost also prints; no board is saved.
+TEST(ImportExport, FailingImportsTellTheReasonAndSaveNoBoard) {
+  const struct {
+    const char* design;
+    const char* reason;
+  } cases[] = {
+      {"zero_resolution.dsn", "0 is not allowed value.  Value must be positive integer"},
+      {"missing_file.dsn", "Cannot read the input file"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.design);
     TTempFolder folder;
-    CopyDesign(folder, design);
-    const TProgramResult result = RunPcbhost(folder, {"import", design});
+    CopyDesign(folder, c.design);
+    const TProgramResult result = RunPcbhost(folder, {"import", c.design});
     EXPECT_EQ(result.ExitCode, 1) << result.Describe();
-    EXPECT_EQ(result.ErrLines().size(), 1u) << result.Describe();
-    EXPECT_EQ(folder.FileNames(), std::vector<std::string>{design}) << "nothing written";
+    EXPECT_TRUE(Contains(result.Err, c.reason)) << result.Describe();
+    const std::string base = std::filesystem::path(c.design).stem().string();
+    EXPECT_FALSE(std::filesystem::exists(folder.Path(base + ".pcbdoc")));
+    const auto report = CrLfLines(TTempFolder::Read(folder.Path(base + ".rpt")));
+    const bool reasonReported = std::any_of(report.begin(), report.end(), [&](const std::string& l) {
+      return l.rfind("ERROR: ", 0) == 0 && Contains(l, c.reason);
+    });
+    EXPECT_TRUE(reasonReported) << TTempFolder::Read(folder.Path(base + ".rpt"));
   }
 }
 

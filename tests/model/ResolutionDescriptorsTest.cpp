@@ -78,6 +78,23 @@ TEST(ResolutionDescriptors, NonPositiveValuesRaiseTheRangeError) {
   EXPECT_NO_THROW(dimension.SetResolution(-1));
 }
 
+// A missing or malformed value used to read as 0 and end the whole import with the range
+// error; it is reported once and the default is kept.
+TEST(ResolutionDescriptors, AMissingOrMalformedValueKeepsTheDefault) {
+  for (const char* text : {"mil) next", "mil 1.5) next", "mil abc) next"}) {
+    SCOPED_TRACE(text);
+    TStatement statement(text);
+    TOwner owner(statement);
+    TDimensionResolutionDescriptor dimension(&owner);
+    EXPECT_NO_THROW(dimension.LoadFromFile());
+    EXPECT_EQ(dimension.Resolution(), 2540000);
+    EXPECT_EQ(statement.report.ErrorCount(), 1);
+    ASSERT_FALSE(statement.report.Lines().empty());
+    EXPECT_NE(statement.report.Lines().back().find("Integer value expected"), std::string::npos);
+    EXPECT_EQ(statement.parser.NextTokenText(), "NEXT") << "the statement's ) closed it";
+  }
+}
+
 TEST(ResolutionDescriptors, DimensionWritesMillimetresAndFixesTheScale) {
   ResetTranslationState();
   TSpecctraWriter writer("unused.rte");

@@ -41,7 +41,8 @@ public:
 
   // The object of the net with that name in the top object's file, or nil.
   virtual TSpecctraObject* FindNet(std::string_view name);
-  // The object of the layer with that name in the top object's structure, or nil.
+  // The layer of that name in the structure's layer stack of the top object's file, or nil;
+  // the file answers it.
   virtual TSpecctraObject* FindLayer(std::string_view name);
 
   virtual bool LoadFromFile();

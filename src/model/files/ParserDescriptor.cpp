@@ -112,7 +112,8 @@ bool TSpecctraParserDescriptor::ExportToFile() {
   writer.WriteLine("(parser ", true);
   writer.IndentIn(1);
   for (const TNameValuePair& constant : FConstants)
-    writer.WriteLine("(constant " + constant.Name + " " + constant.Value + ")", true);
+    writer.WriteLine("(constant " + QuoteName(constant.Name) + " " + QuoteName(constant.Value) + ")",
+                     true);
   writer.IndentOut(1);
   writer.WriteLine(")", true);
   return true;

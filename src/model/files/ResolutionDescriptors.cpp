@@ -56,7 +56,11 @@ bool TResolutionDescriptor::LoadFromFile() {
                                    [id](const TResolutionUnitWord& w) { return w.TokenId == id; });
     if (unit != FUnitWords.end()) {
       FUnitCode = unit->Code;
-      SetResolution(Parser()->ReadInteger());
+      // A missing or malformed value is reported by the parser and the default stays; when
+      // the value is missing, the parenthesis read in its place still ends the statement.
+      const int32_t value = Parser()->ReadInteger();
+      if (!Parser()->NumberError()) SetResolution(value);
+      else if (Parser()->TokenText() == ")") break;
     } else {
       result = HandleToken();
     }

@@ -1,5 +1,7 @@
 #include "model/files/SpecctraFile.h"
 
+#include <exception>
+
 #include "rtl/PcbBoardCalls.h"
 #include "specctra_io/SpecctraParser.h"
 
@@ -37,9 +39,31 @@ void TSpecctraFile::Finish() {
   FReportManager->Finish();
 }
 
+bool TSpecctraFile::TranslateAndFinish(const std::function<bool()>& translation) {
+  bool result = false;
+  try {
+    result = translation();
+  } catch (const std::exception& error) {
+    FReportManager->AddError(error.what());
+    FReportManager->StopTimer();
+    try {
+      FReportManager->Finish();
+    } catch (...) {
+      // The translation's own exception is the one the command reports.
+    }
+    throw;
+  }
+  Finish();
+  return result;
+}
+
 TSpecctraRuleCollection* TSpecctraFile::GetRuleCollection() {
   if (!FRuleCollection) FRuleCollection = std::make_unique<TSpecctraRuleCollection>(this);
   return FRuleCollection.get();
+}
+
+TSpecctraObject* TSpecctraFile::FindLayer(std::string_view name) {
+  return FStructure ? FStructure->LayerStack().FindLayer(name) : nullptr;
 }
 
 TSpecctraObject* TSpecctraFile::FindPadstack(std::string_view /*name*/) { return nullptr; }

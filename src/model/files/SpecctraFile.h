@@ -3,6 +3,7 @@
 // session files are filled from the board and written.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -29,12 +30,18 @@ public:
   TSpecctraAbstractStructureDescriptor* StructureSection() const { return FStructure.get(); }
   TSpecctraFileSectionDescriptor* LibrarySection() const { return FLibrary.get(); }
   TSpecctraFileSectionDescriptor* NetworkSection() const { return FNetwork.get(); }
+  // The structure's layer of that name (see TSpecctraLayerStack::FindLayer), or nil.
+  TSpecctraObject* FindLayer(std::string_view name) override;
   // The library's padstack of that name, or nil.
   virtual TSpecctraObject* FindPadstack(std::string_view name);
 
   // Ends the run: stops the report's timer and writes the report (when reports are on).
   // Owners call it before freeing the file; it may raise when the report cannot be written.
   virtual void Finish();
+  // Runs a translation over this file, then Finish. When the translation raises, only the
+  // report is written, with what was collected and one error line carrying the reason; the
+  // exception then goes on to the command (no half-written routes or session file).
+  bool TranslateAndFinish(const std::function<bool()>& translation);
   TReportManager& ReportManager() { return *FReportManager; }
 
 protected:

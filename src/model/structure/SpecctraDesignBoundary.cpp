@@ -6,6 +6,7 @@
 #include "model/geometry/ShapeHostLookups.h"
 #include "model/geometry/ShapeHostPrimitives.h"
 #include "model/geometry/SpecctraPolyLineShape.h"
+#include "model/structure/SpecctraLayerStack.h"
 #include "model/structure/StructureDescriptors.h"
 #include "rtl/PcbBoardCalls.h"
 #include "rtl/PcbPolygons.h"
@@ -136,4 +137,20 @@ bool TSpecctraDesignBoundary::SetBoardOutline(std::span<const TPcbPoint> outline
   return written;
 }
 
-bool TSpecctraDesignBoundary::ExportPlaneFills(std::span<const TPcbPoint>) { return true; }
+bool TSpecctraDesignBoundary::ExportPlaneFills(std::span<const TPcbPoint> outline) {
+  auto* structure = dynamic_cast<TSpecctraAbstractStructureDescriptor*>(Owner());
+  if (!structure) return true;
+  TSpecctraLayerStack& stack = structure->LayerStack();
+  for (int32_t i = 0; i < stack.LayerCount(); ++i) {
+    const TSpecctraLayer* layer = stack.LayerAt(i);
+    if (layer->Kind() != lkPower || layer->PlaneNets().size() != 1 || !layer->HostLayerId())
+      continue;
+    TSpecctraObject* net = FindNet(layer->PlaneNets().front());
+    THostPlacement placement;
+    placement.Layer = layer->HostLayerId();
+    placement.Net = net ? ExistingHostNet(*net) : 0;
+    placement.Container = GetBoardHandle();
+    if (!AddHostSplitPlane(placement, outline)) return false;
+  }
+  return true;
+}

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "common/NumberFormat.h"
 #include "common/ParameterText.h"
@@ -15,6 +16,7 @@
 #include "rtl/HostUnits.h"
 #include "rtl/PcbBoardCalls.h"
 #include "rtl/PcbEmbedded.h"
+#include "specctra_io/NumberParsing.h"
 #include "specctra_io/SpecctraParser.h"
 #include "specctra_io/SpecctraWriter.h"
 
@@ -25,8 +27,6 @@ constexpr uint8_t kHostRoutingViaRule = 11;
 
 bool IsPendingStructureElement(int32_t id) {
   switch (id) {
-    case KeywordId("layer"):
-    case KeywordId("layer_noise_weight"):
     case KeywordId("place_boundary"):
     case KeywordId("control"):
     case KeywordId("grid"):
@@ -65,6 +65,11 @@ bool TSpecctraDSNStructureDescriptor::LoadFromFile() {
       return true;
     }
     switch (id) {
+      case KeywordId("layer"):
+        result = FLayerStack->LoadLayer() && result;
+        DecreaseDepth();
+        return true;
+      case KeywordId("layer_noise_weight"): result = LoadLayerNoiseWeights() && result; return true;
       case KeywordId("boundary"):
         result = FBoundary->LoadFromFile() && result;
         DecreaseDepth();
@@ -142,6 +147,55 @@ bool TSpecctraDSNStructureDescriptor::LoadViaNames() {
   return true;
 }
 
+// (layer_noise_weight (layer_pair NAME NAME WEIGHT) ...): kept, not translated.
+bool TSpecctraDSNStructureDescriptor::LoadLayerNoiseWeights() {
+  TSpecctraParser& parser = *Parser();
+  bool result = true;
+  for (int32_t id = parser.NextToken(); id != tkCloseParen && !StopRequested();
+       id = parser.NextToken()) {
+    if (id == tkOpenParen && parser.NextToken() == KeywordId("layer_pair")) {
+      result = LoadLayerPair() && result;
+      continue;
+    }
+    parser.ReportUnexpected();
+    result = false;
+    // The rest of a block that is no layer pair is passed over.
+    if (id == tkOpenParen && parser.CurrentId() != tkCloseParen) {
+      if (parser.CurrentId() == tkOpenParen) parser.SkipBlock();
+      parser.SkipBlock();
+    }
+  }
+  DecreaseDepth();
+  return result;
+}
+
+// (layer_pair NAME NAME WEIGHT), after its keyword.
+bool TSpecctraDSNStructureDescriptor::LoadLayerPair() {
+  TSpecctraParser& parser = *Parser();
+  const int32_t line = parser.Line();
+  std::vector<std::string> words;
+  bool nestedBlock = false;
+  for (int32_t id = parser.NextToken(); id != tkCloseParen && !StopRequested();
+       id = parser.NextToken()) {
+    if (id == tkOpenParen) {
+      parser.ReportUnexpected();
+      parser.SkipBlock();
+      nestedBlock = true;
+    } else {
+      words.push_back(parser.TokenText());
+    }
+  }
+  const std::optional<double> weight =
+      words.size() == 3 && !nestedBlock ? ParseSpecctraReal(words[2]) : std::nullopt;
+  if (!weight) {
+    ReportError("Layer pair in line " + std::to_string(line) +
+                " needs two layer names and a weight.");
+    return false;
+  }
+  FLayerNoiseWeights.push_back({words[0], words[1], *weight});
+  return true;
+}
+
 void TSpecctraDSNStructureDescriptor::ApplyBoardOffset(const TSpecctraExtent& extent) {
   const TBoardExtent hostExtent{ToBoardX(extent.MinX), ToBoardY(extent.MinY),
                                 ToBoardX(extent.MaxX), ToBoardY(extent.MaxY)};
@@ -165,6 +219,10 @@ bool TSpecctraDSNStructureDescriptor::ExportToPcb() {
   record.originY = RoundToHostUnits(FBoardOffset.Y);
   QueryPcbBoardRecord(kPcbMessageWrite, board, record);
 
+  FLayerStack->ExportToPcb();
+  // Without layers there is nothing to route on: the board's rule is left as it is.
+  if (FLayerStack->LayerCount() > 0) FLayerStack->UpdateRoutingLayersRule();
+
   auto* file = dynamic_cast<TSpecctraFile*>(TopObject());
   if (!file || !file->LibrarySection()) {
     ReportError("Invalid library reference returned, while tryng to create board level routing "
@@ -185,8 +243,13 @@ bool TSpecctraDSNStructureDescriptor::ExportToPcb() {
 }
 
 bool TSpecctraRTEStructureDescriptor::ImportFromPcb() {
+  ImportBoardOffset();
+  return FLayerStack->BuildFromBoard();
+}
+
+void TSpecctraRTEStructureDescriptor::ImportBoardOffset() {
   const PcbHandle record = FindTranslatorObject(GetBoardHandle(), kBoardOffsetType);
-  if (!record) return true;
+  if (!record) return;
   TPcbEmbedded embedded(record);
   embedded.Update(kPcbMessageRead);
   const TParameterList description = ParseParameters(embedded.GetData());
@@ -195,13 +258,13 @@ bool TSpecctraRTEStructureDescriptor::ImportFromPcb() {
   FBoardOffset.Y = StoredOffset(description, "Y", *this,
                                 "Retreiving stored Y value for board offset");
   AddToBoardOffset(FBoardOffset.X, FBoardOffset.Y);
-  return true;
 }
 
 bool TSpecctraRTEStructureDescriptor::ExportToFile() {
   TSpecctraWriter& writer = *Writer();
   writer.WriteLine("(structure_out ", true);
   writer.IndentIn(1);
+  FLayerStack->ExportToFile();
   writer.IndentOut(1);
   writer.WriteLine(")", true);
   return true;

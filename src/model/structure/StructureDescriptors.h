@@ -8,6 +8,7 @@
 
 #include "model/structure/BoardOffset.h"
 #include "model/structure/SpecctraDesignBoundary.h"
+#include "model/structure/SpecctraLayerStack.h"
 #include "model/files/FileSection.h"
 #include "model/base/SpecctraList.h"
 #include "model/base/SpecctraValueTypes.h"
@@ -18,9 +19,11 @@ public:
   std::string_view ClassName() const override { return "TSpecctraAbstractStructureDescriptor"; }
 
   const TVertex& BoardOffset() const { return FBoardOffset; }
+  TSpecctraLayerStack& LayerStack() { return *FLayerStack; }
 
 protected:
   TVertex FBoardOffset;
+  std::unique_ptr<TSpecctraLayerStack> FLayerStack = std::make_unique<TSpecctraLayerStack>(this);
 };
 
 // A padstack name of the structure's via statement; spare vias are not made routing styles.
@@ -40,6 +43,9 @@ public:
   bool ExportToPcb() override;
 
   const std::vector<TViaPadstackName>& ViaPadstackNames() const { return FViaNames; }
+  const std::vector<TSpecctraLayerNoisePair>& LayerNoiseWeights() const {
+    return FLayerNoiseWeights;
+  }
   TSpecctraDesignBoundary& Boundary() { return *FBoundary; }
   TSpecctraList& Planes() { return FPlanes; }
   TSpecctraList& Regions() { return FRegions; }
@@ -52,6 +58,7 @@ public:
 private:
   bool LoadViaNames();
   bool LoadLayerNoiseWeights();
+  bool LoadLayerPair();
   // A statement whose element is not translated yet: its block is skipped with a warning.
   bool LoadPendingElement();
   // Keepouts, planes and regions: a new object of the keyword loads the block.
@@ -70,8 +77,12 @@ public:
   using TSpecctraAbstractStructureDescriptor::TSpecctraAbstractStructureDescriptor;
   std::string_view ClassName() const override { return "TSpecctraRTEStructureDescriptor"; }
 
-  // Brings back the board offset the import stored in the board.
+  // Brings back the board offset the import stored in the board and builds the layer stack
+  // from the board's; true when it has a layer.
   bool ImportFromPcb() override;
-  // (structure_out ...)
+  // (structure_out (layer ...) ...)
   bool ExportToFile() override;
+
+private:
+  void ImportBoardOffset();
 };
