@@ -1,5 +1,7 @@
 #include "model/structure/SpecctraKeepout.h"
 
+#include <utility>
+
 #include "specctra_io/SpecctraParser.h"
 
 namespace {
@@ -21,20 +23,17 @@ uint8_t KeepoutKindOf(int32_t id) {
 bool TSpecctraKeepout::LoadFromFile() {
   TSpecctraParser& parser = *Parser();
   FKind = KeepoutKindOf(parser.CurrentId());
-  auto handle = [&](int32_t id, bool& result) {
-    if (!HandleStatement(id, result)) result = HandleToken() && result;
-  };
-  const int32_t start = BlockDepth() - 1;
   bool result = true;
-  const int32_t first = parser.NextToken();
-  if (StopRequested()) return false;
-  if (!parser.IsKeyword())
-    FIdentifier = parser.TokenText();
-  else
-    handle(first, result);
-  if (BlockDepth() > start)
-    result = RunParseLoop([&](int32_t id) { return HandleStatement(id, result); }) && result;
-  return result;
+  bool first = true;
+  const bool loopResult = RunParseLoop([&](int32_t id) {
+    // A first word that is no keyword names the keepout.
+    if (std::exchange(first, false) && !parser.IsKeyword()) {
+      FIdentifier = parser.TokenText();
+      return true;
+    }
+    return HandleStatement(id, result);
+  });
+  return loopResult && result;
 }
 
 bool TSpecctraKeepout::HandleStatement(int32_t id, bool& result) {
@@ -60,9 +59,9 @@ bool TSpecctraKeepout::LoadSequenceNumber() {
   TSpecctraParser& parser = *Parser();
   FSequenceNumber = parser.ReadInteger();
   if (parser.IsKeyword()) {
-    // The number is missing and a parenthesis took its place.
+    // The number is missing and a parenthesis took its place; it still counts.
     FSequenceNumber = 0;
-    HandleToken();
+    SetBlockDepth(BlockDepth() + (parser.TokenText() == "(" ? 1 : -1));
     return false;
   }
   return !parser.NumberError();

@@ -2,20 +2,22 @@
 
 #include "model/geometry/SpecctraPolyLineShape.h"
 #include "model/geometry/SpecctraRectShape.h"
+#include <utility>
+
 #include "specctra_io/SpecctraParser.h"
 
 bool TSpecctraRegion::LoadFromFile() {
   TSpecctraParser& parser = *Parser();
-  const int32_t start = BlockDepth() - 1;
   bool result = true;
-  const int32_t first = parser.NextToken();
-  if (StopRequested()) return false;
-  if (!parser.IsKeyword())
-    FIdentifier = parser.TokenText();
-  else if (!HandleStatement(first, result))
-    result = HandleToken() && result;
-  if (BlockDepth() <= start) return result;
-  return RunParseLoop([&](int32_t id) { return HandleStatement(id, result); }) && result;
+  bool first = true;
+  const bool loopResult = RunParseLoop([&](int32_t id) {
+    if (std::exchange(first, false) && !parser.IsKeyword()) {
+      FIdentifier = parser.TokenText();
+      return true;
+    }
+    return HandleStatement(id, result);
+  });
+  return loopResult && result;
 }
 
 bool TSpecctraRegion::HandleStatement(int32_t id, bool& result) {

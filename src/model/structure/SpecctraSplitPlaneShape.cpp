@@ -1,19 +1,19 @@
 #include "model/structure/SpecctraSplitPlaneShape.h"
 
+#include <utility>
+
 #include "specctra_io/SpecctraParser.h"
 
 bool TSpecctraSplitPlaneShape::LoadFromFile() {
   TSpecctraParser& parser = *Parser();
-  const int32_t start = BlockDepth() - 1;
-  const int32_t first = parser.NextToken();
-  if (StopRequested()) return false;
   bool result = true;
-  if (first == tkOpenParen || first == tkCloseParen)
-    HandleToken();
-  else
-    FNetName = parser.TokenText();
-  if (BlockDepth() <= start) return result;
-  return RunParseLoop([&](int32_t id) {
+  bool first = true;
+  const bool loopResult = RunParseLoop([&](int32_t id) {
+    // The first token names the net, unless a parenthesis stands in its place.
+    if (std::exchange(first, false) && id != tkOpenParen && id != tkCloseParen) {
+      FNetName = parser.TokenText();
+      return true;
+    }
     switch (id) {
       case KeywordId("circle"):
       case KeywordId("path"):
@@ -23,7 +23,8 @@ bool TSpecctraSplitPlaneShape::LoadFromFile() {
       case KeywordId("window"): result = ParseWindow() && result; return true;
       default: return false;
     }
-  }) && result;
+  });
+  return loopResult && result;
 }
 
 bool TSpecctraSplitPlaneShape::ExportToPcb() {
