@@ -11,6 +11,9 @@
 #include "common/AsciiText.h"
 #include "host/PcbApi.h"
 
+// The Specctra net object that owns a pin; the translation state only files it.
+class TSpecctraObject;
+
 struct TTranslationState {
   // 0 while importing a design, 3 while exporting routes or a session.
   uint8_t TranslationMode = 0;
@@ -24,8 +27,9 @@ struct TTranslationState {
   int32_t BoardOffsetY = 0;
   // Host polygons created during an import, handed to the board after it.
   std::vector<PcbHandle> CreatedPolygons;
-  // Pin reference -> owning net name, filled while nets are parsed.
-  std::map<std::string, std::string, TLessIgnoringCase> PinNets;
+  // Pin reference -> the net that listed it first, filled while nets are parsed (letter case
+  // ignored). A net takes its entries with it when it is freed.
+  std::map<std::string, TSpecctraObject*, TLessIgnoringCase> PinNets;
   // Host object handles (decimal text) already written by the wiring export.
   std::set<std::string, TLessIgnoringCase> WrittenObjects;
 };

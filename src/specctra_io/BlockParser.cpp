@@ -207,10 +207,7 @@ char TBlockParser::SkipSpace() {
   return c;
 }
 
-int32_t TBlockParser::ReadToken(const TByteSet& terminators) {
-  FIsKeyword = false;
-  PollIfDue();
-  const char c = SkipSpace();
+std::optional<int32_t> TBlockParser::ReadSingleByteToken(char c) {
   if (c == kBlank && FPosition >= FText.size()) {
     // Nothing left to read: the empty word.
     FTokenText.clear();
@@ -228,6 +225,14 @@ int32_t TBlockParser::ReadToken(const TByteSet& terminators) {
     FTokenText.assign(1, c);
     return 0;
   }
+  return std::nullopt;
+}
+
+int32_t TBlockParser::ReadToken(const TByteSet& terminators) {
+  FIsKeyword = false;
+  PollIfDue();
+  const char c = SkipSpace();
+  if (const std::optional<int32_t> id = ReadSingleByteToken(c)) return *id;
   if (c == FQuoteChar) {
     ReadQuotedString();
     return tkQuotedString;
@@ -238,7 +243,75 @@ int32_t TBlockParser::ReadToken(const TByteSet& terminators) {
   return id;
 }
 
-void TBlockParser::ReadQuotedString() {
+int32_t TBlockParser::ReadPinReference() {
+  FIsKeyword = false;
+  PollIfDue();
+  const char c = SkipSpace();
+  if (const std::optional<int32_t> id = ReadSingleByteToken(c)) return *id;
+  if (c != FQuoteChar && kWordTerminators[static_cast<unsigned char>(c)]) {
+    FTokenText.clear();  // a lone terminator is dropped, as between words
+    return tkUnknownWord;
+  }
+  // Parts alternate between words and quoted strings as long as they are glued together.
+  std::string text;
+  int joins = 0;
+  bool quoted = c == FQuoteChar;
+  std::size_t wordStart = FPosition - 1;
+  for (;; ++joins) {
+    if (!quoted) {
+      bool gluedQuote = false;
+      text += ReadPinWordPart(wordStart, gluedQuote);
+      if (!gluedQuote) break;
+      Consume(FPosition + 1);  // the opening quote of the next part
+      quoted = true;
+      continue;
+    }
+    text += ReadQuotedText();
+    if (FPosition >= FText.size() || FAborted) break;
+    const char next = FText[FPosition];
+    if (next == FQuoteChar) {
+      Consume(FPosition + 1);
+      continue;
+    }
+    if (kWordTerminators[static_cast<unsigned char>(next)] || next == '\t') break;
+    wordStart = FPosition;
+    quoted = false;
+  }
+  FTokenText = CutText(text);
+  if (joins > 0) return tkUnknownWord;
+  if (quoted) return tkQuotedString;
+  const int32_t id = FKeywords.FindUpper(FTokenText, tkUnknownWord);
+  FIsKeyword = id != tkUnknownWord;
+  return id;
+}
+
+std::string TBlockParser::ReadPinWordPart(std::size_t start, bool& gluedQuote) {
+  std::size_t end = start;
+  while (end < FText.size() && !kWordTerminators[static_cast<unsigned char>(FText[end])] &&
+         FText[end] != FQuoteChar)
+    ++end;
+  const std::string_view raw = FText.substr(start, end - start);
+  gluedQuote = end < FText.size() && FText[end] == FQuoteChar;
+  if (gluedQuote || end >= FText.size()) {
+    Consume(end);  // the quote is read as the next part's opening
+  } else if (LineEndsAt(end)) {
+    Consume(end);
+  } else {
+    Consume(end + 1);
+    if (IsParen(FText[end])) StepBack();
+  }
+  std::string text;
+  for (const char b : raw.substr(0, std::min(raw.size(), kShortStringMax))) {
+    if (b == static_cast<char>(kBlankMarker)) {
+      text += kBlankMarkerText;
+    } else {
+      text += AsciiUpper(b);
+    }
+  }
+  return text;
+}
+
+std::string TBlockParser::ReadQuotedText() {
   const std::size_t start = FPosition;
   std::size_t end = start;
   for (;;) {
@@ -266,9 +339,12 @@ void TBlockParser::ReadQuotedString() {
       break;
     }
   }
-  FTokenText.clear();
-  AppendUnescaped(FText.substr(start, end - start), FQuoteChar, FTokenText, kShortStringMax);
+  std::string text;
+  AppendUnescaped(FText.substr(start, end - start), FQuoteChar, text, kShortStringMax);
+  return text;
 }
+
+void TBlockParser::ReadQuotedString() { FTokenText = ReadQuotedText(); }
 
 void TBlockParser::ReadWord(const TByteSet& terminators) {
   // The first byte was read by SkipSpace. The word is upper-cased while it is scanned; bytes
@@ -324,6 +400,12 @@ void TBlockParser::SetMarkedWordText(std::string_view raw) {
 
 int32_t TBlockParser::NextToken() {
   const int32_t id = ReadToken(kWordTerminators);
+  LastTokenId = id;
+  return id;
+}
+
+int32_t TBlockParser::NextPinReference() {
+  const int32_t id = ReadPinReference();
   LastTokenId = id;
   return id;
 }

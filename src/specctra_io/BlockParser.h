@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,11 @@ public:
   // The next token under the word terminators; its id also goes to LastTokenId. After the
   // end of the input: tkUnknownWord with empty text, again and again.
   virtual int32_t NextToken();
+  // The next token read as a pin reference (component, hyphen, pin). Quoted parts glued to
+  // it, such as PC1-"CAN-L" or "J3 -+"-"_VBUS #22", join it without their quote characters:
+  // quoted parts keep their letter case, word parts are upper-cased. A reference of one part
+  // gets the id the word or string would get as a token; a joined one tkUnknownWord.
+  virtual int32_t NextPinReference();
   // The current token's text: a parenthesis, an upper-cased word, or the unescaped content
   // of a quoted string, at most 255 bytes.
   const std::string& TokenText() const { return FTokenText; }
@@ -100,6 +106,15 @@ protected:
 
 private:
   int32_t ReadToken(const TByteSet& terminators);
+  // The end of the input, a parenthesis or the quote character after "string_quote": the
+  // token is complete with c. Nothing for the start of a word or a quoted string.
+  std::optional<int32_t> ReadSingleByteToken(char c);
+  int32_t ReadPinReference();
+  // The quoted text whose opening quote has been read, unescaped.
+  std::string ReadQuotedText();
+  // A word part of a pin reference starting at the byte at start (already read when it is
+  // the first). Answers the part's text; sets gluedQuote when a quote character ends it.
+  std::string ReadPinWordPart(std::size_t start, bool& gluedQuote);
   // Skips blanks, tabs, line ends and comment lines; answers the first other byte read, or a
   // blank when the input ran out.
   char SkipSpace();

@@ -24,6 +24,11 @@ int32_t TSpecctraParser::NextToken() {
   return FCurrentId;
 }
 
+int32_t TSpecctraParser::NextPinReference() {
+  FCurrentId = TBlockParser::NextPinReference();
+  return FCurrentId;
+}
+
 bool TSpecctraParser::ExpectToken(int32_t id) {
   if (NextToken() == id) return true;
   ReportUnexpected();

@@ -22,6 +22,7 @@ public:
   void OpenInput(std::unique_ptr<TInputFile> input);
 
   int32_t NextToken() override;
+  int32_t NextPinReference() override;
   int32_t CurrentId() const { return FCurrentId; }
 
   // Reads the next token; when its id is not the expected one, reports it. Answers whether

@@ -69,6 +69,8 @@ TEST(ImportExport, ImportStoresConstantsAndOffsetAndTheExportsBringThemBack) {
             "  )\r\n"
             "  (structure_out \r\n"
             "  )\r\n"
+            "  (network_out \r\n"
+            "  )\r\n"
             ")\r\n");
 
   std::filesystem::remove(folder.Path("constants.rpt"));

@@ -159,6 +159,8 @@ TEST(SpecctraRoutes, RoutesFilesOpenWithTheResolutionAndTheSections) {
             "  )\r\n"
             "  (structure_out \r\n"
             "  )\r\n"
+            "  (network_out \r\n"
+            "  )\r\n"
             ")\r\n");
   ResetTranslationState();
 }

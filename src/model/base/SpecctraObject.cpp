@@ -4,6 +4,8 @@
 
 #include "common/NumberFormat.h"
 #include "model/base/SpecctraList.h"
+#include "model/files/SpecctraFile.h"
+#include "model/network/AbstractNetworkDescriptor.h"
 #include "rtl/TranslationState.h"
 #include "report/ReportManager.h"
 #include "specctra_io/SpecctraParser.h"
@@ -57,8 +59,10 @@ bool TSpecctraObject::LoadPlaceRule() {
 }
 
 TSpecctraObject* TSpecctraObject::FindNet(std::string_view name) {
-  TSpecctraObject* top = TopObject();
-  return top != this ? top->FindNet(name) : nullptr;
+  const auto* file = dynamic_cast<const TSpecctraFile*>(TopObject());
+  auto* network =
+      file ? dynamic_cast<TSpecctraAbstractNetworkDescriptor*>(file->NetworkSection()) : nullptr;
+  return network && network != this ? network->FindNet(name) : nullptr;
 }
 
 TSpecctraObject* TSpecctraObject::FindLayer(std::string_view name) {

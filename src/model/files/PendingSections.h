@@ -25,8 +25,6 @@ public:
 
 using TSpecctraDSNLibraryDescriptor = TPendingSection<"TSpecctraDSNLibraryDescriptor">;
 using TSpecctraRteLibraryDescriptor = TPendingSection<"TSpecctraRteLibraryDescriptor">;
-using TSpecctraDsnNetworkDescriptor = TPendingSection<"TSpecctraDsnNetworkDescriptor">;
-using TSpecctraRteNetworkDescriptor = TPendingSection<"TSpecctraRteNetworkDescriptor">;
 using TSpecctraPlacementDescriptor = TPendingSection<"TSpecctraPlacementDescriptor">;
 using TSpecctraFloorPlanDescriptor = TPendingSection<"TSpecctraFloorPlanDescriptor">;
 using TSpecctraPartLibraryDescriptor = TPendingSection<"TSpecctraPartLibraryDescriptor">;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "common/SafeFile.h"
+#include "model/network/DsnNetworkDescriptor.h"
 #include "rtl/TranslationState.h"
 #include "rtl/PcbProgress.h"
 #include "specctra_io/SpecctraParser.h"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/network/RteNetworkDescriptor.h"
 #include "specctra_io/SpecctraWriter.h"
 
 std::string BlanksToUnderscores(std::string name) {

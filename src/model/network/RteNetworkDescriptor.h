@@ -1,0 +1,25 @@
+// The network section of routes and session files: one routed net per host net of the board,
+// written as the (network_out ...) block.
+#pragma once
+
+#include <memory>
+
+#include "model/base/SpecctraList.h"
+#include "model/network/AbstractNetworkDescriptor.h"
+
+class TSpecctraRteNetworkDescriptor : public TSpecctraAbstractNetworkDescriptor {
+public:
+  explicit TSpecctraRteNetworkDescriptor(TSpecctraObject* owner);
+  std::string_view ClassName() const override { return "TSpecctraRteNetworkDescriptor"; }
+
+  // Adds a routed net for every host net of the board.
+  bool ImportFromPcb() override;
+  // (network_out (net ...) ...) with the routed nets in name order.
+  bool ExportToFile() override;
+  bool AddRoutedNet(PcbHandle hostNet) override;
+
+  const TSpecctraList& RoutedNets() const { return *FRoutedNets; }
+
+private:
+  std::unique_ptr<TSpecctraList> FRoutedNets;
+};
