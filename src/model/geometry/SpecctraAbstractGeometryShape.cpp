@@ -123,10 +123,11 @@ std::string TSpecctraAbstractGeometryShape::FirstPointText() {
   return "(" + FormatNumber(ToBoardX(first.X)) + ", " + FormatNumber(ToBoardY(first.Y)) + ")";
 }
 
-THostPlacement TSpecctraAbstractGeometryShape::HostPlacement() {
+std::optional<THostPlacement> TSpecctraAbstractGeometryShape::HostPlacement() {
   const auto* owner = dynamic_cast<const TShapeOwner*>(Owner());
   THostPlacement placement;
   placement.Layer = HostLayer();
+  if (placement.Layer == 0) return std::nullopt;
   placement.Net = HostNet();
   placement.Container = HostContainer();
   placement.Keepout = owner && owner->ShapeOwnerKind() == TShapeOwnerKind::eKeepout;
@@ -136,7 +137,8 @@ THostPlacement TSpecctraAbstractGeometryShape::HostPlacement() {
 }
 
 bool TSpecctraAbstractGeometryShape::AddHostTrack(double x1, double y1, double x2, double y2) {
-  return AddHostTrack(HostPlacement(), x1, y1, x2, y2);
+  const std::optional<THostPlacement> placement = HostPlacement();
+  return placement && AddHostTrack(*placement, x1, y1, x2, y2);
 }
 
 bool TSpecctraAbstractGeometryShape::AddHostTrack(const THostPlacement& placement, double x1,
