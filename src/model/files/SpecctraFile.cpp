@@ -67,7 +67,7 @@ TSpecctraObject* TSpecctraFile::FindLayer(std::string_view name) {
   return FStructure ? FStructure->LayerStack().FindLayer(name) : nullptr;
 }
 
-TSpecctraPadstack* TSpecctraFile::FindPadstack(std::string_view name) {
+TSpecctraObject* TSpecctraFile::FindPadstack(std::string_view name) {
   return FLibrary ? FLibrary->FindPadstack(name) : nullptr;
 }
 

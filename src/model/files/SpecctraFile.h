@@ -33,8 +33,8 @@ public:
   TSpecctraFileSectionDescriptor* NetworkSection() const { return FNetwork.get(); }
   // The structure's layer of that name (see TSpecctraLayerStack::FindLayer), or nil.
   TSpecctraObject* FindLayer(std::string_view name) override;
-  // The library's padstack of that name, or nil.
-  virtual TSpecctraPadstack* FindPadstack(std::string_view name);
+  // The library's padstack (a TSpecctraPadstack) of that name, or nil.
+  virtual TSpecctraObject* FindPadstack(std::string_view name);
   // The design library's image of that name, or nil (routes and session files have none).
   virtual TSpecctraObject* FindImage(std::string_view name);
 

@@ -11,6 +11,7 @@
 #include "model/base/SpecctraList.h"
 #include "model/base/SpecctraValueTypes.h"
 #include "model/library/SpecctraPad.h"
+#include "model/rules/RuleScopeOwner.h"
 
 class TSpecctraLayer;
 class TSpecctraLayerStack;
@@ -31,10 +32,12 @@ enum TPadstackKind : uint8_t {
   eSurface_Stack = 4,
 };
 
-class TSpecctraPadstack : public TSpecctraObject {
+class TSpecctraPadstack : public TSpecctraObject, public TRuleScopeOwner {
 public:
   explicit TSpecctraPadstack(TSpecctraObject* owner) : TSpecctraObject(owner) {}
   std::string_view ClassName() const override { return "TSpecctraPadstack"; }
+  // Its rule blocks have a padstack scope.
+  TRuleOwnerKind RuleOwnerKind() const override { return TRuleOwnerKind::Padstack; }
 
   //   (padstack NAME (shape ...) ... (attach on|off) (rotate on|off) (absolute on|off)
   //             (use_via NAME) (via_site X Y) (unit U) (rule ...))

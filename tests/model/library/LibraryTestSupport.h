@@ -25,7 +25,7 @@ struct TLibraryFromText {
     return *static_cast<TSpecctraDSNLibraryDescriptor*>(design.LibrarySection());
   }
   TSpecctraPadstack& Padstack(const std::string& name) {
-    TSpecctraPadstack* padstack = design.FindPadstack(name);
+    TSpecctraPadstack* padstack = Library().FindPadstack(name);
     if (!padstack) throw std::runtime_error("no padstack " + name);
     return *padstack;
   }

@@ -6,6 +6,7 @@
 
 #include "model/library/LibraryTestSupport.h"
 #include "model/geometry/SpecctraAbstractGeometryShape.h"
+#include "model/rules/RuleCollection.h"
 #include "rtl/TranslationState.h"
 
 namespace {
@@ -166,7 +167,7 @@ TEST_F(SpecctraPadstackTest, StatementsOfThePadstackAndItsPads) {
   TLibraryFromText design(
       "(padstack P (attach off) (rotate OFF) (absolute on) (use_via V1) (via_site 12.5 -3)"
       " (shape (circle TOP 10) (connect off) (reduced (rect TOP 0 0 2 2)) (window (circle TOP 4)))"
-      " (unit mm))");
+      " (rule (width 5)) (unit mm))");
   ASSERT_TRUE(design.loaded);
   TSpecctraPadstack& padstack = design.Padstack("P");
   EXPECT_FALSE(padstack.Attach());
@@ -184,6 +185,8 @@ TEST_F(SpecctraPadstackTest, StatementsOfThePadstackAndItsPads) {
   ASSERT_NE(pad.Windows(), nullptr);
   EXPECT_EQ(pad.Windows()->Count(), 1);
   EXPECT_EQ(design.design.ReportManager().ErrorCount(), 0);
+  EXPECT_EQ(design.design.GetRuleCollection()->RulesOfScopeKind(15).size(), 1u)
+      << "the rule block has the padstack's scope";
 }
 
 // A padstack that fails its parse is left out of the library; the statements after it are
