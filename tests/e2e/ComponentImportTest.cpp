@@ -25,7 +25,7 @@ struct TPadSeen {
 TEST(ComponentImport, PartsAndPadsReachTheBoardAndTheSession) {
   TTempFolder folder;
   CopyDesign(folder, "components.dsn");
-  const TProgramResult result = RunPcbhost(folder, {"import", "components.dsn", "--ses"});
+  const TProgramResult result = RunPcbhost(folder, {"import", "components.dsn"});
   ASSERT_EQ(result.ExitCode, 0) << result.Describe();
   const std::string report = TTempFolder::Read(folder.Path("components.rpt"));
   if (Contains(report, "from keyword: LIBRARY"))
@@ -81,6 +81,8 @@ TEST(ComponentImport, PartsAndPadsReachTheBoardAndTheSession) {
   ASSERT_EQ(info.ExitCode, 0) << info.Describe();
   EXPECT_TRUE(Contains(info.Out, "\"components\": 3")) << info.Out;
 
+  const TProgramResult exported = RunPcbhost(folder, {"export-session", "components.pcbdoc"});
+  ASSERT_EQ(exported.ExitCode, 0) << exported.Describe();
   const std::string session = TTempFolder::Read(folder.Path("components.ses"));
   EXPECT_TRUE(Contains(session, "(component DIP4\r\n"
                                 "        (place U1 10000 10000 front 0)\r\n"
