@@ -23,8 +23,6 @@ public:
   std::string_view ClassName() const override { return SectionClassName.Text; }
 };
 
-using TSpecctraPlacementDescriptor = TPendingSection<"TSpecctraPlacementDescriptor">;
 using TSpecctraFloorPlanDescriptor = TPendingSection<"TSpecctraFloorPlanDescriptor">;
 using TSpecctraDSNWiringDescriptor = TPendingSection<"TSpecctraDSNWiringDescriptor">;
 using TSpecctraTestpointsDescriptor = TPendingSection<"TSpecctraTestpointsDescriptor">;
-using TOutComponentPlacementDescriptor = TPendingSection<"TOutComponentPlacementDescriptor">;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/files/PendingSections.h"
+#include "model/library/PlacementDescriptor.h"
 #include "model/files/ResolutionDescriptors.h"
 #include "model/files/SpecctraFile.h"
 #include "model/library/PartLibraryDescriptor.h"
@@ -24,6 +25,7 @@ public:
 
   TDimensionResolutionDescriptor& DimensionResolution() { return *FDimension; }
   TSpecctraDSNStructureDescriptor* DsnStructure();
+  TSpecctraPlacementDescriptor* Placement() const { return FPlacement.get(); }
 
 protected:
   std::unique_ptr<TSpecctraAbstractStructureDescriptor> CreateStructureSection() override;

@@ -6,6 +6,7 @@
 #include "model/base/EmbeddedStorage.h"
 #include "model/files/ResolutionDescriptors.h"
 #include "model/files/SpecctraFile.h"
+#include "model/library/SpecctraCompImage.h"
 #include "model/structure/StructureDescriptors.h"
 #include "rtl/PcbBoard.h"
 #include "specctra_io/SpecctraParser.h"
@@ -50,9 +51,9 @@ bool TSpecctraDSNLibraryDescriptor::ParsePadstack() {
   return true;
 }
 
-// Images are built by the image class; until it is part of the plug-in their blocks are
-// skipped. Hand-over: return ParseMember<TSpecctraCompImage>(FImages);
-bool TSpecctraDSNLibraryDescriptor::ParseImage() { return SkipPendingMember(); }
+bool TSpecctraDSNLibraryDescriptor::ParseImage() {
+  return ParseMember<TSpecctraCompImage>(FImages);
+}
 
 bool TSpecctraDSNLibraryDescriptor::ParseJumper() { return SkipPendingMember(); }
 
