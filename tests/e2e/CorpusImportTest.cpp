@@ -86,11 +86,13 @@ TEST(CorpusImport, EveryDesignImportsWithItsStructureAndNets) {
     SCOPED_TRACE(entry.path().filename().string());
     TTempFolder folder;
     folder.Write("design.dsn", text);
-    const TProgramResult result = RunPcbhost(folder, {"import", "design.dsn", "--rte"});
+    const TProgramResult result = RunPcbhost(folder, {"import", "design.dsn"});
     ASSERT_EQ(result.ExitCode, 0) << result.Describe();
-
     EXPECT_EQ(UnexpectedSkips(TTempFolder::Read(folder.Path("design.rpt"))),
               std::set<std::string>{});
+    const TProgramResult exported = RunPcbhost(folder, {"export-routes", "design.pcbdoc"});
+    ASSERT_EQ(exported.ExitCode, 0) << exported.Describe();
+
     const TJson board = TJson::parse(TTempFolder::Read(folder.Path("design.pcbdoc")));
     if (text.find("(boundary") != std::string::npos) {
       EXPECT_EQ(CountOf(board, "boardOutline"), 1);
