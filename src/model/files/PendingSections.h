@@ -26,8 +26,6 @@ public:
 using TSpecctraDSNLibraryDescriptor = TPendingSection<"TSpecctraDSNLibraryDescriptor">;
 using TSpecctraRteLibraryDescriptor = TPendingSection<"TSpecctraRteLibraryDescriptor">;
 using TSpecctraPlacementDescriptor = TPendingSection<"TSpecctraPlacementDescriptor">;
-using TSpecctraFloorPlanDescriptor = TPendingSection<"TSpecctraFloorPlanDescriptor">;
 using TSpecctraPartLibraryDescriptor = TPendingSection<"TSpecctraPartLibraryDescriptor">;
 using TSpecctraDSNWiringDescriptor = TPendingSection<"TSpecctraDSNWiringDescriptor">;
-using TSpecctraTestpointsDescriptor = TPendingSection<"TSpecctraTestpointsDescriptor">;
 using TOutComponentPlacementDescriptor = TPendingSection<"TOutComponentPlacementDescriptor">;

@@ -67,6 +67,7 @@ TSpecctraObject* TSpecctraFile::FindLayer(std::string_view name) {
 }
 
 TSpecctraObject* TSpecctraFile::FindPadstack(std::string_view /*name*/) { return nullptr; }
+TSpecctraObject* TSpecctraFile::FindComponent(std::string_view /*name*/) { return nullptr; }
 
 void TSpecctraFile::EnsureStructureSection() {
   if (!FStructure) FStructure = CreateStructureSection();

@@ -34,6 +34,8 @@ public:
   TSpecctraObject* FindLayer(std::string_view name) override;
   // The library's padstack of that name, or nil.
   virtual TSpecctraObject* FindPadstack(std::string_view name);
+  // The component of that name that the placement section has loaded, or nil.
+  virtual TSpecctraObject* FindComponent(std::string_view name);
 
   // Ends the run: stops the report's timer and writes the report (when reports are on).
   // Owners call it before freeing the file; it may raise when the report cannot be written.

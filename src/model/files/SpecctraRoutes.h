@@ -8,6 +8,7 @@
 #include "model/files/PendingSections.h"
 #include "model/files/ResolutionDescriptors.h"
 #include "model/files/SpecctraFile.h"
+#include "model/structure/TestpointsDescriptor.h"
 
 class TSpecctraRoutes : public TSpecctraFile {
 public:

@@ -4,6 +4,7 @@
 
 #include "model/network/FixNetRule.h"
 #include "model/network/PinNets.h"
+#include "model/network/SpecctraFromTo.h"
 #include "rtl/PcbConnectivity.h"
 #include "rtl/PcbObjectCalls.h"
 #include "specctra_io/SpecctraParser.h"
@@ -52,11 +53,8 @@ bool TSpecctraNet::LoadFromFile() {
         result = LoadChoice(FSupply, KeywordId("power"), KeywordId("ground")) && result;
         return true;
       case KeywordId("unassigned"): FUnassigned = true; return true;
-      case KeywordId("fromto"):
-        // From-tos are translated with the net groups; until then they are read past.
-        SkipUnknownBlock();
-        DecreaseDepth();
-        return true;
+      // A from-to that fails makes the net fail.
+      case KeywordId("fromto"): result = LoadFromToInto(*this, FFromTos) && result; return true;
       case KeywordId("rule"):
       case KeywordId("circuit"): result = LoadRule() && result; return true;
       case KeywordId("layer_rule"): result = LoadLayerRule() && result; return true;

@@ -34,8 +34,6 @@ bool IsPendingStructureElement(int32_t id) {
     case KeywordId("wire_keepout"):
     case KeywordId("plane"):
     case KeywordId("region"):
-    case KeywordId("control"):
-    case KeywordId("grid"):
       return true;
     default:
       return false;
@@ -77,6 +75,14 @@ bool TSpecctraDSNStructureDescriptor::LoadFromFile() {
         return true;
       case KeywordId("layer_noise_weight"): result = LoadLayerNoiseWeights() && result; return true;
       case KeywordId("via"): result = LoadViaNames() && result; return true;
+      case KeywordId("control"):
+        result = FControl->LoadFromFile() && result;
+        DecreaseDepth();
+        return true;
+      case KeywordId("grid"):
+        result = FGrids->LoadGrid() && result;
+        DecreaseDepth();
+        return true;
       case KeywordId("rule"): result = LoadRule() && result; return true;
       case KeywordId("place_rule"): result = LoadPlaceRule() && result; return true;
       case KeywordId("resolution"): result = LoadResolution() && result; return true;

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "model/structure/BoardOffset.h"
+#include "model/structure/SpecctraControl.h"
+#include "model/structure/SpecctraGrid.h"
 #include "model/structure/SpecctraLayerStack.h"
 #include "model/files/FileSection.h"
 #include "model/base/SpecctraList.h"
@@ -49,6 +51,8 @@ public:
   bool ExportToPcb() override;
 
   const std::vector<TViaPadstackName>& ViaPadstackNames() const { return FViaNames; }
+  TSpecctraControlDescriptor& Control() { return *FControl; }
+  TSpecctraGridCollection& Grids() { return *FGrids; }
   const std::vector<TSpecctraLayerNoisePair>& LayerNoiseWeights() const {
     return FLayerNoiseWeights;
   }
@@ -67,6 +71,9 @@ private:
 
   std::vector<TSpecctraLayerNoisePair> FLayerNoiseWeights;
   std::vector<TViaPadstackName> FViaNames;
+  std::unique_ptr<TSpecctraControlDescriptor> FControl =
+      std::make_unique<TSpecctraControlDescriptor>(this);
+  std::unique_ptr<TSpecctraGridCollection> FGrids = std::make_unique<TSpecctraGridCollection>(this);
 };
 
 class TSpecctraRTEStructureDescriptor : public TSpecctraAbstractStructureDescriptor {
