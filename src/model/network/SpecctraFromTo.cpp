@@ -75,14 +75,11 @@ bool TSpecctraFromTo::LoadType() {
 }
 
 bool LoadFromToInto(TSpecctraObject& owner, std::unique_ptr<TSpecctraList>& list) {
-  const int32_t line = owner.Parser()->Line();
   auto fromTo = std::make_unique<TSpecctraFromTo>(&owner);
   const bool loaded = fromTo->LoadFromFile();
   owner.DecreaseDepth();
-  if (loaded && !fromTo->HasBothTerminals()) {
-    owner.ReportError("The from-to in line " + std::to_string(line) +
-                      " needs two pin references; it is left out.");
-  } else if (loaded) {
+  // A block that ends early (the end of the input) leaves a terminal unset.
+  if (loaded && fromTo->HasBothTerminals()) {
     if (!list) list = std::make_unique<TSpecctraList>();
     list->Add(std::move(fromTo));
   }
