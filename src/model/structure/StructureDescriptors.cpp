@@ -218,6 +218,8 @@ bool TSpecctraDSNStructureDescriptor::ExportToPcb() {
                     ", while tryng to create board level routing via styles.");
     }
   }
+  // Grid settings the host refuses leave the structure's export standing.
+  FGrids->ExportToPcb();
   return true;
 }
 
