@@ -262,3 +262,32 @@ TEST_F(NetGroupsTest, ConnectionsReadBothTerminals) {
     EXPECT_EQ(parser.NextTokenText(), "AFTER");
   }
 }
+
+// Every prefix of a design with each kind of group statement reads to its end; the groups
+// that load are whole.
+TEST_F(NetGroupsTest, TruncatedGroupStatementsEndCleanly) {
+  const std::string text =
+      "(pcb d (parser (string_quote \"))\n(structure (grid place 5 (image_type smd) (offset 1))"
+      " (control (off_grid off) (noise_accumulation rss)))\n"
+      "(network (net A (pins U1-1) (fromto U1-1 PC1-\"CAN-L\" (type soft) (rule (width 1))))\n"
+      " (class C A \"B b\" (composite D 0 3 1 _x) (topology (x)) (layer_rule TOP (rule (w 1))))\n"
+      " (group G (fromto U1-1 U2-1 (net A)) (circuit (use_via V)))\n"
+      " (group_set S G (composite G 1 2 1 \"\"))\n"
+      " (class_class (classes C D E) (rule (clearance 5)))\n (pair (nets A B))))";
+  for (std::size_t length = 0; length <= text.size(); ++length) {
+    SCOPED_TRACE(length);
+    ResetTranslationState();
+    TSpecctraParser parser(std::make_unique<TInputFile>("cut.dsn", text.substr(0, length)));
+    RegisterKeywords(parser);
+    TSpecctraDesign design(0, &parser, "cut.dsn");
+    design.LoadFromFile();
+    EXPECT_TRUE(parser.EndOfInput());
+    const auto* network = static_cast<TSpecctraDsnNetworkDescriptor*>(design.NetworkSection());
+    if (!network || !network->FromToClasses()) continue;
+    for (int32_t i = 0; i < network->FromToClasses()->Count(); ++i) {
+      const auto* group = static_cast<TSpecctraFromToClass*>(network->FromToClasses()->ObjectAt(i));
+      for (const std::string& member : group->FromToMemberNames())
+        EXPECT_EQ(member.rfind("U1-1:U2-", 0), 0u) << "a from-to is kept only with both terminals";
+    }
+  }
+}
