@@ -8,25 +8,10 @@ namespace {
 constexpr const char* kPcbServerName = "PCB";
 }
 
-host::IServerModule* PcbServerModule() {
-  host::IServerModule* module = nullptr;
-  host::IClient* client = HostClient();
-  if (!client || client->GetServerModule(kPcbServerName, &module) != host::kOk) return nullptr;
-  return module;
-}
-
 host::IServerModule* StartPcbServerModule() {
   if (host::IServerModule* module = PcbServerModule()) return module;
   if (HostClient()) HostClient()->StartServer(kPcbServerName);
   return PcbServerModule();
-}
-
-host::IPCB_ServerInterface* PcbServerInterface() {
-  host::IServerModule* module = PcbServerModule();
-  void* server = nullptr;
-  if (!module || module->QueryInterface(host::IID_IPCB_ServerInterface, &server) != host::kOk)
-    return nullptr;
-  return static_cast<host::IPCB_ServerInterface*>(server);
 }
 
 std::string BoardFileName(PcbHandle board) {

@@ -5,12 +5,10 @@
 #include <string>
 
 #include "host/PcbServer.h"
+#include "rtl/PcbServerAccess.h"
 
-// The running "PCB" server module, or nil.
-host::IServerModule* PcbServerModule();
 // Starts the "PCB" server when it is not running; the module or nil.
 host::IServerModule* StartPcbServerModule();
-host::IPCB_ServerInterface* PcbServerInterface();
 // The board interface of the board's document, or nil.
 host::IPCB_Board* PcbBoardInterface(PcbHandle board);
 // The file name in the board's record.

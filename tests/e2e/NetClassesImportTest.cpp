@@ -19,8 +19,9 @@ struct TClassEntry {
 
 }  // namespace
 
-// Net classes, from-to groups and group sets reach the board as classes with their members;
-// the grids reach the board's grid settings; info lists the classes.
+// Net classes, from-to groups and group sets reach the board as classes with their members,
+// their rules with the class scopes; the grids reach the board's grid settings; info lists
+// the classes.
 TEST(NetClassesImport, ClassesAndGridsReachTheBoardAndInfoListsThem) {
   TTempFolder folder;
   folder.Write("classes.dsn", TTempFolder::Read(FIXTURES_DIR "/designs/classes.dsn"));
@@ -40,6 +41,17 @@ TEST(NetClassesImport, ClassesAndGridsReachTheBoardAndInfoListsThem) {
       {"ALL", 2, {"U1-1:U2-1", "U1-2:U2-2"}},
   };
   EXPECT_EQ(classes, expected);
+
+  // The rules of a class and of a class pair take their scopes from them.
+  std::vector<std::string> rules;
+  for (const TJson& object : board["objects"])
+    if (object["kindName"] == "rule")
+      rules.push_back(object["name"].get<std::string>() + " / " +
+                      object["scope1"].get<std::string>() + " / " +
+                      object["scope2"].get<std::string>());
+  EXPECT_EQ(rules, (std::vector<std::string>{
+                       "Width PWR / InNetClass('PWR') / All",
+                       "Clearance PWR BUS  / InNetClass('PWR') / InNetClass('BUS')"}));
 
   const TJson& grids = board["board"]["grids"];
   EXPECT_EQ(grids["viaGrid"], 50000.0);

@@ -9,6 +9,14 @@ struct TVertex {
   double Y = 0;
 };
 
+// A box in Specctra units: minimum and maximum X and Y.
+struct TSpecctraExtent {
+  double MinX = 0;
+  double MinY = 0;
+  double MaxX = 0;
+  double MaxY = 0;
+};
+
 // A (constant name value) statement; the value is at most 255 bytes.
 struct TNameValuePair {
   std::string Name;

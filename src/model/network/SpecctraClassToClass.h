@@ -7,11 +7,14 @@
 #include <vector>
 
 #include "model/base/SpecctraObject.h"
+#include "model/rules/RuleScopeOwner.h"
 
-class TSpecctraClassToClass : public TSpecctraObject {
+class TSpecctraClassToClass : public TSpecctraObject, public TRuleScopeOwner {
 public:
   using TSpecctraObject::TSpecctraObject;
   std::string_view ClassName() const override { return "TSpecctraClassToClass"; }
+  TRuleOwnerKind RuleOwnerKind() const override { return TRuleOwnerKind::ClassToClass; }
+  std::vector<std::string> ScopeClassNames() const override { return FClassNames; }
 
   //   (class_class (classes name name ...) (rule ...) (layer_rule ...) ...)
   // On failure the rest of the statement's block is skipped, so that it always ends at its

@@ -9,14 +9,16 @@
 
 #include "model/base/SpecctraList.h"
 #include "model/network/AbstractNetworkDescriptor.h"
+#include "model/rules/RuleScopeOwner.h"
 
 // The from-to's (type ...).
 enum TSpecctraFromToType : uint8_t { eFromTo_Normal = 0, eFromTo_Fix = 1, eFromTo_Soft = 2 };
 
-class TSpecctraFromTo : public TSpecctraAbstractNetGroupObject {
+class TSpecctraFromTo : public TSpecctraAbstractNetGroupObject, public TRuleScopeOwner {
 public:
   using TSpecctraAbstractNetGroupObject::TSpecctraAbstractNetGroupObject;
   std::string_view ClassName() const override { return "TSpecctraFromTo"; }
+  TRuleOwnerKind RuleOwnerKind() const override { return TRuleOwnerKind::FromTo; }
 
   //   (fromto from-pin to-pin (net name) (type fix|normal|soft) (rule ...) (circuit ...)
   //    (layer_rule ...))

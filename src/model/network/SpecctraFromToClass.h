@@ -6,13 +6,15 @@
 
 #include "model/base/SpecctraList.h"
 #include "model/network/AbstractNetworkDescriptor.h"
+#include "model/rules/RuleScopeOwner.h"
 
-class TSpecctraFromToClass : public TSpecctraAbstractNetGroupObject {
+class TSpecctraFromToClass : public TSpecctraAbstractNetGroupObject, public TRuleScopeOwner {
 public:
   // The host class is made by ExportToPcb; nil until then.
   explicit TSpecctraFromToClass(TSpecctraObject* owner);
   ~TSpecctraFromToClass() override;
   std::string_view ClassName() const override { return "TSpecctraFromToClass"; }
+  TRuleOwnerKind RuleOwnerKind() const override { return TRuleOwnerKind::Group; }
 
   //   (group name (fromto ...) ... (rule ...) (circuit ...) (layer_rule ...))
   bool LoadFromFile() override;

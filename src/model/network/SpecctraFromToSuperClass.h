@@ -4,11 +4,13 @@
 #pragma once
 
 #include "model/network/MemberNameGroup.h"
+#include "model/rules/RuleScopeOwner.h"
 
-class TSpecctraFromToSuperClass : public TSpecctraMemberNameGroup {
+class TSpecctraFromToSuperClass : public TSpecctraMemberNameGroup, public TRuleScopeOwner {
 public:
   using TSpecctraMemberNameGroup::TSpecctraMemberNameGroup;
   std::string_view ClassName() const override { return "TSpecctraFromToSuperClass"; }
+  TRuleOwnerKind RuleOwnerKind() const override { return TRuleOwnerKind::GroupSet; }
 
   //   (group_set name group ... (composite ...) (rule ...) (circuit ...) (layer_rule ...))
   // Creates the host class; a group name the network does not know is reported and left

@@ -6,11 +6,13 @@
 
 #include "model/network/MemberNameGroup.h"
 #include "model/network/SpecctraTopology.h"
+#include "model/rules/RuleScopeOwner.h"
 
-class TSpecctraNetClass : public TSpecctraMemberNameGroup {
+class TSpecctraNetClass : public TSpecctraMemberNameGroup, public TRuleScopeOwner {
 public:
   using TSpecctraMemberNameGroup::TSpecctraMemberNameGroup;
   std::string_view ClassName() const override { return "TSpecctraNetClass"; }
+  TRuleOwnerKind RuleOwnerKind() const override { return TRuleOwnerKind::NetClass; }
 
   //   (class name net ... (composite ...) (rule ...) (circuit ...) (layer_rule ...)
   //    (topology ...))

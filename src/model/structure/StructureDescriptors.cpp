@@ -9,6 +9,9 @@
 #include "model/base/BoardHelpers.h"
 #include "model/base/EmbeddedStorage.h"
 #include "model/files/SpecctraFile.h"
+#include "model/structure/SpecctraKeepout.h"
+#include "model/structure/SpecctraRegion.h"
+#include "model/structure/SpecctraSplitPlaneShape.h"
 #include "rtl/TranslationState.h"
 #include "rtl/HostUnits.h"
 #include "rtl/PcbBoardCalls.h"
@@ -24,16 +27,7 @@ constexpr uint8_t kHostRoutingViaRule = 11;
 
 bool IsPendingStructureElement(int32_t id) {
   switch (id) {
-    case KeywordId("boundary"):
     case KeywordId("place_boundary"):
-    case KeywordId("keepout"):
-    case KeywordId("bend_keepout"):
-    case KeywordId("elongate_keepout"):
-    case KeywordId("place_keepout"):
-    case KeywordId("via_keepout"):
-    case KeywordId("wire_keepout"):
-    case KeywordId("plane"):
-    case KeywordId("region"):
       return true;
     default:
       return false;
@@ -74,6 +68,18 @@ bool TSpecctraDSNStructureDescriptor::LoadFromFile() {
         DecreaseDepth();
         return true;
       case KeywordId("layer_noise_weight"): result = LoadLayerNoiseWeights() && result; return true;
+      case KeywordId("boundary"):
+        result = FBoundary->LoadFromFile() && result;
+        DecreaseDepth();
+        return true;
+      case KeywordId("keepout"):
+      case KeywordId("bend_keepout"):
+      case KeywordId("elongate_keepout"):
+      case KeywordId("place_keepout"):
+      case KeywordId("via_keepout"):
+      case KeywordId("wire_keepout"):
+      case KeywordId("plane"):
+      case KeywordId("region"): result = LoadAreaElement(id) && result; return true;
       case KeywordId("via"): result = LoadViaNames() && result; return true;
       case KeywordId("control"):
         result = FControl->LoadFromFile() && result;
@@ -84,6 +90,7 @@ bool TSpecctraDSNStructureDescriptor::LoadFromFile() {
         DecreaseDepth();
         return true;
       case KeywordId("rule"): result = LoadRule() && result; return true;
+      case KeywordId("layer_rule"): result = LoadLayerRule() && result; return true;
       case KeywordId("place_rule"): result = LoadPlaceRule() && result; return true;
       case KeywordId("resolution"): result = LoadResolution() && result; return true;
       case KeywordId("unit"): SetUnitKind(UnitFromToken(*this, Parser()->NextToken())); return true;
@@ -98,6 +105,24 @@ bool TSpecctraDSNStructureDescriptor::LoadFromFile() {
 bool TSpecctraDSNStructureDescriptor::LoadPendingElement() {
   TSpecctraObject element(this);
   const bool result = element.LoadFromFile();
+  DecreaseDepth();
+  return result;
+}
+
+bool TSpecctraDSNStructureDescriptor::LoadAreaElement(int32_t id) {
+  std::unique_ptr<TSpecctraObject> element;
+  TSpecctraList* list = &FKeepouts;
+  if (id == KeywordId("plane")) {
+    element = std::make_unique<TSpecctraSplitPlaneShape>(this);
+    list = &FPlanes;
+  } else if (id == KeywordId("region")) {
+    element = std::make_unique<TSpecctraRegion>(this);
+    list = &FRegions;
+  } else {
+    element = std::make_unique<TSpecctraKeepout>(this);
+  }
+  const bool result = element->LoadFromFile();
+  if (result) list->Add(std::move(element));
   DecreaseDepth();
   return result;
 }
@@ -218,6 +243,9 @@ bool TSpecctraDSNStructureDescriptor::ExportToPcb() {
                     ", while tryng to create board level routing via styles.");
     }
   }
+  ExportAllToPcb(&FPlanes);
+  ExportAllToPcb(&FKeepouts);
+  FBoundary->ExportToPcb();
   // Grid settings the host refuses leave the structure's export standing.
   FGrids->ExportToPcb();
   return true;

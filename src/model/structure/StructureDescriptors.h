@@ -8,6 +8,7 @@
 
 #include "model/structure/BoardOffset.h"
 #include "model/structure/SpecctraControl.h"
+#include "model/structure/SpecctraDesignBoundary.h"
 #include "model/structure/SpecctraGrid.h"
 #include "model/structure/SpecctraLayerStack.h"
 #include "model/files/FileSection.h"
@@ -25,13 +26,6 @@ public:
 protected:
   TVertex FBoardOffset;
   std::unique_ptr<TSpecctraLayerStack> FLayerStack = std::make_unique<TSpecctraLayerStack>(this);
-};
-
-struct TSpecctraExtent {
-  double MinX = 0;
-  double MinY = 0;
-  double MaxX = 0;
-  double MaxY = 0;
 };
 
 // A padstack name of the structure's via statement; spare vias are not made routing styles.
@@ -56,9 +50,12 @@ public:
   const std::vector<TSpecctraLayerNoisePair>& LayerNoiseWeights() const {
     return FLayerNoiseWeights;
   }
-  // The design's extent in Specctra units, from its boundary (all 0 while the boundary is not
-  // translated).
-  virtual TSpecctraExtent DesignExtent() { return {}; }
+  TSpecctraDesignBoundary& Boundary() { return *FBoundary; }
+  TSpecctraList& Planes() { return FPlanes; }
+  TSpecctraList& Regions() { return FRegions; }
+  TSpecctraList& Keepouts() { return FKeepouts; }
+  // The design's extent in Specctra units, from its boundary.
+  TSpecctraExtent DesignExtent() { return FBoundary->DesignExtent(); }
   // Adds the offset that moves the extent into the workspace to the run-wide board offset.
   void ApplyBoardOffset(const TSpecctraExtent& extent);
 
@@ -68,9 +65,15 @@ private:
   bool LoadLayerPair();
   // A statement whose element is not translated yet: its block is skipped with a warning.
   bool LoadPendingElement();
+  // Keepouts, planes and regions: a new object of the keyword loads the block.
+  bool LoadAreaElement(int32_t id);
 
   std::vector<TSpecctraLayerNoisePair> FLayerNoiseWeights;
   std::vector<TViaPadstackName> FViaNames;
+  std::unique_ptr<TSpecctraDesignBoundary> FBoundary = std::make_unique<TSpecctraDesignBoundary>(this);
+  TSpecctraList FPlanes;
+  TSpecctraList FRegions;
+  TSpecctraList FKeepouts;
   std::unique_ptr<TSpecctraControlDescriptor> FControl =
       std::make_unique<TSpecctraControlDescriptor>(this);
   std::unique_ptr<TSpecctraGridCollection> FGrids = std::make_unique<TSpecctraGridCollection>(this);

@@ -181,8 +181,8 @@ TEST_F(SpecctraNetTest, GroupStatementsLeaveTheNetsInStep) {
       " (pair (nets A B)) (bundle X (nets A B))\n (net B (pins U2-1)))");
   EXPECT_EQ(design.NetNames(), (std::vector<std::string>{"A", "B"}));
   EXPECT_EQ(design.Errors(), 0);
-  // The two rule blocks, the property, the pair and the bundle.
-  EXPECT_EQ(design.Warnings(), 5);
+  // The property, the pair and the bundle.
+  EXPECT_EQ(design.Warnings(), 3);
   EXPECT_TRUE(design.HasLine("WARNING: Skipped block between lines: 4-4, from keyword: PAIR"));
   EXPECT_EQ(PinNetOf("U2-1"), design.Net("B"));
 }

@@ -1,0 +1,18 @@
+#include "model/geometry/ShapeHostLookups.h"
+
+#include "model/network/SpecctraNet.h"
+#include "model/structure/SpecctraLayer.h"
+
+PcbLayerNumber MappedHostLayer(TSpecctraObject& layer) {
+  const auto* found = dynamic_cast<const TSpecctraLayer*>(&layer);
+  return found ? found->HostLayerId() : 0;
+}
+
+PcbHandle HostNetOfNet(TSpecctraObject& net) {
+  auto* found = dynamic_cast<TSpecctraNet*>(&net);
+  return found ? found->GetHostNet() : 0;
+}
+
+PcbHandle ExistingHostNet(TSpecctraObject& net) {
+  return dynamic_cast<TSpecctraNet*>(&net) ? net.HostHandle() : 0;
+}
