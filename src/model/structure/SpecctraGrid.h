@@ -18,7 +18,11 @@ enum TSpecctraGridKind : uint8_t {
   eGrid_Snap = 4,
   eGrid_Other = 255,
 };
-enum TSpecctraGridDirection : uint8_t { eGridDirection_X = 0, eGridDirection_Y = 1, eGridDirection_Both = 2 };
+enum TSpecctraGridDirection : uint8_t {
+  eGridDirection_X = 0,
+  eGridDirection_Y = 1,
+  eGridDirection_Both = 2,
+};
 
 class TSpecctraGrid : public TSpecctraObject {
 public:

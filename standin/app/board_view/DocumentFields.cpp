@@ -71,8 +71,10 @@ std::vector<std::string> TextListField(const TDocumentJson& object, const char* 
   const TDocumentJson& list = FieldOf(object, key);
   std::vector<std::string> texts;
   if (!list.is_array()) return texts;
-  for (const TDocumentJson& entry : list)
-    if (entry.is_string()) texts.push_back(DocumentTextToBytes(entry.get_ref<const std::string&>()));
+  for (const TDocumentJson& entry : list) {
+    if (entry.is_string())
+      texts.push_back(DocumentTextToBytes(entry.get_ref<const std::string&>()));
+  }
   return texts;
 }
 
