@@ -23,9 +23,6 @@ public:
   std::string_view ClassName() const override { return SectionClassName.Text; }
 };
 
-using TSpecctraDSNLibraryDescriptor = TPendingSection<"TSpecctraDSNLibraryDescriptor">;
-using TSpecctraRteLibraryDescriptor = TPendingSection<"TSpecctraRteLibraryDescriptor">;
 using TSpecctraPlacementDescriptor = TPendingSection<"TSpecctraPlacementDescriptor">;
-using TSpecctraPartLibraryDescriptor = TPendingSection<"TSpecctraPartLibraryDescriptor">;
 using TSpecctraDSNWiringDescriptor = TPendingSection<"TSpecctraDSNWiringDescriptor">;
 using TOutComponentPlacementDescriptor = TPendingSection<"TOutComponentPlacementDescriptor">;

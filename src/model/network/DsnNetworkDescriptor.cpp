@@ -63,6 +63,8 @@ bool TSpecctraDsnNetworkDescriptor::LoadGroup(std::unique_ptr<TSpecctraList>& li
   if (loaded || keepFailed) {
     if (!list) list = std::make_unique<TSpecctraList>(sorted);
     list->Add(std::move(group));
+  } else {
+    FDroppedGroups.Add(std::move(group));
   }
   return loaded;
 }

@@ -44,7 +44,7 @@ public:
 private:
   bool LoadNet();
   // Loads a group statement of the class into the list (created sorted or not on first use);
-  // the group is kept when it loaded, or always when keepFailed.
+  // the group is kept when it loaded, or always when keepFailed; else it is dropped.
   template <class Group>
   bool LoadGroup(std::unique_ptr<TSpecctraList>& list, bool sorted, bool keepFailed = false);
 
@@ -55,4 +55,7 @@ private:
   std::unique_ptr<TSpecctraList> FDiffPairs;
   std::unique_ptr<TSpecctraList> FDiffBundles;
   std::unique_ptr<TSpecctraList> FClassToClasses;
+  // Groups that failed to load: kept, never translated, because the rule scopes they opened
+  // stay in the rule collection and name them.
+  TSpecctraList FDroppedGroups;
 };

@@ -74,7 +74,8 @@ bool TSpecctraFromTo::LoadType() {
   }
 }
 
-bool LoadFromToInto(TSpecctraObject& owner, std::unique_ptr<TSpecctraList>& list) {
+bool LoadFromToInto(TSpecctraObject& owner, std::unique_ptr<TSpecctraList>& list,
+                    TSpecctraList& dropped) {
   auto fromTo = std::make_unique<TSpecctraFromTo>(&owner);
   const bool loaded = fromTo->LoadFromFile();
   owner.DecreaseDepth();
@@ -82,6 +83,8 @@ bool LoadFromToInto(TSpecctraObject& owner, std::unique_ptr<TSpecctraList>& list
   if (loaded && fromTo->HasBothTerminals()) {
     if (!list) list = std::make_unique<TSpecctraList>();
     list->Add(std::move(fromTo));
+  } else {
+    dropped.Add(std::move(fromTo));
   }
   return loaded;
 }

@@ -50,5 +50,7 @@ private:
 };
 
 // Loads a from-to statement (after its keyword) for the owner, closes it in the owner's depth,
-// and files it in the list when it loaded with both terminals. Answers the load's result.
-bool LoadFromToInto(TSpecctraObject& owner, std::unique_ptr<TSpecctraList>& list);
+// and files it in the list when it loaded with both terminals, else in dropped (kept alive
+// for the rule scopes that name it, never translated). Answers the load's result.
+bool LoadFromToInto(TSpecctraObject& owner, std::unique_ptr<TSpecctraList>& list,
+                    TSpecctraList& dropped);

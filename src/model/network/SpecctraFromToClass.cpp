@@ -20,7 +20,7 @@ bool TSpecctraFromToClass::LoadFromFile() {
       case KeywordId("rule"):
       case KeywordId("circuit"): result = LoadRule() && result; return true;
       case KeywordId("layer_rule"): result = LoadLayerRule() && result; return true;
-      case KeywordId("fromto"): result = LoadFromToInto(*this, FFromTos) && result; return true;
+      case KeywordId("fromto"): result = LoadFromToInto(*this, FFromTos, FDroppedFromTos) && result; return true;
       default: return false;
     }
   });

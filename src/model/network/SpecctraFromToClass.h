@@ -30,4 +30,5 @@ private:
   bool LoadFromTo();
 
   std::unique_ptr<TSpecctraList> FFromTos;
+  TSpecctraList FDroppedFromTos;
 };

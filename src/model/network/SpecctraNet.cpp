@@ -54,7 +54,7 @@ bool TSpecctraNet::LoadFromFile() {
         return true;
       case KeywordId("unassigned"): FUnassigned = true; return true;
       // A from-to that fails makes the net fail.
-      case KeywordId("fromto"): result = LoadFromToInto(*this, FFromTos) && result; return true;
+      case KeywordId("fromto"): result = LoadFromToInto(*this, FFromTos, FDroppedFromTos) && result; return true;
       case KeywordId("rule"):
       case KeywordId("circuit"): result = LoadRule() && result; return true;
       case KeywordId("layer_rule"): result = LoadLayerRule() && result; return true;

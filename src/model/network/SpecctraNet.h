@@ -72,6 +72,8 @@ private:
   TPinReferenceList FPins;
   uint8_t FType = eNetType_None;
   std::unique_ptr<TSpecctraList> FFromTos;
+  // From-tos that failed: kept for the rule scopes that name them, never translated.
+  TSpecctraList FDroppedFromTos;
   std::array<std::unique_ptr<TPinReferenceList>, 5> FPinLists;
   uint8_t FSupply = eSupply_None;
 };

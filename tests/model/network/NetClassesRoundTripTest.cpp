@@ -10,6 +10,7 @@
 #include "model/files/SpecctraDesign.h"
 #include "rtl/PcbClass.h"
 #include "rtl/PcbIteration.h"
+#include "rtl/PcbRules.h"
 #include "rtl/ServerRoundTripSupport.h"
 #include "rtl/TranslationState.h"
 #include "specctra_io/SpecctraParser.h"
@@ -94,4 +95,19 @@ TEST_F(NetClassesOnBoard, GroupsBecomeHostClassesWithTheirMembers) {
       << "net classes in statement order, then groups and group sets in name order";
   EXPECT_TRUE(HasLine("WARNING: Invalid from-to class reference <MISSING> in from-to supper "
                       "class <SET>"));
+}
+
+// A group that fails after opening a rule scope makes no class; its rules still name it.
+TEST_F(NetClassesOnBoard, DroppedGroupsOutliveTheRuleScopesTheyOpened) {
+  Import(
+      "(network (class BAD A (rule (width 10)) (colour red))"
+      " (group BADG (fromto U1-1 U2-1 (rule (width 7))) (fromto U3) (rule (width 8))))");
+  EXPECT_TRUE(HostClasses().empty());
+  std::vector<std::string> rules;
+  ForEachPcbObject(Board, kPcbObjectRule, [&](PcbHandle handle) {
+    TPcbRuleEx rule(handle);
+    rule.Update(kPcbMessageRead);
+    rules.push_back(rule.GetName() + " / " + rule.GetScope1());
+  });
+  EXPECT_NE(std::find(rules.begin(), rules.end(), "Width BAD / InNetClass('BAD')"), rules.end());
 }
