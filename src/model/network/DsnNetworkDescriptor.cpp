@@ -46,8 +46,11 @@ bool TSpecctraDsnNetworkDescriptor::LoadNet() {
   if (loaded) {
     FNets->Add(std::move(net));
   } else {
-    // Freeing the net gives its pins back to the nets that list them after it.
+    // The failed net gives its pins back to the nets that list them after it; it stays
+    // alive, untranslated, for the rule scopes it opened.
     ReportError("Loading net: " + net->Name());
+    net->ReleasePins();
+    FDroppedGroups.Add(std::move(net));
   }
   DecreaseDepth();
   return loaded;

@@ -55,7 +55,7 @@ private:
   std::unique_ptr<TSpecctraList> FDiffPairs;
   std::unique_ptr<TSpecctraList> FDiffBundles;
   std::unique_ptr<TSpecctraList> FClassToClasses;
-  // Groups that failed to load: kept, never translated, because the rule scopes they opened
-  // stay in the rule collection and name them.
+  // Nets and groups that failed to load: kept, never translated, because the rule scopes they
+  // opened stay in the rule collection and name them.
   TSpecctraList FDroppedGroups;
 };

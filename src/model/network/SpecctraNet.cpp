@@ -13,7 +13,9 @@ TSpecctraNet::TSpecctraNet(TSpecctraObject* owner) : TSpecctraAbstractNetGroupOb
   SetHostHandle(0);  // the host net, made on first use
 }
 
-TSpecctraNet::~TSpecctraNet() {
+TSpecctraNet::~TSpecctraNet() { ReleasePins(); }
+
+void TSpecctraNet::ReleasePins() {
   for (const std::string& pin : FPins) ReleasePinOfNet(pin, *this);
 }
 

@@ -29,6 +29,8 @@ public:
   explicit TSpecctraNet(TSpecctraObject* owner);
   // Gives up the pins that the net claimed in the run's pin map.
   ~TSpecctraNet() override;
+  // The same, for a net that failed to load but is kept for its rule scopes.
+  void ReleasePins();
   std::string_view ClassName() const override { return "TSpecctraNet"; }
 
   // (net name (pins ref ...) (order ref ...) (expose|noexpose|source|load|terminator ref ...)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/files/SpecctraDesign.h"
+#include "model/network/PinNets.h"
 #include "rtl/PcbClass.h"
 #include "rtl/PcbIteration.h"
 #include "rtl/PcbRules.h"
@@ -97,12 +98,15 @@ TEST_F(NetClassesOnBoard, GroupsBecomeHostClassesWithTheirMembers) {
                       "class <SET>"));
 }
 
-// A group that fails after opening a rule scope makes no class; its rules still name it.
+// A net or group that fails after opening a rule scope makes no host object; its rules still
+// name it.
 TEST_F(NetClassesOnBoard, DroppedGroupsOutliveTheRuleScopesTheyOpened) {
   Import(
-      "(network (class BAD A (rule (width 10)) (colour red))"
+      "(network (net BADNET (pins U9-1) (rule (width 6)) (colour red))"
+      " (class BAD A (rule (width 10)) (colour red))"
       " (group BADG (fromto U1-1 U2-1 (rule (width 7))) (fromto U3) (rule (width 8))))");
   EXPECT_TRUE(HostClasses().empty());
+  EXPECT_EQ(PinNetOf("U9-1"), nullptr) << "a dropped net gives up its pins";
   std::vector<std::string> rules;
   ForEachPcbObject(Board, kPcbObjectRule, [&](PcbHandle handle) {
     TPcbRuleEx rule(handle);
