@@ -70,6 +70,8 @@ TEST(ImportExport, ImportStoresConstantsAndOffsetAndTheExportsBringThemBack) {
             "  )\r\n"
             "  (network_out \r\n"
             "  )\r\n"
+            "  (test_points \r\n"
+            "  )\r\n"
             ")\r\n");
 
   std::filesystem::remove(folder.Path("constants.rpt"));

@@ -163,6 +163,8 @@ TEST(SpecctraRoutes, RoutesFilesOpenWithTheResolutionAndTheSections) {
             "  )\r\n"
             "  (network_out \r\n"
             "  )\r\n"
+            "  (test_points \r\n"
+            "  )\r\n"
             ")\r\n");
   ResetTranslationState();
 }

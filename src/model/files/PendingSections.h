@@ -23,6 +23,4 @@ public:
   std::string_view ClassName() const override { return SectionClassName.Text; }
 };
 
-using TSpecctraFloorPlanDescriptor = TPendingSection<"TSpecctraFloorPlanDescriptor">;
 using TSpecctraDSNWiringDescriptor = TPendingSection<"TSpecctraDSNWiringDescriptor">;
-using TSpecctraTestpointsDescriptor = TPendingSection<"TSpecctraTestpointsDescriptor">;

@@ -10,6 +10,7 @@
 #include "model/files/ResolutionDescriptors.h"
 #include "model/files/SpecctraFile.h"
 #include "model/library/PartLibraryDescriptor.h"
+#include "model/structure/FloorPlan.h"
 
 class TSpecctraDesign : public TSpecctraFile {
 public:

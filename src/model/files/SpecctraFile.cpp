@@ -75,6 +75,7 @@ TSpecctraObject* TSpecctraFile::FindImage(std::string_view name) {
   const auto* library = dynamic_cast<const TSpecctraDSNLibraryDescriptor*>(FLibrary.get());
   return library ? library->FindImage(name) : nullptr;
 }
+TSpecctraObject* TSpecctraFile::FindComponent(std::string_view /*name*/) { return nullptr; }
 
 void TSpecctraFile::EnsureStructureSection() {
   if (!FStructure) FStructure = CreateStructureSection();

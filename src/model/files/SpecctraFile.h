@@ -37,6 +37,8 @@ public:
   virtual TSpecctraObject* FindPadstack(std::string_view name);
   // The design library's image of that name, or nil (routes and session files have none).
   virtual TSpecctraObject* FindImage(std::string_view name);
+  // The component of that name that the placement section has loaded, or nil.
+  virtual TSpecctraObject* FindComponent(std::string_view name);
 
   // Ends the run: stops the report's timer and writes the report (when reports are on).
   // Owners call it before freeing the file; it may raise when the report cannot be written.

@@ -9,6 +9,7 @@
 #include "model/library/OutComponentPlacementDescriptor.h"
 #include "model/files/ResolutionDescriptors.h"
 #include "model/files/SpecctraFile.h"
+#include "model/structure/TestpointsDescriptor.h"
 
 class TSpecctraRoutes : public TSpecctraFile {
 public:

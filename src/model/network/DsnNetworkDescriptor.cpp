@@ -1,7 +1,12 @@
 #include "model/network/DsnNetworkDescriptor.h"
 
 #include "common/AsciiText.h"
+#include "model/network/SpecctraClassToClass.h"
+#include "model/network/SpecctraDiffPair.h"
+#include "model/network/SpecctraFromToClass.h"
+#include "model/network/SpecctraFromToSuperClass.h"
 #include "model/network/SpecctraNet.h"
+#include "model/network/SpecctraNetClass.h"
 #include "specctra_io/SpecctraParser.h"
 
 TSpecctraDsnNetworkDescriptor::TSpecctraDsnNetworkDescriptor(TSpecctraObject* owner)
@@ -16,12 +21,20 @@ bool TSpecctraDsnNetworkDescriptor::LoadFromFile() {
   return RunParseLoop([&](int32_t id) {
     switch (id) {
       case KeywordId("net"): LoadNet(); return true;
-      case KeywordId("class"):
-      case KeywordId("group"):
+      case KeywordId("class"): LoadGroup<TSpecctraNetClass>(FNetClasses, false); return true;
+      case KeywordId("group"): LoadGroup<TSpecctraFromToClass>(FFromToClasses, true); return true;
       case KeywordId("group_set"):
+        LoadGroup<TSpecctraFromToSuperClass>(FFromToSuperClasses, true);
+        return true;
+      // A failed class-to-class statement is kept, its block read to its end.
       case KeywordId("class_class"):
-      case KeywordId("pair"):
-      case KeywordId("bundle"): SkipStatement(); return true;
+        LoadGroup<TSpecctraClassToClass>(FClassToClasses, false, true);
+        return true;
+      // Pairs and bundles skip their blocks with a warning and are kept.
+      case KeywordId("pair"): LoadGroup<TSpecctraDiffPair>(FDiffPairs, false, true); return true;
+      case KeywordId("bundle"):
+        LoadGroup<TSpecctraDiffBundle>(FDiffBundles, false, true);
+        return true;
       default: return false;
     }
   });
@@ -33,17 +46,35 @@ bool TSpecctraDsnNetworkDescriptor::LoadNet() {
   if (loaded) {
     FNets->Add(std::move(net));
   } else {
-    // Freeing the net gives its pins back to the nets that list them after it.
+    // The failed net gives its pins back to the nets that list them after it; it stays
+    // alive, untranslated, for the rule scopes it opened.
     ReportError("Loading net: " + net->Name());
+    net->ReleasePins();
+    FDroppedGroups.Add(std::move(net));
   }
   DecreaseDepth();
   return loaded;
 }
 
-bool TSpecctraDsnNetworkDescriptor::SkipStatement() {
-  SkipUnknownBlock();
+template <class Group>
+bool TSpecctraDsnNetworkDescriptor::LoadGroup(std::unique_ptr<TSpecctraList>& list, bool sorted,
+                                              bool keepFailed) {
+  auto group = std::make_unique<Group>(this);
+  const bool loaded = group->LoadFromFile();
+  // Every group statement reads its block to its closing parenthesis, also when it fails.
   DecreaseDepth();
-  return true;
+  if (loaded || keepFailed) {
+    if (!list) list = std::make_unique<TSpecctraList>(sorted);
+    list->Add(std::move(group));
+  } else {
+    FDroppedGroups.Add(std::move(group));
+  }
+  return loaded;
+}
+
+TSpecctraFromToClass* TSpecctraDsnNetworkDescriptor::FindFromToClass(std::string_view name) const {
+  return FFromToClasses ? static_cast<TSpecctraFromToClass*>(FFromToClasses->FindByName(name))
+                        : nullptr;
 }
 
 bool TSpecctraDsnNetworkDescriptor::ExportToPcb() {
@@ -54,6 +85,9 @@ bool TSpecctraDsnNetworkDescriptor::ExportToPcb() {
                     " is defined more than once; its definitions share one host net.");
     FNets->ObjectAt(i)->ExportToPcb();
   }
+  ExportAllToPcb(FNetClasses.get());
+  ExportAllToPcb(FFromToClasses.get());
+  ExportAllToPcb(FFromToSuperClasses.get());
   return true;
 }
 

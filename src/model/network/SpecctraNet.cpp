@@ -4,6 +4,7 @@
 
 #include "model/network/FixNetRule.h"
 #include "model/network/PinNets.h"
+#include "model/network/SpecctraFromTo.h"
 #include "rtl/PcbConnectivity.h"
 #include "rtl/PcbObjectCalls.h"
 #include "specctra_io/SpecctraParser.h"
@@ -12,7 +13,9 @@ TSpecctraNet::TSpecctraNet(TSpecctraObject* owner) : TSpecctraAbstractNetGroupOb
   SetHostHandle(0);  // the host net, made on first use
 }
 
-TSpecctraNet::~TSpecctraNet() {
+TSpecctraNet::~TSpecctraNet() { ReleasePins(); }
+
+void TSpecctraNet::ReleasePins() {
   for (const std::string& pin : FPins) ReleasePinOfNet(pin, *this);
 }
 
@@ -52,11 +55,8 @@ bool TSpecctraNet::LoadFromFile() {
         result = LoadChoice(FSupply, KeywordId("power"), KeywordId("ground")) && result;
         return true;
       case KeywordId("unassigned"): FUnassigned = true; return true;
-      case KeywordId("fromto"):
-        // From-tos are translated with the net groups; until then they are read past.
-        SkipUnknownBlock();
-        DecreaseDepth();
-        return true;
+      // A from-to that fails makes the net fail.
+      case KeywordId("fromto"): result = LoadFromToInto(*this, FFromTos, FDroppedFromTos) && result; return true;
       case KeywordId("rule"):
       case KeywordId("circuit"): result = LoadRule() && result; return true;
       case KeywordId("layer_rule"): result = LoadLayerRule() && result; return true;

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "common/AsciiText.h"
+#include "model/base/SpecctraList.h"
 #include "model/network/AbstractNetworkDescriptor.h"
 
 // Pin references (component, hyphen, pin: U1-5), sorted, letter case ignored, no duplicates.
@@ -28,6 +29,8 @@ public:
   explicit TSpecctraNet(TSpecctraObject* owner);
   // Gives up the pins that the net claimed in the run's pin map.
   ~TSpecctraNet() override;
+  // The same, for a net that failed to load but is kept for its rule scopes.
+  void ReleasePins();
   std::string_view ClassName() const override { return "TSpecctraNet"; }
 
   // (net name (pins ref ...) (order ref ...) (expose|noexpose|source|load|terminator ref ...)
@@ -53,6 +56,8 @@ public:
   // Nil when the net's block had no such list.
   const TPinReferenceList* PinList(TNetPinList list) const;
   bool ListHolds(TNetPinList list, std::string_view pin) const;
+  // The net's from-tos; nil before the first fromto statement.
+  const TSpecctraList* FromTos() const { return FFromTos.get(); }
 
 private:
   // The name after the keyword; false (reported) when a parenthesis stands in its place.
@@ -68,6 +73,9 @@ private:
   int32_t FNetNumber = 0;
   TPinReferenceList FPins;
   uint8_t FType = eNetType_None;
+  std::unique_ptr<TSpecctraList> FFromTos;
+  // From-tos that failed: kept for the rule scopes that name them, never translated.
+  TSpecctraList FDroppedFromTos;
   std::array<std::unique_ptr<TPinReferenceList>, 5> FPinLists;
   uint8_t FSupply = eSupply_None;
 };

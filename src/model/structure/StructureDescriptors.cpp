@@ -28,8 +28,6 @@ constexpr uint8_t kHostRoutingViaRule = 11;
 bool IsPendingStructureElement(int32_t id) {
   switch (id) {
     case KeywordId("place_boundary"):
-    case KeywordId("control"):
-    case KeywordId("grid"):
       return true;
     default:
       return false;
@@ -83,6 +81,14 @@ bool TSpecctraDSNStructureDescriptor::LoadFromFile() {
       case KeywordId("plane"):
       case KeywordId("region"): result = LoadAreaElement(id) && result; return true;
       case KeywordId("via"): result = LoadViaNames() && result; return true;
+      case KeywordId("control"):
+        result = FControl->LoadFromFile() && result;
+        DecreaseDepth();
+        return true;
+      case KeywordId("grid"):
+        result = FGrids->LoadGrid() && result;
+        DecreaseDepth();
+        return true;
       case KeywordId("rule"): result = LoadRule() && result; return true;
       case KeywordId("layer_rule"): result = LoadLayerRule() && result; return true;
       case KeywordId("place_rule"): result = LoadPlaceRule() && result; return true;
@@ -240,6 +246,8 @@ bool TSpecctraDSNStructureDescriptor::ExportToPcb() {
   ExportAllToPcb(&FPlanes);
   ExportAllToPcb(&FKeepouts);
   FBoundary->ExportToPcb();
+  // Grid settings the host refuses leave the structure's export standing.
+  FGrids->ExportToPcb();
   return true;
 }
 

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "model/structure/BoardOffset.h"
+#include "model/structure/SpecctraControl.h"
 #include "model/structure/SpecctraDesignBoundary.h"
+#include "model/structure/SpecctraGrid.h"
 #include "model/structure/SpecctraLayerStack.h"
 #include "model/files/FileSection.h"
 #include "model/base/SpecctraList.h"
@@ -43,6 +45,8 @@ public:
   bool ExportToPcb() override;
 
   const std::vector<TViaPadstackName>& ViaPadstackNames() const { return FViaNames; }
+  TSpecctraControlDescriptor& Control() { return *FControl; }
+  TSpecctraGridCollection& Grids() { return *FGrids; }
   const std::vector<TSpecctraLayerNoisePair>& LayerNoiseWeights() const {
     return FLayerNoiseWeights;
   }
@@ -70,6 +74,9 @@ private:
   TSpecctraList FPlanes;
   TSpecctraList FRegions;
   TSpecctraList FKeepouts;
+  std::unique_ptr<TSpecctraControlDescriptor> FControl =
+      std::make_unique<TSpecctraControlDescriptor>(this);
+  std::unique_ptr<TSpecctraGridCollection> FGrids = std::make_unique<TSpecctraGridCollection>(this);
 };
 
 class TSpecctraRTEStructureDescriptor : public TSpecctraAbstractStructureDescriptor {

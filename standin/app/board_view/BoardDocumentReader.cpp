@@ -192,6 +192,9 @@ void ReadGroupObject(const std::string& kindName, const TDocumentJson& object, T
   } else if (kindName == "rule") {
     view.Rules.push_back({WholeField(object, "ruleKind", kAnyByte), TextField(object, "name"),
                           TextField(object, "scope1"), TextField(object, "scope2")});
+  } else if (kindName == "class") {
+    view.Classes.push_back({WholeField(object, "classKind", kAnyByte), TextField(object, "name"),
+                            TextListField(object, "members")});
   }
 }
 

@@ -96,6 +96,19 @@ void WriteRulesText(std::ostream& out, const TBoardView& view) {
         << "\": " << OneLine(rule.Scope1) << " | " << OneLine(rule.Scope2) << "\n";
 }
 
+std::string ClassKindName(uint32_t kind) {
+  return kind == kPcbClassKindFromTo ? "from-tos" : "nets";
+}
+
+void WriteClassesText(std::ostream& out, const TBoardView& view) {
+  out << "classes: " << view.Classes.size() << "\n";
+  for (const TClassView& c : view.Classes) {
+    out << "  " << OneLine(c.Name) << " (" << ClassKindName(c.ClassKind) << "):";
+    for (const std::string& member : c.Members) out << " " << OneLine(member);
+    out << "\n";
+  }
+}
+
 TDocumentJson CountsJson(const TBoardView& view) {
   TDocumentJson counts = TDocumentJson::object();
   for (const auto& [name, count] : OrderedCounts(view)) counts[BytesToDocumentText(name)] = count;
@@ -142,6 +155,18 @@ TDocumentJson RulesJson(const TBoardView& view) {
   return rules;
 }
 
+TDocumentJson ClassesJson(const TBoardView& view) {
+  TDocumentJson classes = TDocumentJson::array();
+  for (const TClassView& c : view.Classes) {
+    TDocumentJson members = TDocumentJson::array();
+    for (const std::string& member : c.Members) members.push_back(BytesToDocumentText(member));
+    classes.push_back({{"name", BytesToDocumentText(c.Name)},
+                       {"kind", ClassKindName(c.ClassKind)},
+                       {"members", std::move(members)}});
+  }
+  return classes;
+}
+
 std::size_t CountOf(const TBoardView& view, const std::string& kindName) {
   const auto found = view.KindCounts.find(kindName);
   return found == view.KindCounts.end() ? 0 : found->second;
@@ -167,6 +192,7 @@ std::string BoardSummaryText(const TBoardView& view, const std::string& path) {
   WriteNetsText(out, view);
   WriteComponentsText(out, view);
   WriteRulesText(out, view);
+  WriteClassesText(out, view);
   return out.str();
 }
 
@@ -180,6 +206,7 @@ TDocumentJson BoardSummaryJson(const TBoardView& view, const std::string& path) 
   summary["nets"] = NetsJson(view);
   summary["components"] = ComponentsJson(view);
   summary["rules"] = RulesJson(view);
+  summary["classes"] = ClassesJson(view);
   return summary;
 }
 

@@ -44,6 +44,13 @@ struct TRuleView {
   std::string Scope2;
 };
 
+// A class of nets (kind 0) or of from-tos (kind 2) with its members.
+struct TClassView {
+  uint32_t ClassKind = 0;
+  std::string Name;
+  std::vector<std::string> Members;
+};
+
 struct TBoardView {
   // The board record's file name.
   std::string FileName;
@@ -55,6 +62,7 @@ struct TBoardView {
   std::vector<TNetView> Nets;
   std::vector<TComponentView> Components;
   std::vector<TRuleView> Rules;
+  std::vector<TClassView> Classes;
   std::vector<TPrimitiveView> Primitives;
 
   // A board without layer records: default names, a stack of TopLayer and BottomLayer.

@@ -67,6 +67,17 @@ std::string TextField(const TDocumentJson& object, const char* key) {
   return value.is_string() ? DocumentTextToBytes(value.get_ref<const std::string&>()) : "";
 }
 
+std::vector<std::string> TextListField(const TDocumentJson& object, const char* key) {
+  const TDocumentJson& list = FieldOf(object, key);
+  std::vector<std::string> texts;
+  if (!list.is_array()) return texts;
+  for (const TDocumentJson& entry : list) {
+    if (entry.is_string())
+      texts.push_back(DocumentTextToBytes(entry.get_ref<const std::string&>()));
+  }
+  return texts;
+}
+
 std::vector<TBoardPoint> PointListField(const TDocumentJson& object, const char* key) {
   const TDocumentJson& list = FieldOf(object, key);
   std::vector<TBoardPoint> points;

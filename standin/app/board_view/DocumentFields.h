@@ -26,6 +26,8 @@ uint32_t WholeField(const TDocumentJson& object, const char* key, uint32_t limit
 bool FlagField(const TDocumentJson& object, const char* key);
 // A byte string, stored as characters U+0000..U+00FF.
 std::string TextField(const TDocumentJson& object, const char* key);
+// The texts of a list field; entries that are not texts are left out.
+std::vector<std::string> TextListField(const TDocumentJson& object, const char* key);
 // A list of [x, y] points ({"x", "y"} objects also serve); other entries are left out.
 std::vector<TBoardPoint> PointListField(const TDocumentJson& object, const char* key);
 

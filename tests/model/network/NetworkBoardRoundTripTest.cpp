@@ -130,9 +130,8 @@ TEST_F(NetworkOnBoard, AFixedNetGetsARuleThatKeepsTheRouterOff) {
   EXPECT_EQ(HostNets().size(), 2u);
 }
 
-TEST_F(NetworkOnBoard, PassedOverGroupsLeaveNoHostObject) {
-  TSpecctraDesign& design = Import(
-      "(network (pair (nets A B)) (bundle X (nets A B)) (class C A B) (group G (fromto A-1 B-1)))");
+TEST_F(NetworkOnBoard, PairsAndBundlesLeaveNoHostObject) {
+  TSpecctraDesign& design = Import("(network (pair (nets A B)) (bundle X (nets A B)))");
   ASSERT_TRUE(design.ExportToPcb());
   EXPECT_TRUE(HostNets().empty());
   EXPECT_TRUE(HostRules().empty());
