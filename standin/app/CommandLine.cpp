@@ -22,12 +22,16 @@ std::string AbsolutePath(const std::string& path) {
 
 void AddRunVerb(CLI::App& app, TRunOptions& options, std::function<int()>& verb) {
   CLI::App* run = app.add_subcommand("run", "run plug-in commands by name in one host session");
-  run->add_option("commands", options.Items, "COMMAND [PARAMETERS] [COMMAND [PARAMETERS]]...")
+  run->add_option("COMMAND", options.Items,
+                  "plug-in commands by name, each followed by its Name=Value parameters")
+      ->type_name("")
       ->required();
   run->add_option("--open", options.Documents, "open a document first (the last is current)")
+      ->type_name("DOC")
       ->allow_extra_args(false);
   run->add_option("--answer", options.Session.Answers,
                   "answer the next file dialog with PATH (empty: cancel it)")
+      ->type_name("PATH")
       ->allow_extra_args(false);
   using standin::TConfirmAnswer;
   auto* yes = run->add_flag_callback(
@@ -47,11 +51,17 @@ void AddRunVerb(CLI::App& app, TRunOptions& options, std::function<int()>& verb)
   });
 }
 
+// A positional argument: its name stands for its value in the help.
+CLI::Option* AddPositional(CLI::App& command, const char* name, std::string& value,
+                           const char* description) {
+  return command.add_option(name, value, description)->type_name("")->required();
+}
+
 void AddFileVerb(CLI::App& app, const char* name, const char* description, const char* argument,
-                 std::string& file, std::function<int(const std::string&)> body,
-                 std::function<int()>& verb) {
+                 const char* argumentDescription, std::string& file,
+                 std::function<int(const std::string&)> body, std::function<int()>& verb) {
   CLI::App* command = app.add_subcommand(name, description);
-  command->add_option(argument, file)->required();
+  AddPositional(*command, argument, file, argumentDescription);
   command->callback([&file, &verb, body] { verb = [&file, body] { return body(file); }; });
 }
 
@@ -63,7 +73,7 @@ struct TBoardOptions {
 
 void AddInfoVerb(CLI::App& app, TBoardOptions& options, std::function<int()>& verb) {
   CLI::App* info = app.add_subcommand("info", "summarize a board document");
-  info->add_option("BOARD", options.Board, "the board document (.pcbdoc)")->required();
+  AddPositional(*info, "BOARD", options.Board, "the board document (.pcbdoc)");
   info->add_flag("--json", options.Json, "print the summary as JSON");
   info->callback([&options, &verb] {
     verb = [&options] { return InfoVerb(options.Board, options.Json); };
@@ -72,8 +82,9 @@ void AddInfoVerb(CLI::App& app, TBoardOptions& options, std::function<int()>& ve
 
 void AddRenderVerb(CLI::App& app, TBoardOptions& options, std::function<int()>& verb) {
   CLI::App* render = app.add_subcommand("render", "draw a board document as SVG");
-  render->add_option("BOARD", options.Board, "the board document (.pcbdoc)")->required();
+  AddPositional(*render, "BOARD", options.Board, "the board document (.pcbdoc)");
   render->add_option("--out", options.Out, "the picture (default: BOARD with extension svg)")
+      ->type_name("FILE")
       ->allow_extra_args(false);
   render->callback([&options, &verb] {
     verb = [&options] { return RenderVerb(options.Board, options.Out); };
@@ -83,7 +94,10 @@ void AddRenderVerb(CLI::App& app, TBoardOptions& options, std::function<int()>& 
 // An option that may stand alone ("--rte") or with a value ("--rte FILE").
 CLI::Option* AddOptionalValue(CLI::App& command, const char* name, std::string& value,
                               const char* description) {
-  return command.add_option(name, value, description)->expected(0, 1)->allow_extra_args(false);
+  return command.add_option(name, value, description)
+      ->expected(0, 1)
+      ->type_name("[FILE]")
+      ->allow_extra_args(false);
 }
 
 // Copies an optional-value option into its optional: absent, present, or present with value.
@@ -100,15 +114,31 @@ struct TImportCommandLine {
 void AddImportVerb(CLI::App& app, TImportCommandLine& line, std::function<int()>& verb) {
   CLI::App* import = app.add_subcommand("import", "import a Specctra design into a new board document");
   TImportOptions& options = line.Options;
-  import->add_option("DESIGN", options.Design, "the design file (.dsn)")->required();
-  import->add_option("--out", options.Out, "save the board as this document")->allow_extra_args(false);
-  CLI::Option* rte = AddOptionalValue(*import, "--rte", line.Routes, "write the routes file too");
-  CLI::Option* ses = AddOptionalValue(*import, "--ses", line.Session, "write the session file too");
-  import->add_option("--merge", options.Merge, "import into this board document instead")
-      ->allow_extra_args(false);
-  import->add_flag("--project", options.Project, "import into a new project folder beside the design");
+  AddPositional(*import, "DESIGN", options.Design, "the design file (.dsn)");
+  CLI::Option* out = import->add_option("--out", options.Out,
+                                        "save the board as this document (default: DESIGN with "
+                                        "extension pcbdoc)")
+                         ->type_name("BOARD")
+                         ->allow_extra_args(false);
+  CLI::Option* rte = AddOptionalValue(*import, "--rte", line.Routes,
+                                      "write the routes file too (default: beside the design)");
+  CLI::Option* ses = AddOptionalValue(*import, "--ses", line.Session,
+                                      "write the session file too (default: beside the design)");
+  CLI::Option* merge =
+      import->add_option("--merge", options.Merge, "import into this existing board document")
+          ->type_name("BOARD")
+          ->allow_extra_args(false);
+  CLI::Option* force =
+      import->add_flag("--force", options.Force, "replace the board document when it exists");
+  CLI::Option* project = import->add_flag(
+      "--project", options.Project, "import into a new project folder beside the design");
   import->add_flag("--autoroute", options.AutoRoute, "start the router after the import");
-  CLI::Option* svg = AddOptionalValue(*import, "--svg", line.Svg, "draw the imported board");
+  CLI::Option* svg = AddOptionalValue(*import, "--svg", line.Svg,
+                                      "draw the imported board (default: beside the board)");
+  import->add_flag("--strict", options.Strict,
+                   "exit with 1 when the import's report holds an error (the board is saved)");
+  merge->excludes(out)->excludes(force);
+  project->excludes(out)->excludes(merge)->excludes(force);
   import->callback([&line, &verb, rte, ses, svg] {
     TakeOptionalValue(rte, line.Routes, line.Options.Routes);
     TakeOptionalValue(ses, line.Session, line.Options.Session);
@@ -121,17 +151,34 @@ void AddExportVerb(CLI::App& app, const char* name, const char* description,
                    TExportOptions& options, int (*body)(const TExportOptions&),
                    std::function<int()>& verb) {
   CLI::App* command = app.add_subcommand(name, description);
-  command->add_option("BOARD", options.Board, "the board document (.pcbdoc)")->required();
-  command->add_option("--out", options.Out, "the file to write")->allow_extra_args(false);
+  AddPositional(*command, "BOARD", options.Board, "the board document (.pcbdoc)");
+  command->add_option("--out", options.Out, "the file to write (default: BOARD's name)")
+      ->type_name("FILE")
+      ->allow_extra_args(false);
   command->callback([&options, &verb, body] { verb = [&options, body] { return body(options); }; });
 }
 
 void AddEmbeddedVerb(CLI::App& app, TEmbeddedOptions& options, std::function<int()>& verb) {
   CLI::App* command = app.add_subcommand("embedded", "list or delete the translator data of a board");
-  command->add_option("BOARD", options.Board, "the board document (.pcbdoc)")->required();
-  command->add_option("--out", options.Out, "write the list to this file")->allow_extra_args(false);
-  command->add_flag("--delete", options.Delete, "delete the translator data");
+  AddPositional(*command, "BOARD", options.Board, "the board document (.pcbdoc)");
+  CLI::Option* out =
+      command->add_option("--out", options.Out, "write the list to this file (default: print it)")
+          ->type_name("FILE")
+          ->allow_extra_args(false);
+  command->add_flag("--delete", options.Delete, "delete the translator data")->excludes(out);
   command->callback([&options, &verb] { verb = [&options] { return EmbeddedVerb(options); }; });
+}
+
+// The usage error's line. A first argument that is no verb is named itself: the options
+// before a verb (--help, --version) end the parse before an error can arise.
+std::string UsageError(CLI::App& app, int argc, char** argv, const CLI::ParseError& error) {
+  const std::string help = "; run pcbhost --help for the commands";
+  if (argc < 2) return "a command is required" + help;
+  const std::string first = argv[1];
+  if (first.starts_with("-")) return "unknown option '" + first + "'" + help;
+  for (const CLI::App* verb : app.get_subcommands([](const CLI::App*) { return true; }))
+    if (verb->check_name(first)) return error.what();
+  return "unknown command '" + first + "'" + help;
 }
 
 }  // namespace
@@ -140,6 +187,7 @@ int RunCommandLine(int argc, char** argv) {
   CLI::App app{"pcbhost: a small PCB host that runs the Specctra plug-in's commands"};
   app.name("pcbhost");
   app.require_subcommand(1);
+  app.set_version_flag("--version", "pcbhost " PCBHOST_VERSION, "print the version and exit");
 
   std::function<int()> verb;
   TRunOptions runOptions;
@@ -147,9 +195,9 @@ int RunCommandLine(int argc, char** argv) {
   std::string importFile;
   AddRunVerb(app, runOptions, verb);
   AddFileVerb(app, "tokens", "dump the tokens of a design to DESIGN.prs beside it", "DESIGN",
-              design, TokensVerb, verb);
+              "the design file (.dsn)", design, TokensVerb, verb);
   AddFileVerb(app, "can-import", "ask the plug-in whether it can import FILE (yes or no)", "FILE",
-              importFile, CanImportVerb, verb);
+              "the file to check", importFile, CanImportVerb, verb);
   TBoardOptions boardOptions;
   AddInfoVerb(app, boardOptions, verb);
   AddRenderVerb(app, boardOptions, verb);
@@ -169,8 +217,10 @@ int RunCommandLine(int argc, char** argv) {
     return app.exit(help);
   } catch (const CLI::CallForAllHelp& help) {
     return app.exit(help);
+  } catch (const CLI::CallForVersion& version) {
+    return app.exit(version);
   } catch (const CLI::ParseError& error) {
-    PrintError(error.what());
+    PrintError(UsageError(app, argc, argv, error));
     return kExitUsage;
   }
   return verb ? verb() : kExitUsage;

@@ -2,6 +2,7 @@
 
 #include "app/ErrorLine.h"
 #include "app/ExitCodes.h"
+#include "app/SessionSteps.h"
 
 namespace pcbhost {
 
@@ -25,6 +26,18 @@ bool ParseRunItems(const std::vector<std::string>& items, std::vector<TRunComman
   if (commands.empty() && error) *error = "run needs a command";
   return !commands.empty();
 }
+
+namespace {
+
+// The reports the session's commands opened and the documents it saved, on standard output.
+void PrintSessionSummary(THostSession& session) {
+  TTranslationSummary summary;
+  AddOpenedReports(session, summary);
+  AddSavedFiles(session, summary);
+  summary.Print();
+}
+
+}  // namespace
 
 int RunVerb(const TRunOptions& options) {
   std::vector<TRunCommand> commands;
@@ -50,12 +63,14 @@ int RunVerb(const TRunOptions& options) {
       return kExitFailed;
     }
     // The host was asked to end: it does so at once, without saving.
-    if (session.Control().QuitRequested()) return kExitOk;
+    if (session.Control().QuitRequested()) break;
   }
-  if (options.Save && !session.Control().SaveModifiedDocuments(&error)) {
+  if (options.Save && !session.Control().QuitRequested() &&
+      !session.Control().SaveModifiedDocuments(&error)) {
     PrintError("cannot save: " + error);
     return kExitFailed;
   }
+  PrintSessionSummary(session);
   return kExitOk;
 }
 

@@ -1,13 +1,12 @@
 // pcbhost tokens DESIGN.dsn: the debug token dump of a design, written beside it (.prs).
 #include <filesystem>
-#include <iostream>
 #include <vector>
 
 #include "app/ErrorLine.h"
 #include "app/ExitCodes.h"
 #include "app/FileState.h"
+#include "app/SessionSteps.h"
 #include "app/Verbs.h"
-#include "common/SafeFile.h"
 #include "host/Client.h"
 
 namespace pcbhost {
@@ -18,12 +17,6 @@ std::string TokenDumpPath(const std::string& design) {
   std::vector<char> buffer(host::kPathBufferSize, '\0');
   ClientAPI_ForceFileNameExtension(design.c_str(), "prs", buffer.data(), host::kPathBufferSize);
   return buffer.data();
-}
-
-std::size_t CountLines(const std::string& text) {
-  std::size_t lines = 0;
-  for (const char c : text) lines += c == '\n';
-  return lines;
 }
 
 }  // namespace
@@ -50,14 +43,14 @@ int TokensVerb(const std::string& design) {
     PrintError("command DebugParseDSN failed on " + absolute);
     return kExitFailed;
   }
-  const auto text = before.WrittenSince() ? ReadWholeFile(dump, &error) : std::nullopt;
-  if (!text) {
+  if (!before.WrittenSince()) {
     PrintError("the token dump " + dump + " was not written");
     return kExitFailed;
   }
-  std::cout << "design: " << absolute << "\n"
-            << "token dump: " << dump << "\n"
-            << "lines: " << CountLines(*text) << "\n";
+  TTranslationSummary summary;
+  AddOpenedReports(session, summary);
+  summary.AddWritten(dump);
+  summary.Print();
   return kExitOk;
 }
 

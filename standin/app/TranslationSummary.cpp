@@ -1,12 +1,13 @@
 #include "app/TranslationSummary.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
 #include "app/board_view/BoardDocumentReader.h"
 #include "app/board_view/BoardSummary.h"
-#include "common/ReportCounts.h"
-#include "common/SafeFile.h"
+#include "app/board_view/CountText.h"
+#include "common/PathIdentity.h"
 
 namespace pcbhost {
 
@@ -25,19 +26,26 @@ void TTranslationSummary::AddBoard(const std::string& document) {
   else FLines.push_back("board: " + error);
 }
 
-void TTranslationSummary::AddReportOf(const std::string& file) {
-  const std::string report = WithExtension(file, "rpt");
-  const auto text = ReadWholeFile(report);
-  if (!text) return;
-  const TReportCounts counts = CountReportLines(*text);
-  FLines.push_back("report: " + report + " (" + std::to_string(counts.Errors) + " errors, " +
-                   std::to_string(counts.Warnings) + " warnings)");
+void TTranslationSummary::AddReport(const standin::TOpenedReport& report) {
+  const std::string counts = report.Read ? CountText(report.Counts.Errors, "error") + ", " +
+                                               CountText(report.Counts.Warnings, "warning")
+                                         : "cannot be read";
+  FLines.push_back("report: " + report.Path + " (" + counts + ")");
 }
 
-void TTranslationSummary::AddWritten(const std::string& file) { FLines.push_back("written: " + file); }
+void TTranslationSummary::AddNote(std::string line) { FLines.push_back(std::move(line)); }
+
+void TTranslationSummary::AddWritten(const std::string& file) {
+  const bool named = std::any_of(FWritten.begin(), FWritten.end(), [&file](const auto& written) {
+    return SamePath(written, file);
+  });
+  if (!named) FWritten.push_back(file);
+}
 
 void TTranslationSummary::Print() const {
   for (const std::string& line : FLines) std::cout << line << "\n";
+  for (const std::string& file : FWritten) std::cout << "written: " << file << "\n";
+  std::cout.flush();
 }
 
 }  // namespace pcbhost

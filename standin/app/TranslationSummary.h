@@ -1,9 +1,14 @@
-// What the translation verbs print after their command: the board's counts, the report's
-// error and warning counts, and the files written.
+// What the verbs print after their command, on standard output only: the board's counts, the
+// report's error and warning counts, notes, and one line per file written.
+//   board: 5 components, 13 pads, 3 nets, 3 tracks, 2 vias, 9 rules
+//   report: /path/demo.rpt (1 error, 19 warnings)
+//   written: /path/demo.pcbdoc
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "client/ReportLog.h"
 
 namespace pcbhost {
 
@@ -14,15 +19,18 @@ std::string WithExtension(const std::string& path, const std::string& extension)
 
 class TTranslationSummary {
 public:
-  // Prints "board: counts" of a saved board document (or that it cannot be read).
+  // The counts of a saved board document (or that it cannot be read).
   void AddBoard(const std::string& document);
-  // Prints the error and warning counts of the report beside the file, when there is one.
-  void AddReportOf(const std::string& file);
+  // The report's counts as they were when the host opened it.
+  void AddReport(const standin::TOpenedReport& report);
+  void AddNote(std::string line);
+  // A file written; each file is named once.
   void AddWritten(const std::string& file);
   void Print() const;
 
 private:
   std::vector<std::string> FLines;
+  std::vector<std::string> FWritten;
 };
 
 }  // namespace pcbhost

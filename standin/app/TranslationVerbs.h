@@ -17,6 +17,10 @@ struct TImportOptions {
   std::string Merge;
   bool Project = false;
   bool AutoRoute = false;
+  // Replace an existing board document.
+  bool Force = false;
+  // Fail when the import's report holds an error.
+  bool Strict = false;
 };
 
 struct TExportOptions {

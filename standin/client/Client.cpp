@@ -40,7 +40,7 @@ host::HResult FailWith(std::string* error, std::string text) {
 TClient::TClient(ITerminal& terminal, TPcbServerLibrary library)
     : FTerminal(terminal),
       FLibrary(library),
-      FDocuments(*this, terminal),
+      FDocuments(*this, FReports),
       FWorkspace(terminal, FDocuments),
       FDialog(terminal),
       FConfirmation(terminal),
@@ -127,8 +127,11 @@ IPcbDocumentStore* TClient::PcbDocumentStore() {
 bool TClient::SaveDocument(host::IServerDocument& document, std::string* error) {
   const std::string path = DocumentFileName(document);
   if (FDocuments.FindClientDocument(&document)) {
-    if (TProject* project = FWorkspace.Find(path)) return FWorkspace.Save(*project, error);
+    TProject* project = FWorkspace.Find(path);
     // Text documents are the plug-in's files; the host never rewrites them.
+    if (!project) return true;
+    if (!FWorkspace.Save(*project, error)) return false;
+    FSavedFiles.push_back(path);
     return true;
   }
   IPcbDocumentStore* store = PcbDocumentStore();
@@ -138,7 +141,7 @@ bool TClient::SaveDocument(host::IServerDocument& document, std::string* error) 
     store->GetLastError(reason, sizeof(reason));
     return SetError(error, reason);
   }
-  WriteErrorLine(FTerminal, "Saved " + path);
+  FSavedFiles.push_back(path);
   return true;
 }
 

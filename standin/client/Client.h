@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "client/ClientControl.h"
 #include "client/CommonDialog.h"
@@ -13,6 +14,7 @@
 #include "client/PcbServerLibrary.h"
 #include "client/ProcessLauncher.h"
 #include "client/ProgressBar.h"
+#include "client/ReportLog.h"
 #include "client/Terminal.h"
 #include "client/Workspace.h"
 #include "host/Client.h"
@@ -58,6 +60,8 @@ public:
   void EndCommand() override { FEscapeKey.Disarm(); }
   bool QuitRequested() const override { return FQuitRequested; }
   bool SaveModifiedDocuments(std::string* error) override;
+  const std::vector<TOpenedReport>& OpenedReports() const override { return FReports.Reports(); }
+  const std::vector<std::string>& SavedFiles() const override { return FSavedFiles; }
 
   TProcessLauncher& Launcher() { return FLauncher; }
   TWorkspace& Workspace() { return FWorkspace; }
@@ -81,6 +85,7 @@ private:
   ITerminal& FTerminal;
   TPcbServerLibrary FLibrary;
   host::IServerModule* FPcbServer = nullptr;
+  TReportLog FReports;
   TDocumentRegistry FDocuments;
   TWorkspace FWorkspace;
   TProcessLauncher FLauncher;
@@ -90,6 +95,7 @@ private:
   TProgressBar FProgressBar;
   bool FQuitRequested = false;
   std::map<int32_t, std::string> FStatusTexts;
+  std::vector<std::string> FSavedFiles;
 };
 
 }  // namespace standin

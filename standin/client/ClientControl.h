@@ -1,12 +1,15 @@
 // How the pcbhost application drives the client beyond the host interface: the answers it
 // was given for dialogs and confirmations, opening documents, command brackets, the quit
-// request, and saving at the end of a session.
+// request, saving at the end of a session, and what the session opened and saved, for the
+// summary that pcbhost prints.
 #pragma once
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "client/Confirmation.h"
+#include "client/ReportLog.h"
 #include "host/Client.h"
 
 namespace standin {
@@ -32,6 +35,11 @@ public:
 
   // Saves every PCB document marked modified; false with the first failure's reason.
   virtual bool SaveModifiedDocuments(std::string* error) = 0;
+
+  // Every report the plug-in opened so far, in order, with the counts it held then.
+  virtual const std::vector<TOpenedReport>& OpenedReports() const = 0;
+  // The files of the documents and projects saved so far, in order.
+  virtual const std::vector<std::string>& SavedFiles() const = 0;
 };
 
 // The client of the stand-in host on the process's terminal, exported by libpcbclient.so.

@@ -2,15 +2,14 @@
 
 #include "boundary/TextBuffer.h"
 #include "client/DocumentKinds.h"
-#include "client/ReportSummary.h"
 #include "common/AsciiText.h"
 
 namespace standin {
 
-TClientDocument::TClientDocument(host::IClient& client, ITerminal& terminal, std::string kind,
+TClientDocument::TClientDocument(host::IClient& client, TReportLog& reports, std::string kind,
                                  std::string fileName)
     : FClient(client),
-      FTerminal(terminal),
+      FReports(reports),
       FKind(std::move(kind)),
       FFileName(std::move(fileName)),
       FView(ViewKindOfDocumentKind(FKind), *this) {}
@@ -64,7 +63,7 @@ host::HResult TClientDocument::NotifyFileReplaced() {
 
 void TClientDocument::AnnounceReport() {
   if (SameTextIgnoringCase(FKind, kTextKind) && IsReportPath(FFileName))
-    PrintReportSummary(FTerminal, FFileName);
+    FReports.Record(FFileName);
 }
 
 }  // namespace standin

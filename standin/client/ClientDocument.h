@@ -1,19 +1,19 @@
 // A document the client holds itself: a text document (reports, token dumps) or a project
-// file. A report announces its error and warning counts when it is opened and again when its
-// file is replaced while open.
+// file. A report is recorded in the report log when it is opened and again when its file is
+// replaced while open.
 #pragma once
 
 #include <string>
 
 #include "client/ClientView.h"
-#include "client/Terminal.h"
+#include "client/ReportLog.h"
 #include "host/Client.h"
 
 namespace standin {
 
 class TClientDocument final : public host::IServerDocument {
 public:
-  TClientDocument(host::IClient& client, ITerminal& terminal, std::string kind,
+  TClientDocument(host::IClient& client, TReportLog& reports, std::string kind,
                   std::string fileName);
 
   host::HResult QueryInterface(const host::TGuid& iid, void** out) override;
@@ -30,12 +30,12 @@ public:
   const std::string& Kind() const { return FKind; }
   const std::string& FileName() const { return FFileName; }
   bool Modified() const { return FModified; }
-  // Prints the report summary when the document is a report.
+  // Records the report in the log when the document is a report.
   void AnnounceReport();
 
 private:
   host::IClient& FClient;
-  ITerminal& FTerminal;
+  TReportLog& FReports;
   std::string FKind;
   std::string FFileName;
   bool FModified = false;

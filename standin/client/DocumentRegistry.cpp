@@ -9,7 +9,7 @@ namespace standin {
 
 TClientDocument& TDocumentRegistry::AddClientDocument(std::string kind, std::string fileName) {
   FClientDocuments.push_back(
-      std::make_unique<TClientDocument>(FClient, FTerminal, std::move(kind), std::move(fileName)));
+      std::make_unique<TClientDocument>(FClient, FReports, std::move(kind), std::move(fileName)));
   return *FClientDocuments.back();
 }
 

@@ -9,15 +9,15 @@
 #include <vector>
 
 #include "client/ClientDocument.h"
-#include "client/Terminal.h"
+#include "client/ReportLog.h"
 #include "host/Client.h"
 
 namespace standin {
 
 class TDocumentRegistry {
 public:
-  TDocumentRegistry(host::IClient& client, ITerminal& terminal)
-      : FClient(client), FTerminal(terminal) {}
+  TDocumentRegistry(host::IClient& client, TReportLog& reports)
+      : FClient(client), FReports(reports) {}
 
   // The running "PCB" server, whose documents count as open documents; null when none runs.
   void SetPcbServer(host::IServerModule* server) { FPcbServer = server; }
@@ -36,7 +36,7 @@ public:
 
 private:
   host::IClient& FClient;
-  ITerminal& FTerminal;
+  TReportLog& FReports;
   host::IServerModule* FPcbServer = nullptr;
   std::vector<std::unique_ptr<TClientDocument>> FClientDocuments;
   std::vector<host::IServerDocument*> FShowOrder;

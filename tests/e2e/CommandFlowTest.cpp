@@ -34,12 +34,12 @@ TEST_F(CommandFlowTest, EmbeddedObjectsAreListedToAFileOrShownOneByOne) {
             "C0=PROJECT\rBlink Light|C1=REV\r3\r\n\r\n"
             "Name:         Server=Navro|Type=BoardOffset\n\rDescription: X=20000000|Y=20000000\r\n\r\n");
 
-  const TProgramResult shown = RunPcbhost(folder, {"embedded", "board.pcbdoc"});
+  // The command itself, without a file, shows one message box per object.
+  const TProgramResult shown =
+      RunPcbhost(folder, {"run", "ViewEmbeddedObjects", "--open", "board.pcbdoc"});
   ASSERT_EQ(shown.ExitCode, 0) << shown.Describe();
   std::size_t boxes = 0;
-  for (std::size_t at = shown.Err.find("Name:"); at != std::string::npos;
-       at = shown.Err.find("Name:", at + 1))
-    ++boxes;
+  for (const std::string& line : shown.ErrLines()) boxes += line.starts_with("Message: Name:");
   EXPECT_EQ(boxes, 2u) << shown.Err;
 }
 

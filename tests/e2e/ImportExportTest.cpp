@@ -4,16 +4,12 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "support/CorpusFolder.h"
 #include "support/Pcbhost.h"
 
 namespace {
 
 using TJson = nlohmann::json;
-
-std::string CopyDesign(const TTempFolder& folder, const std::string& name,
-                       const std::string& as = "") {
-  return folder.Write(as.empty() ? name : as, TTempFolder::Read(FIXTURES_DIR "/designs/" + name));
-}
 
 TJson ReadDocument(const std::string& path) { return TJson::parse(TTempFolder::Read(path)); }
 
@@ -145,10 +141,13 @@ TEST(ImportExport, FailingImportsTellTheReasonAndSaveNoBoard) {
   }
 }
 
-TEST(ImportExport, NotADesignIsReportedAndBuildsNothing) {
+// pcbhost import refuses such a file before launching; the command itself, run by name,
+// reports it and builds nothing.
+TEST(ImportExport, TheImportCommandReportsANonDesignAndBuildsNothing) {
   TTempFolder folder;
-  CopyDesign(folder, "routes_first.dsn");
-  const TProgramResult result = RunPcbhost(folder, {"import", "routes_first.dsn"});
+  const std::string design = CopyDesign(folder, "routes_first.dsn");
+  const TProgramResult result =
+      RunPcbhost(folder, {"run", "ImportSpecctraDesignFile", "DsnFile=" + design});
   EXPECT_EQ(result.ExitCode, 0) << result.Describe();
   const std::string report = TTempFolder::Read(folder.Path("routes_first.rpt"));
   EXPECT_TRUE(Contains(report, "ERROR: Not a valid DSN file. Expected <pcb> as second keyword."));
@@ -169,11 +168,12 @@ TEST(ImportExport, ALockedReportIsLeftAloneWithTheNotice) {
 }
 
 TEST(ImportExport, RealDesignsImportAndExport) {
-  if (!std::filesystem::is_directory(CORPUS_DIR)) GTEST_SKIP() << "no design corpus";
+  const auto corpus = CorpusFolder();
+  if (!corpus) GTEST_SKIP() << "no design corpus";
   for (const char* name : {"Issue756-minimal-ok.dsn", "Issue143-rpi_splitter.dsn",
                            "KiCad_10_demos__StickHub.dsn"}) {
     SCOPED_TRACE(name);
-    const std::string source = std::string(CORPUS_DIR) + "/" + name;
+    const std::string source = (*corpus / name).string();
     if (!std::filesystem::exists(source)) continue;
     TTempFolder folder;
     folder.Write("design.dsn", TTempFolder::Read(source));

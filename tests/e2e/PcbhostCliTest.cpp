@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -51,11 +53,87 @@ TEST(PcbhostCli, UsageErrorsExitWithTwoAndOneLine) {
   }
 }
 
-TEST(PcbhostCli, HelpGoesToStandardOutput) {
+TEST(PcbhostCli, UnknownVerbsAndTheVersionAreAnsweredAsSuch) {
   TTempFolder folder;
-  const TProgramResult result = RunPcbhost(folder, {"--help"});
-  EXPECT_EQ(result.ExitCode, 0) << result.Describe();
-  for (const char* verb : {"run", "tokens", "can-import"}) EXPECT_TRUE(Contains(result.Out, verb));
+  for (const char* verb : {"bogus", "Import", "-x"}) {
+    SCOPED_TRACE(verb);
+    const TProgramResult unknown = RunPcbhost(folder, {verb, "x.dsn"});
+    EXPECT_EQ(unknown.ExitCode, 2) << unknown.Describe();
+    ASSERT_EQ(unknown.ErrLines().size(), 1u) << unknown.Describe();
+    EXPECT_TRUE(Contains(unknown.Err, std::string("'") + verb + "'")) << unknown.Err;
+    EXPECT_TRUE(Contains(unknown.Err, "--help")) << unknown.Err;
+  }
+  const TProgramResult version = RunPcbhost(folder, {"--version"});
+  EXPECT_EQ(version.ExitCode, 0) << version.Describe();
+  EXPECT_EQ(version.Out, "pcbhost " PROJECT_VERSION_TEXT "\n");
+  EXPECT_EQ(version.Err, "");
+}
+
+// The lines of a help section ("Positionals:", "Options:", "Subcommands:") up to the next.
+std::vector<std::string> HelpSection(const std::string& help, const std::string& title) {
+  std::vector<std::string> lines;
+  bool inside = false;
+  for (const std::string& line : SplitLines(help)) {
+    if (!line.empty() && line[0] != ' ') inside = line == title;
+    else if (inside && line.size() > 2 && line[2] != ' ') lines.push_back(line);
+  }
+  return lines;
+}
+
+std::vector<std::string> Words(const std::string& line) {
+  std::vector<std::string> words;
+  std::istringstream in(line);
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
+}
+
+// The README's usage lines of one verb: those that begin "pcbhost VERB " and the indented
+// lines that continue them.
+std::string ReadmeUsage(const std::string& readme, const std::string& verb) {
+  std::string usage;
+  bool inside = false;
+  for (const std::string& line : SplitLines(readme)) {
+    if (line.starts_with("pcbhost ")) inside = line.starts_with("pcbhost " + verb + " ");
+    else if (!line.starts_with("   ")) inside = false;
+    if (inside) usage += line + "\n";
+  }
+  return usage;
+}
+
+// Every verb's help describes each argument and names each value, and the README's usage
+// section shows the same arguments and options, values named alike.
+TEST(PcbhostCli, HelpDescribesEveryArgumentAndTheReadmeMatchesIt) {
+  TTempFolder folder;
+  const std::string readme = TTempFolder::Read(SOURCE_DIR "/README.md");
+  const TProgramResult top = RunPcbhost(folder, {"--help"});
+  ASSERT_EQ(top.ExitCode, 0) << top.Describe();
+  EXPECT_TRUE(Contains(readme, "pcbhost --version"));
+  const std::vector<std::string> verbs = HelpSection(top.Out, "Subcommands:");
+  ASSERT_GE(verbs.size(), 9u) << top.Out;
+  for (const std::string& entry : verbs) {
+    const std::string verb = Words(entry).at(0);
+    SCOPED_TRACE(verb);
+    const TProgramResult help = RunPcbhost(folder, {verb, "--help"});
+    ASSERT_EQ(help.ExitCode, 0) << help.Describe();
+    EXPECT_FALSE(Contains(help.Out, " TEXT")) << help.Out;
+    const std::string usage = ReadmeUsage(readme, verb);
+    ASSERT_FALSE(usage.empty()) << "README shows no usage of " << verb;
+    for (const std::string& line : HelpSection(help.Out, "Positionals:")) {
+      const std::vector<std::string> words = Words(line);
+      EXPECT_GT(words.size(), 2u) << "no description: " << line;
+      EXPECT_TRUE(Contains(usage, " " + words[0])) << usage;
+    }
+    for (const std::string& line : HelpSection(help.Out, "Options:")) {
+      const std::vector<std::string> words = Words(line);
+      if (words[0].starts_with("-h,")) continue;
+      std::string shown = words[0];
+      const bool takesValue = words.size() > 1 && words[1] != "Excludes:" &&
+                              (std::isupper(static_cast<unsigned char>(words[1][0])) ||
+                               words[1][0] == '[');
+      if (takesValue) shown += " " + words[1];
+      EXPECT_TRUE(Contains(usage, shown)) << shown << " is not in\n" << usage;
+    }
+  }
 }
 
 TEST(PcbhostCli, FileVerbsOnAMissingFileSayItInOneLine) {
@@ -126,7 +204,7 @@ TEST(PcbhostCli, TokensWritesOneTokenPerLineBesideTheDesign) {
   ASSERT_EQ(result.ExitCode, 0) << result.Describe();
   const std::string dump = folder.Path("My Designs/board.prs");
   EXPECT_EQ(TTempFolder::Read(dump), "(\r\nPCB\r\nMy Board\r\n)\r\n\r\n");
-  EXPECT_TRUE(Contains(result.Out, std::filesystem::canonical(dump).string())) << result.Out;
+  EXPECT_EQ(result.Out, "written: " + std::filesystem::canonical(dump).string() + "\n");
   EXPECT_TRUE(ErrorLines(result).empty()) << result.Err;
   // Standard error is not a terminal here: no progress bar.
   EXPECT_FALSE(Contains(result.Err, "\r")) << result.Err;

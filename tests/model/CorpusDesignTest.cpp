@@ -5,12 +5,14 @@
 #include "model/files/SpecctraDesign.h"
 #include "rtl/TranslationState.h"
 #include "specctra_io/SpecctraParser.h"
+#include "support/CorpusFolder.h"
 
 // Every real design (a file beginning with "(pcb") reads to its closing parenthesis as a design, whatever it holds.
 TEST(CorpusDesigns, ReadToTheirEnd) {
-  if (!std::filesystem::is_directory(CORPUS_DIR)) GTEST_SKIP() << "no design corpus";
+  const auto corpus = CorpusFolder();
+  if (!corpus) GTEST_SKIP() << "no design corpus";
   int designs = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(CORPUS_DIR)) {
+  for (const auto& entry : std::filesystem::directory_iterator(*corpus)) {
     if (entry.path().extension() != ".dsn") continue;
     SCOPED_TRACE(entry.path().filename().string());
     ResetTranslationState();

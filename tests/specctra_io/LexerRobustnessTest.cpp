@@ -10,6 +10,7 @@
 
 #include "report/ReportManager.h"
 #include "specctra_io/LexerTestSupport.h"
+#include "support/CorpusFolder.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -114,11 +115,12 @@ TEST(LexerRobustness, EmptyFileOnDisk) {
 
 // Every prefix of real designs: each truncated file is read to its end.
 TEST(LexerRobustness, TruncationSweepOverRealDesigns) {
-  const std::filesystem::path corpus = CORPUS_DIR;
-  const std::filesystem::path small = corpus / "Issue756-minimal-ok.dsn";
-  const std::filesystem::path large = corpus / "Issue103-Board-Routed.dsn";
+  const auto corpus = CorpusFolder();
+  if (!corpus) GTEST_SKIP() << "no design corpus";
+  const std::filesystem::path small = *corpus / "Issue756-minimal-ok.dsn";
+  const std::filesystem::path large = *corpus / "Issue103-Board-Routed.dsn";
   if (!std::filesystem::exists(small) || !std::filesystem::exists(large))
-    GTEST_SKIP() << "the design corpus is not present";
+    GTEST_SKIP() << "the corpus lacks " << small.filename() << " or " << large.filename();
   const std::string smallText = TTempFolder::Read(small.string());
   const std::string largeHead = TTempFolder::Read(large.string()).substr(0, 4096);
   for (const std::string* text : {&smallText, &largeHead}) {
@@ -132,10 +134,10 @@ TEST(LexerRobustness, TruncationSweepOverRealDesigns) {
 
 // Every design of the corpus is read to its end with balanced parentheses.
 TEST(LexerRobustness, CorpusDesignsBalance) {
-  const std::filesystem::path corpus = CORPUS_DIR;
-  if (!std::filesystem::is_directory(corpus)) GTEST_SKIP() << "the design corpus is not present";
+  const auto corpus = CorpusFolder();
+  if (!corpus) GTEST_SKIP() << "no design corpus";
   int designs = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
+  for (const auto& entry : std::filesystem::directory_iterator(*corpus)) {
     if (entry.path().extension() != ".dsn") continue;
     SCOPED_TRACE(entry.path().filename().string());
     TSpecctraParser parser(entry.path().string());

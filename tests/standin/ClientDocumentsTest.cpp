@@ -35,7 +35,9 @@ TEST(ClientDocuments, KindsAndExtensionsFollowTheFileExtension) {
   EXPECT_STREQ(extension, "");
 }
 
-TEST(ClientDocuments, OpeningAReportAnnouncesItsCounts) {
+// The counts each report held when it was opened or replaced, kept in order: a later report of
+// the same name must not change what was recorded for the earlier one.
+TEST(ClientDocuments, OpeningOrReplacingAReportRecordsItsCountsThen) {
   TTempFolder folder;
   TClientUnderTest host;
   const std::string report = folder.Write(
@@ -44,23 +46,28 @@ TEST(ClientDocuments, OpeningAReportAnnouncesItsCounts) {
       "ERROR: first\r\nWARNING: careful\r\nERROR: second\r\n  ERROR: indented is no error\r\n");
   host::IServerDocument* document = nullptr;
   ASSERT_EQ(host.Client->OpenDocument("Text", report.c_str(), &document), host::kOk);
-  EXPECT_EQ(host.Terminal.Err, "Report " + report + ": 2 errors, 1 warning\n");
 
-  // Opening it again gives the open document; replacing its file announces it again.
+  // Opening it again gives the open document and records nothing; replacing its file does.
   host::IServerDocument* again = nullptr;
   ASSERT_EQ(host.Client->OpenDocument("", report.c_str(), &again), host::kOk);
   EXPECT_EQ(again, document);
-  folder.Write("demo.rpt", "\r\n");
-  host.Terminal.Err.clear();
+  folder.Write("demo.rpt", "WARNING: only\r\n");
   document->NotifyFileReplacing();
   document->NotifyFileReplaced();
-  EXPECT_EQ(host.Terminal.Err, "Report " + report + ": 0 errors, 0 warnings\n");
 
   // Token dumps are text documents but no reports.
-  host.Terminal.Err.clear();
   const std::string dump = folder.Write("demo.prs", "ERROR: \r\n");
   ASSERT_EQ(host.Client->OpenDocument("", dump.c_str(), &document), host::kOk);
-  EXPECT_EQ(host.Terminal.Err, "");
+
+  const auto& reports = host.Client->OpenedReports();
+  ASSERT_EQ(reports.size(), 2u);
+  EXPECT_EQ(reports[0].Path, report);
+  EXPECT_TRUE(reports[0].Read);
+  EXPECT_EQ(reports[0].Counts.Errors, 2);
+  EXPECT_EQ(reports[0].Counts.Warnings, 1);
+  EXPECT_EQ(reports[1].Counts.Errors, 0);
+  EXPECT_EQ(reports[1].Counts.Warnings, 1);
+  EXPECT_EQ(host.Terminal.Err, "") << "reports are summarized by pcbhost, not on the terminal";
 }
 
 TEST(ClientDocuments, OpeningFailsForMissingFilesAndUnknownKinds) {
@@ -91,7 +98,8 @@ TEST(ClientDocuments, SavingWritesModifiedBoardsOnlyAndTheyLoadAgain) {
     ASSERT_TRUE(host.Client->OpenDocument(unchanged, &error)) << error;
     ASSERT_NE(host.NewPcbDocument(created), nullptr);
     ASSERT_TRUE(host.Client->SaveModifiedDocuments(&error)) << error;
-    EXPECT_EQ(host.Terminal.Err, "Saved " + created + "\n");
+    EXPECT_EQ(host.Client->SavedFiles(), std::vector<std::string>{created});
+    EXPECT_EQ(host.Terminal.Err, "");
   }
   EXPECT_EQ(TTempFolder::Read(unchanged), "") << "an unmodified document is not written";
   const auto saved = nlohmann::json::parse(TTempFolder::Read(created));

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "client/ReportSummary.h"
+#include "common/ReportCounts.h"
 
 namespace {
 

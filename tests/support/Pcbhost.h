@@ -16,6 +16,12 @@ inline TProgramResult RunPcbhost(const TTempFolder& folder, std::vector<std::str
   return RunProgram(run);
 }
 
+// Copies a design of the fixtures into the folder (under another name when given); its path.
+inline std::string CopyDesign(const TTempFolder& folder, const std::string& name,
+                              const std::string& as = "") {
+  return folder.Write(as.empty() ? name : as, TTempFolder::Read(FIXTURES_DIR "/designs/" + name));
+}
+
 inline bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/board_view/CountText.h"
 #include "app/board_view/ObjectKindNames.h"
 #include "app/board_view/RuleKindNames.h"
 #include "common/DocumentText.h"
@@ -152,7 +153,7 @@ std::string BoardCountsLine(const TBoardView& view) {
   std::string line;
   for (const char* kind : {"component", "pad", "net", "track", "via", "rule"}) {
     if (!line.empty()) line += ", ";
-    line += std::string(kind) + "s: " + std::to_string(CountOf(view, kind));
+    line += CountText(CountOf(view, kind), kind);
   }
   return line;
 }

@@ -9,7 +9,7 @@
 
 namespace pcbhost {
 
-// One line of the counts that every verb's summary shows: "components: 2, pads: 8, ...".
+// The counts that every verb's summary shows: "2 components, 8 pads, 1 net, ...".
 std::string BoardCountsLine(const TBoardView& view);
 
 // Lines for a terminal. Long lists of nets and components show their first entries only.

@@ -1,0 +1,12 @@
+// The folder of real design files that corpus tests read: $SPECCTRAIF_CORPUS when it is set,
+// else the corpus beside the checkout (../shared/corpus). Corpus files are read in place and
+// never copied into the repository.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+// The folder, or none when there is no such folder (the tests then skip). The first call of
+// a test program prints which folder is used, or that none was found and how to name one, so
+// that a skipped corpus test shows in the test output.
+std::optional<std::filesystem::path> CorpusFolder();
