@@ -28,6 +28,5 @@ using TSpecctraRteLibraryDescriptor = TPendingSection<"TSpecctraRteLibraryDescri
 using TSpecctraPlacementDescriptor = TPendingSection<"TSpecctraPlacementDescriptor">;
 using TSpecctraFloorPlanDescriptor = TPendingSection<"TSpecctraFloorPlanDescriptor">;
 using TSpecctraPartLibraryDescriptor = TPendingSection<"TSpecctraPartLibraryDescriptor">;
-using TSpecctraDSNWiringDescriptor = TPendingSection<"TSpecctraDSNWiringDescriptor">;
 using TSpecctraTestpointsDescriptor = TPendingSection<"TSpecctraTestpointsDescriptor">;
 using TOutComponentPlacementDescriptor = TPendingSection<"TOutComponentPlacementDescriptor">;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/files/PendingSections.h"
+#include "model/wiring/DsnWiringDescriptor.h"
 #include "model/files/ResolutionDescriptors.h"
 #include "model/files/SpecctraFile.h"
 

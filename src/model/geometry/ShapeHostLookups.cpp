@@ -1,5 +1,6 @@
 #include "model/geometry/ShapeHostLookups.h"
 
+#include "model/network/SpecctraNet.h"
 #include "model/structure/SpecctraLayer.h"
 
 PcbLayerNumber MappedHostLayer(TSpecctraObject& layer) {
@@ -7,6 +8,11 @@ PcbLayerNumber MappedHostLayer(TSpecctraObject& layer) {
   return found ? found->HostLayerId() : 0;
 }
 
-// Pending: the network is not on this branch yet; no net has a host net.
-PcbHandle HostNetOfNet(TSpecctraObject&) { return 0; }
-PcbHandle ExistingHostNet(TSpecctraObject&) { return 0; }
+PcbHandle HostNetOfNet(TSpecctraObject& net) {
+  auto* found = dynamic_cast<TSpecctraNet*>(&net);
+  return found ? found->GetHostNet() : 0;
+}
+
+PcbHandle ExistingHostNet(TSpecctraObject& net) {
+  return dynamic_cast<TSpecctraNet*>(&net) ? net.HostHandle() : 0;
+}

@@ -57,6 +57,7 @@ public:
 
 private:
   bool LoadViaNames();
+  void ExportViaStyles(PcbHandle board);
   bool LoadLayerNoiseWeights();
   bool LoadLayerPair();
   // A statement whose element is not translated yet: its block is skipped with a warning.

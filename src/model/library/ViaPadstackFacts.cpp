@@ -1,0 +1,52 @@
+#include "model/library/ViaPadstackFacts.h"
+
+#include "model/files/SpecctraFile.h"
+
+namespace {
+
+TSpecctraFile* FileOf(TSpecctraObject& from) {
+  return dynamic_cast<TSpecctraFile*>(from.TopObject());
+}
+
+}  // namespace
+
+bool HasLibrarySection(TSpecctraObject& from) {
+  const TSpecctraFile* file = FileOf(from);
+  return file && file->LibrarySection();
+}
+
+// The library sections hold no padstack objects yet: the file answers no padstack by name
+// and there is none to list, so every via falls back to the host's defaults.
+std::optional<std::vector<TViaPadstackFacts>> LibraryViaPadstacks(TSpecctraObject& from) {
+  if (!HasLibrarySection(from)) return std::nullopt;
+  return std::vector<TViaPadstackFacts>{};
+}
+
+std::optional<TViaPadstackFacts> FindViaPadstackFacts(TSpecctraObject& from,
+                                                      std::string_view name) {
+  (void)from;
+  (void)name;
+  return std::nullopt;
+}
+
+const TViaPadstackFacts* ChooseBestViaPadstack(std::span<const TViaPadstackFacts> padstacks,
+                                               PcbLayerNumber low, PcbLayerNumber high,
+                                               int32_t size, bool allowSpare) {
+  const TViaPadstackFacts* fallback = nullptr;
+  const TViaPadstackFacts* closest = nullptr;
+  int64_t smallestGap = size;
+  for (const TViaPadstackFacts& padstack : padstacks) {
+    if (!padstack.IsVia || (padstack.IsSpare && !allowSpare) || !padstack.HasGeometry) continue;
+    const bool sameSpan = (padstack.TopLayer == low && padstack.BottomLayer == high) ||
+                          (padstack.TopLayer == high && padstack.BottomLayer == low);
+    if (!sameSpan) continue;
+    if (!fallback) fallback = &padstack;
+    if (padstack.Diameter == size) return &padstack;
+    const int64_t gap = static_cast<int64_t>(size) - padstack.Diameter;
+    if (padstack.Diameter < size && gap < smallestGap) {
+      smallestGap = gap;
+      closest = &padstack;
+    }
+  }
+  return closest ? closest : fallback;
+}
