@@ -6,6 +6,7 @@
 #include "model/base/SpecctraList.h"
 #include "model/files/SpecctraFile.h"
 #include "model/network/AbstractNetworkDescriptor.h"
+#include "model/rules/RuleCollection.h"
 #include "rtl/TranslationState.h"
 #include "report/ReportManager.h"
 #include "specctra_io/SpecctraParser.h"
@@ -40,16 +41,55 @@ bool TSpecctraObject::LoadProperty() {
 }
 
 bool TSpecctraObject::LoadRule() {
-  // Rules need a scope for their owner; objects that carry none skip the block.
-  SkipUnknownBlock();
+  const int32_t keyword = FParser->CurrentId();
+  TAbstractRuleScope* scope = GetRuleCollection()->ScopeFor(*this, keyword);
+  if (!scope) {
+    // Objects that carry no rules skip the block.
+    SkipUnknownBlock();
+    DecreaseDepth();
+    return true;
+  }
+  const bool result =
+      keyword == KeywordId("circuit") ? scope->LoadCircuit() : scope->LoadFromFile();
   DecreaseDepth();
-  return true;
+  return result;
 }
 
+//   (layer_rule NAME ... (rule ...))
 bool TSpecctraObject::LoadLayerRule() {
-  SkipUnknownBlock();
+  TAbstractRuleScope* scope = GetRuleCollection()->ScopeFor(*this, KeywordId("layer_rule"));
+  if (!scope) {
+    SkipUnknownBlock();
+    DecreaseDepth();
+    return true;
+  }
+  TSpecctraParser& parser = *FParser;
+  int32_t id = parser.NextToken();
+  for (; id != tkOpenParen && id != tkCloseParen && !StopRequested(); id = parser.NextToken())
+    scope->AddLayerName(parser.TokenText());
+  bool result = id == tkOpenParen && parser.ExpectToken(KeywordId("rule"));
+  if (!result) {
+    // No rule block: the rest of the statement is passed over.
+    if (id == tkCloseParen) {
+      parser.ReportUnexpected();
+    } else if (id == tkOpenParen) {
+      const int32_t current = parser.CurrentId();
+      const int open = 2 + (current == tkOpenParen ? 1 : 0) - (current == tkCloseParen ? 1 : 0);
+      for (int i = 0; i < open; ++i) parser.SkipBlock();
+    }
+    DecreaseDepth();
+    return false;
+  }
+  result = scope->LoadFromFile();
+  // The statement ends after its rule block; anything more is reported and passed over.
+  if (parser.NextToken() != tkCloseParen) {
+    parser.ReportUnexpected();
+    if (parser.CurrentId() == tkOpenParen) parser.SkipBlock();
+    parser.SkipBlock();
+    result = false;
+  }
   DecreaseDepth();
-  return true;
+  return result;
 }
 
 bool TSpecctraObject::LoadPlaceRule() {

@@ -38,10 +38,18 @@ std::vector<TSpecctraAbstractRule*> TSpecctraRuleCollection::RulesOfScopeKind(ui
 TAbstractRuleScope* TSpecctraRuleCollection::FindScope(const TSpecctraObject* owner,
                                                        int32_t keywordId) {
   if (!owner) return nullptr;
-  const uint8_t kind = ScopeKindFor(*owner, keywordId);
+  const uint8_t kind = ScopeClassFor(*owner, keywordId);
   if (kind == 0) return nullptr;
   const auto found = FScopeIndex.find({owner, kind});
   return found == FScopeIndex.end() ? nullptr : found->second;
+}
+
+TAbstractRuleScope* TSpecctraRuleCollection::ScopeFor(TSpecctraObject& owner, int32_t keywordId) {
+  if (TAbstractRuleScope* found = FindScope(&owner, keywordId)) return found;
+  std::unique_ptr<TAbstractRuleScope> created = CreateScopeFor(owner, keywordId);
+  TAbstractRuleScope* scope = created.get();
+  AddScope(std::move(created));
+  return scope;
 }
 
 void TSpecctraRuleCollection::AddScope(std::unique_ptr<TAbstractRuleScope> scope) {

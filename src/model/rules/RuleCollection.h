@@ -25,6 +25,9 @@ public:
   // The scope of the owner for the keyword's scope kind, or nil.
   TAbstractRuleScope* FindScope(const TSpecctraObject* owner, int32_t keywordId);
   void AddScope(std::unique_ptr<TAbstractRuleScope> scope);
+  // The owner's scope for the keyword, created and filed when there is none yet; nil when
+  // the owner carries no rules.
+  TAbstractRuleScope* ScopeFor(TSpecctraObject& owner, int32_t keywordId);
 
   // Removes the board's clearance and width rules, then writes the rules scope kind by scope
   // kind, each kind up to its first failure.

@@ -8,11 +8,6 @@
 #include "rtl/RuleConstraints.h"
 #include "specctra_io/SpecctraWriter.h"
 
-namespace {
-
-constexpr std::string_view kRoutingLayersRuleName = "Routing Layers From Layer Stack";
-
-// The host routing-layers table's code of a direction; 0 for a word the host has no code for.
 uint8_t HostDirectionCode(uint8_t direction) {
   switch (direction) {
     case ldHorizontal: return 1;
@@ -24,6 +19,10 @@ uint8_t HostDirectionCode(uint8_t direction) {
     default: return 0;
   }
 }
+
+namespace {
+
+constexpr std::string_view kRoutingLayersRuleName = "Routing Layers From Layer Stack";
 
 bool IsInternalPlaneId(uint8_t id) { return id >= kInternalPlane1 && id <= kInternalPlane16; }
 

@@ -16,6 +16,9 @@
 #include "model/base/SpecctraList.h"
 #include "model/structure/SpecctraLayer.h"
 
+// The host routing-layers table's code of a direction; 0 for a word the host has no code for.
+uint8_t HostDirectionCode(uint8_t direction);
+
 class TSpecctraLayerStack : public TSpecctraObject {
 public:
   explicit TSpecctraLayerStack(TSpecctraObject* owner) : TSpecctraObject(owner) {}

@@ -86,6 +86,7 @@ bool TSpecctraDSNStructureDescriptor::LoadFromFile() {
       case KeywordId("region"): result = LoadAreaElement(id) && result; return true;
       case KeywordId("via"): result = LoadViaNames() && result; return true;
       case KeywordId("rule"): result = LoadRule() && result; return true;
+      case KeywordId("layer_rule"): result = LoadLayerRule() && result; return true;
       case KeywordId("place_rule"): result = LoadPlaceRule() && result; return true;
       case KeywordId("resolution"): result = LoadResolution() && result; return true;
       case KeywordId("unit"): SetUnitKind(UnitFromToken(*this, Parser()->NextToken())); return true;
