@@ -15,18 +15,23 @@ bool HasLibrarySection(TSpecctraObject& from) {
   return file && file->LibrarySection();
 }
 
-// The library sections hold no padstack objects yet: the file answers no padstack by name
-// and there is none to list, so every via falls back to the host's defaults.
 std::optional<std::vector<TViaPadstackFacts>> LibraryViaPadstacks(TSpecctraObject& from) {
-  if (!HasLibrarySection(from)) return std::nullopt;
-  return std::vector<TViaPadstackFacts>{};
+  TSpecctraFile* file = FileOf(from);
+  if (!file || !file->LibrarySection()) return std::nullopt;
+  auto* catalog = dynamic_cast<TViaPadstackCatalog*>(file->LibrarySection());
+  return catalog ? catalog->ViaPadstacks() : std::vector<TViaPadstackFacts>{};
+}
+
+std::optional<TViaPadstackFacts> ViaPadstackFactsOf(TSpecctraObject* padstack) {
+  auto* source = dynamic_cast<TViaPadstackSource*>(padstack);
+  if (!source) return std::nullopt;
+  return source->ViaPadstackFacts();
 }
 
 std::optional<TViaPadstackFacts> FindViaPadstackFacts(TSpecctraObject& from,
                                                       std::string_view name) {
-  (void)from;
-  (void)name;
-  return std::nullopt;
+  TSpecctraFile* file = FileOf(from);
+  return file ? ViaPadstackFactsOf(file->FindPadstack(name)) : std::nullopt;
 }
 
 const TViaPadstackFacts* ChooseBestViaPadstack(std::span<const TViaPadstackFacts> padstacks,

@@ -231,7 +231,7 @@ bool TSpecctraDSNStructureDescriptor::ExportToPcb() {
     ReportError("Invalid library reference returned, while tryng to create board level routing "
                 "via styles.");
   } else if (!FViaNames.empty()) {
-    ExportViaStyles(board);
+    ExportViaStyles(*file, board);
   }
   ExportAllToPcb(&FPlanes);
   ExportAllToPcb(&FKeepouts);
@@ -241,15 +241,18 @@ bool TSpecctraDSNStructureDescriptor::ExportToPcb() {
 
 // The board's routing via styles are replaced by one per listed via padstack that is not
 // spare; a board whose list names no usable padstack keeps the styles it has.
-void TSpecctraDSNStructureDescriptor::ExportViaStyles(PcbHandle board) {
+void TSpecctraDSNStructureDescriptor::ExportViaStyles(TSpecctraFile& file, PcbHandle board) {
   std::vector<TViaPadstackFacts> styles;
   for (const TViaPadstackName& via : FViaNames) {
     if (via.Spare) continue;
-    std::optional<TViaPadstackFacts> padstack = FindViaPadstackFacts(*this, via.Name);
-    if (!padstack)
+    TSpecctraObject* found = file.FindPadstack(via.Name);
+    if (!found) {
       ReportError("Invalid padstack reference returned for: " + via.Name +
                   ", while tryng to create board level routing via styles.");
-    else if (padstack->IsVia && !padstack->IsSpare && padstack->HasGeometry)
+      continue;
+    }
+    std::optional<TViaPadstackFacts> padstack = ViaPadstackFactsOf(found);
+    if (padstack && padstack->IsVia && !padstack->IsSpare && padstack->HasGeometry)
       styles.push_back(std::move(*padstack));
   }
   if (styles.empty()) return;
