@@ -91,7 +91,10 @@ protected:
     TServerRoundTrip::SetUp();
     ResetTranslationState();
   }
-  void TearDown() override { ResetTranslationState(); }
+  void TearDown() override {
+    ResetTranslationState();
+    TServerRoundTrip::TearDown();
+  }
 
   std::vector<std::string> Import(const std::string& text) {
     TSpecctraParser parser(std::make_unique<TInputFile>("v.dsn", text));
