@@ -51,8 +51,9 @@ TEST(ImportExport, ImportStoresConstantsAndOffsetAndTheExportsBringThemBack) {
   EXPECT_EQ(report[0], "TARVEX DESIGNER - NEW ROUTER INTERFACE");
   EXPECT_EQ(report[1], "Design File : constants.dsn");
   EXPECT_EQ(report[7], "Total errors encountered: 4") << "with No Layers Loaded";
-  EXPECT_EQ(report[8], "Total warnings encountered: 2");
-  EXPECT_EQ(report[11], "WARNING: Skipped block between lines: 11-11, from keyword: BOUNDARY");
+  EXPECT_EQ(report[8], "Total warnings encountered: 1");
+  EXPECT_EQ(report[11],
+            "WARNING: Board offseted to fit in Velor workspace. Please check current board origin");
 
   const TProgramResult routes = RunPcbhost(folder, {"export-routes", "constants.pcbdoc"});
   ASSERT_EQ(routes.ExitCode, 0) << routes.Describe();
