@@ -191,7 +191,8 @@ void TSpecctraViaInstance::ExportWithPadstack(const std::optional<TViaPadstackFa
     via.SetEndLayer(padstack->BottomLayer);
     // While a wiring section with its own resolution is converted, lengths are divided by
     // that resolution; the padstack's diameter is no length of that section.
-    const double scale = TranslationState().TranslationMode == 0 ? TranslationState().ResolutionScale : 1.0;
+    const TTranslationState& state = TranslationState();
+    const double scale = state.TranslationMode == 0 ? state.ResolutionScale : 1.0;
     via.SetDiameter(RoundToHostUnits(padstack->Diameter * scale));
   } else {
     heldBack = "Unexpected error occured during padstack " + FPadstackName +

@@ -96,7 +96,8 @@ TEST(SpecctraViaInstance, WritesPadstackPositionNumberAndContacts) {
 namespace {
 
 TViaPadstackFacts ViaPadstack(std::string name, int32_t diameter, bool spare = false,
-                              PcbLayerNumber top = kTopLayer, PcbLayerNumber bottom = kBottomLayer) {
+                              PcbLayerNumber top = kTopLayer,
+                              PcbLayerNumber bottom = kBottomLayer) {
   return {std::move(name), true, spare, true, top, bottom, diameter};
 }
 

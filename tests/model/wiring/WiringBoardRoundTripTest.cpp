@@ -11,8 +11,6 @@
 #include "model/files/SpecctraRoutes.h"
 #include "model/library/SpecctraViaInstance.h"
 #include "model/library/ViaPlaneContacts.h"
-#include "model/wiring/DsnWiringDescriptor.h"
-#include "model/wiring/RoutedNetContext.h"
 #include "model/wiring/SpecctraRoutedNet.h"
 #include "model/wiring/ViaTagStorage.h"
 #include "model/base/BoardHelpers.h"
@@ -60,8 +58,9 @@ protected:
   }
 
   TSpecctraDesign& Import(const std::string& wiring) {
-    FParser = std::make_unique<TSpecctraParser>(std::make_unique<TInputFile>(
-        "w.dsn", std::string("(pcb d (parser (string_quote \")) (unit mil) (library) ") + kStructure + kNetwork + wiring + ")"));
+    const std::string text = std::string("(pcb d (parser (string_quote \")) (unit mil) ") +
+                             "(library) " + kStructure + kNetwork + wiring + ")";
+    FParser = std::make_unique<TSpecctraParser>(std::make_unique<TInputFile>("w.dsn", text));
     RegisterKeywords(*FParser);
     FDesign = std::make_unique<TSpecctraDesign>(Board, FParser.get(), "w.dsn");
     EXPECT_TRUE(FDesign->LoadFromFile());
