@@ -66,6 +66,8 @@ TEST(ImportExport, ImportStoresConstantsAndOffsetAndTheExportsBringThemBack) {
             "  )\r\n"
             "  (structure_out \r\n"
             "  )\r\n"
+            "  (library_out \r\n"
+            "  )\r\n"
             "  (network_out \r\n"
             "  )\r\n"
             ")\r\n");

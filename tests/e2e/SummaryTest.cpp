@@ -87,7 +87,8 @@ TEST(Summary, ImportReportCountsAreTheImportsOwn) {
 // when nothing went wrong.
 TEST(Summary, VerbsPrintOneSummaryOnStandardOutputOnly) {
   TTempFolder folder;
-  CopyDesign(folder, "constants.dsn", "t.dsn");
+  // A design with a library: the exports of a board without stored padstacks say so.
+  CopyDesign(folder, "library.dsn", "t.dsn");
   const TProgramResult import = RunPcbhost(folder, {"import", "t.dsn", "--svg"});
   ASSERT_EQ(import.ExitCode, 0) << import.Describe();
   EXPECT_EQ(import.Err, "");

@@ -76,7 +76,7 @@ TEST_F(SpecctraDesignTest, ReadsUnitsResolutionsAndSkipsWhatItDoesNotTranslate) 
   EXPECT_EQ(parser.Constants()[1].Value, "TWO");
   const auto& lines = design.Lines();
   EXPECT_TRUE(HasLine(lines, "Custom color settings are not supported and not loaded."));
-  EXPECT_TRUE(HasLine(lines, "WARNING: Skipped block between lines: 6-6, from keyword: LIBRARY"));
+  EXPECT_TRUE(HasLine(lines, "WARNING: Skipped block between lines: 6-6, from keyword: IMAGE"));
   EXPECT_EQ(design.design.ReportManager().ErrorCount(), 0);
 }
 
@@ -158,6 +158,8 @@ TEST(SpecctraRoutes, RoutesFilesOpenWithTheResolutionAndTheSections) {
             "  (parser \r\n"
             "  )\r\n"
             "  (structure_out \r\n"
+            "  )\r\n"
+            "  (library_out \r\n"
             "  )\r\n"
             "  (network_out \r\n"
             "  )\r\n"

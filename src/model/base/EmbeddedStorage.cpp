@@ -13,7 +13,7 @@
 namespace {
 
 constexpr std::size_t kChunkSize = 4095;
-constexpr std::string_view kServerValue = "Navro";
+constexpr std::string_view kServerValue = kTranslatorServer;
 
 std::vector<PcbHandle> EmbeddedObjectsOf(PcbHandle board) {
   std::vector<PcbHandle> objects;
@@ -32,9 +32,9 @@ TEmbeddedTexts ReadEmbedded(PcbHandle handle) {
   return {embedded.GetName(), embedded.GetData()};
 }
 
-// Adds a new embedded object with the name and data to the board; destroys it when the
-// board refuses it.
-bool AddEmbedded(PcbHandle board, const std::string& name, std::string_view data) {
+}  // namespace
+
+bool AddEmbeddedObject(PcbHandle board, const std::string& name, std::string_view data) {
   const PcbHandle handle = CreatePcbObject(kPcbObjectEmbedded);
   if (!handle) return false;
   TPcbEmbedded embedded(handle);
@@ -46,8 +46,6 @@ bool AddEmbedded(PcbHandle board, const std::string& name, std::string_view data
   DestroyPcbObject(handle);
   return false;
 }
-
-}  // namespace
 
 bool IsTranslatorObject(PcbHandle embedded) {
   return SameTextIgnoringCase(GetShortParameter(ReadEmbedded(embedded).Name, "Server"),
@@ -81,7 +79,7 @@ bool StoreTranslatorRecord(PcbHandle board, std::string_view type,
   for (const auto& [key, value] : nameParameters) SetShortParameter(name, key, value);
   std::string description;
   for (const auto& [key, value] : descriptionParameters) SetParameterValue(description, key, value);
-  return AddEmbedded(board, name, description);
+  return AddEmbeddedObject(board, name, description);
 }
 
 TEmbeddedStorageWrapper::TEmbeddedStorageWrapper(PcbHandle board, std::string key)
@@ -118,7 +116,7 @@ void TEmbeddedStorageWrapper::Save() {
   do {
     std::string name = ChunkPrefix();
     SetShortParameter(name, "ChunkIdx", std::to_string(index));
-    AddEmbedded(FBoard, name, std::string_view(FData).substr(start, kChunkSize));
+    AddEmbeddedObject(FBoard, name, std::string_view(FData).substr(start, kChunkSize));
     start += kChunkSize;
     ++index;
   } while (start < FData.size());

@@ -10,6 +10,9 @@
 
 #include "host/PcbApi.h"
 
+// The Server value of every translator data object.
+inline constexpr std::string_view kTranslatorServer = "Navro";
+
 using TParameterPairs = std::vector<std::pair<std::string, std::string>>;
 
 // Whether the embedded object's name has the parameter Server = Navro (any letter case).
@@ -19,6 +22,9 @@ bool IsTranslatorObject(PcbHandle embedded);
 PcbHandle FindTranslatorObject(PcbHandle board, std::string_view type);
 // Removes from the board and destroys every translator data object.
 void DeleteTranslatorData(PcbHandle board);
+// Adds a new embedded object with the name and text to the board; destroys it and answers
+// false when the board refuses it.
+bool AddEmbeddedObject(PcbHandle board, const std::string& name, std::string_view data);
 // Stores a record: a new embedded object whose name is Server=Navro|Type=type followed by
 // the name parameters, and whose description holds the description parameters in order.
 // Answers whether it was added to the board.

@@ -23,10 +23,7 @@ public:
   std::string_view ClassName() const override { return SectionClassName.Text; }
 };
 
-using TSpecctraDSNLibraryDescriptor = TPendingSection<"TSpecctraDSNLibraryDescriptor">;
-using TSpecctraRteLibraryDescriptor = TPendingSection<"TSpecctraRteLibraryDescriptor">;
 using TSpecctraPlacementDescriptor = TPendingSection<"TSpecctraPlacementDescriptor">;
 using TSpecctraFloorPlanDescriptor = TPendingSection<"TSpecctraFloorPlanDescriptor">;
-using TSpecctraPartLibraryDescriptor = TPendingSection<"TSpecctraPartLibraryDescriptor">;
 using TSpecctraTestpointsDescriptor = TPendingSection<"TSpecctraTestpointsDescriptor">;
 using TOutComponentPlacementDescriptor = TPendingSection<"TOutComponentPlacementDescriptor">;

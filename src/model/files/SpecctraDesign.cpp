@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 #include "common/SafeFile.h"
+#include "model/base/EmbeddedStorage.h"
+#include "model/library/DsnLibraryDescriptor.h"
 #include "model/network/DsnNetworkDescriptor.h"
 #include "rtl/TranslationState.h"
 #include "rtl/PcbProgress.h"
@@ -37,7 +39,7 @@ TSpecctraDesign::TSpecctraDesign(PcbHandle board, TSpecctraParser* parser, std::
 std::unique_ptr<TSpecctraAbstractStructureDescriptor> TSpecctraDesign::CreateStructureSection() {
   return std::make_unique<TSpecctraDSNStructureDescriptor>(this);
 }
-std::unique_ptr<TSpecctraFileSectionDescriptor> TSpecctraDesign::CreateLibrarySection() {
+std::unique_ptr<TSpecctraAbstractLibraryDescriptor> TSpecctraDesign::CreateLibrarySection() {
   return std::make_unique<TSpecctraDSNLibraryDescriptor>(this);
 }
 std::unique_ptr<TSpecctraFileSectionDescriptor> TSpecctraDesign::CreateNetworkSection() {
@@ -106,6 +108,16 @@ void TSpecctraDesign::LoadStatement(int32_t id) {
   }
 }
 
+// Constants, board offset and padstacks of an earlier import would otherwise sit beside this
+// import's records, and an export would read the old ones. Via-tag chunks are no translator
+// data objects and stay.
+void TSpecctraDesign::RemoveOldTranslatorData() {
+  const PcbHandle board = GetBoardHandle();
+  if (FindTranslatorObject(board, kPadstackListType))
+    ReportWarning("Board  already contains padstack definitions which will be deleted.");
+  DeleteTranslatorData(board);
+}
+
 void TSpecctraDesign::LoadResolutionStatement(TResolutionDescriptor& resolution) {
   LoadSection(resolution);
 }
@@ -137,6 +149,7 @@ bool TSpecctraDesign::ContinueWithFile() {
 }
 
 bool TSpecctraDesign::ExportToPcb() {
+  RemoveOldTranslatorData();
   ParserSection().ExportToPcb();
   if (StructureSection()) StructureSection()->ExportToPcb();
   else ReportError("Structure not loaded, can't export to PCB.");

@@ -9,6 +9,7 @@
 #include "model/wiring/DsnWiringDescriptor.h"
 #include "model/files/ResolutionDescriptors.h"
 #include "model/files/SpecctraFile.h"
+#include "model/library/PartLibraryDescriptor.h"
 
 class TSpecctraDesign : public TSpecctraFile {
 public:
@@ -27,11 +28,14 @@ public:
 
 protected:
   std::unique_ptr<TSpecctraAbstractStructureDescriptor> CreateStructureSection() override;
-  std::unique_ptr<TSpecctraFileSectionDescriptor> CreateLibrarySection() override;
+  std::unique_ptr<TSpecctraAbstractLibraryDescriptor> CreateLibrarySection() override;
   std::unique_ptr<TSpecctraFileSectionDescriptor> CreateNetworkSection() override;
 
 private:
   bool CheckFileStart();
+  // Removes the translator data an earlier import left in the board, before this import
+  // stores its own.
+  void RemoveOldTranslatorData();
   // Dispatches one token of the design's own block.
   void LoadStatement(int32_t id);
   // Loads an electrical or dimension resolution statement.

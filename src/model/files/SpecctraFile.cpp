@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "model/library/DsnLibraryDescriptor.h"
 #include "rtl/PcbBoardCalls.h"
 #include "specctra_io/SpecctraParser.h"
 
@@ -66,7 +67,14 @@ TSpecctraObject* TSpecctraFile::FindLayer(std::string_view name) {
   return FStructure ? FStructure->LayerStack().FindLayer(name) : nullptr;
 }
 
-TSpecctraObject* TSpecctraFile::FindPadstack(std::string_view /*name*/) { return nullptr; }
+TSpecctraObject* TSpecctraFile::FindPadstack(std::string_view name) {
+  return FLibrary ? FLibrary->FindPadstack(name) : nullptr;
+}
+
+TSpecctraObject* TSpecctraFile::FindImage(std::string_view name) {
+  const auto* library = dynamic_cast<const TSpecctraDSNLibraryDescriptor*>(FLibrary.get());
+  return library ? library->FindImage(name) : nullptr;
+}
 
 void TSpecctraFile::EnsureStructureSection() {
   if (!FStructure) FStructure = CreateStructureSection();

@@ -9,6 +9,7 @@
 
 #include "model/files/FileSection.h"
 #include "model/files/ParserDescriptor.h"
+#include "model/library/AbstractLibraryDescriptor.h"
 #include "model/rules/RuleCollection.h"
 #include "model/structure/StructureDescriptors.h"
 #include "report/ReportManager.h"
@@ -28,12 +29,14 @@ public:
   const std::string& FileName() const { return FFileName; }
   TSpecctraParserDescriptor& ParserSection() { return *FParserSection; }
   TSpecctraAbstractStructureDescriptor* StructureSection() const { return FStructure.get(); }
-  TSpecctraFileSectionDescriptor* LibrarySection() const { return FLibrary.get(); }
+  TSpecctraAbstractLibraryDescriptor* LibrarySection() const { return FLibrary.get(); }
   TSpecctraFileSectionDescriptor* NetworkSection() const { return FNetwork.get(); }
   // The structure's layer of that name (see TSpecctraLayerStack::FindLayer), or nil.
   TSpecctraObject* FindLayer(std::string_view name) override;
-  // The library's padstack of that name, or nil.
+  // The library's padstack (a TSpecctraPadstack) of that name, or nil.
   virtual TSpecctraObject* FindPadstack(std::string_view name);
+  // The design library's image of that name, or nil (routes and session files have none).
+  virtual TSpecctraObject* FindImage(std::string_view name);
 
   // Ends the run: stops the report's timer and writes the report (when reports are on).
   // Owners call it before freeing the file; it may raise when the report cannot be written.
@@ -46,7 +49,7 @@ public:
 
 protected:
   virtual std::unique_ptr<TSpecctraAbstractStructureDescriptor> CreateStructureSection() = 0;
-  virtual std::unique_ptr<TSpecctraFileSectionDescriptor> CreateLibrarySection() = 0;
+  virtual std::unique_ptr<TSpecctraAbstractLibraryDescriptor> CreateLibrarySection() = 0;
   virtual std::unique_ptr<TSpecctraFileSectionDescriptor> CreateNetworkSection() = 0;
 
   // The loaders of the common sections: create the section when missing, load its block and
@@ -69,7 +72,7 @@ private:
   std::unique_ptr<TSpecctraRuleCollection> FRuleCollection;
   std::unique_ptr<TSpecctraParserDescriptor> FParserSection;
   std::unique_ptr<TSpecctraAbstractStructureDescriptor> FStructure;
-  std::unique_ptr<TSpecctraFileSectionDescriptor> FLibrary;
+  std::unique_ptr<TSpecctraAbstractLibraryDescriptor> FLibrary;
   std::unique_ptr<TSpecctraFileSectionDescriptor> FNetwork;
 };
 

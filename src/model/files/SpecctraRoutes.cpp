@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/library/RteLibraryDescriptor.h"
 #include "model/network/RteNetworkDescriptor.h"
 #include "specctra_io/SpecctraWriter.h"
 
@@ -25,7 +26,7 @@ TSpecctraRoutes::TSpecctraRoutes(PcbHandle board, TSpecctraWriter* writer, std::
 std::unique_ptr<TSpecctraAbstractStructureDescriptor> TSpecctraRoutes::CreateStructureSection() {
   return std::make_unique<TSpecctraRTEStructureDescriptor>(this);
 }
-std::unique_ptr<TSpecctraFileSectionDescriptor> TSpecctraRoutes::CreateLibrarySection() {
+std::unique_ptr<TSpecctraAbstractLibraryDescriptor> TSpecctraRoutes::CreateLibrarySection() {
   return std::make_unique<TSpecctraRteLibraryDescriptor>(this);
 }
 std::unique_ptr<TSpecctraFileSectionDescriptor> TSpecctraRoutes::CreateNetworkSection() {

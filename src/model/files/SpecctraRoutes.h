@@ -22,7 +22,7 @@ public:
 
 protected:
   std::unique_ptr<TSpecctraAbstractStructureDescriptor> CreateStructureSection() override;
-  std::unique_ptr<TSpecctraFileSectionDescriptor> CreateLibrarySection() override;
+  std::unique_ptr<TSpecctraAbstractLibraryDescriptor> CreateLibrarySection() override;
   std::unique_ptr<TSpecctraFileSectionDescriptor> CreateNetworkSection() override;
 
   TDimensionResolutionDescriptor& DimensionResolution() { return *FDimension; }

@@ -123,10 +123,11 @@ std::string TSpecctraAbstractGeometryShape::FirstPointText() {
   return "(" + FormatNumber(ToBoardX(first.X)) + ", " + FormatNumber(ToBoardY(first.Y)) + ")";
 }
 
-THostPlacement TSpecctraAbstractGeometryShape::HostPlacement() {
+std::optional<THostPlacement> TSpecctraAbstractGeometryShape::HostPlacement() {
   const auto* owner = dynamic_cast<const TShapeOwner*>(Owner());
   THostPlacement placement;
   placement.Layer = HostLayer();
+  if (placement.Layer == 0) return std::nullopt;
   placement.Net = HostNet();
   placement.Container = HostContainer();
   placement.Keepout = owner && owner->ShapeOwnerKind() == TShapeOwnerKind::eKeepout;
@@ -136,7 +137,8 @@ THostPlacement TSpecctraAbstractGeometryShape::HostPlacement() {
 }
 
 bool TSpecctraAbstractGeometryShape::AddHostTrack(double x1, double y1, double x2, double y2) {
-  return AddHostTrack(HostPlacement(), x1, y1, x2, y2);
+  const std::optional<THostPlacement> placement = HostPlacement();
+  return placement && AddHostTrack(*placement, x1, y1, x2, y2);
 }
 
 bool TSpecctraAbstractGeometryShape::AddHostTrack(const THostPlacement& placement, double x1,
@@ -254,10 +256,13 @@ void TSpecctraAbstractGeometryShape::StoreToParams(std::string_view prefix, std:
     return;
   }
   SetParameterValue(params, key + "VC", std::to_string(FVertices.size()));
+  // A missing value loads as host 0, so a coordinate is left out when its converted value
+  // is 0: with a board offset, a vertex at 0 must be stored.
   for (std::size_t i = 0; i < FVertices.size(); ++i) {
     const std::string index = std::to_string(i);
-    if (FVertices[i].X != 0) SetHexParameter(params, key + "X" + index, ToBoardX(FVertices[i].X));
-    if (FVertices[i].Y != 0) SetHexParameter(params, key + "Y" + index, ToBoardY(FVertices[i].Y));
+    const int32_t x = ToBoardX(FVertices[i].X), y = ToBoardY(FVertices[i].Y);
+    if (x != 0) SetHexParameter(params, key + "X" + index, x);
+    if (y != 0) SetHexParameter(params, key + "Y" + index, y);
   }
 }
 

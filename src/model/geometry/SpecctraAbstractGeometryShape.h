@@ -72,8 +72,9 @@ protected:
   // The aperture width in the shape's units; 0 for rectangles and circles.
   virtual double ApertureWidth() const { return 0; }
 
-  // Layer, net, container and flags of the shape's primitives, worked out once per export.
-  THostPlacement HostPlacement();
+  // Layer, net, container and flags of the shape's primitives, worked out once per export;
+  // nothing for a shape on an unknown layer (reported), which makes no primitives.
+  std::optional<THostPlacement> HostPlacement();
   bool AddHostTrack(const THostPlacement& placement, double x1, double y1, double x2, double y2);
   // The vertices in host coordinates.
   std::vector<TPcbPoint> HostPoints();

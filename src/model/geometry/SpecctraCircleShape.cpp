@@ -43,7 +43,9 @@ TSpecctraExtent TSpecctraCircleShape::GetExtent() const {
 bool TSpecctraCircleShape::ExportToPcb() {
   const int32_t x = ToBoardX(FVertices[0].X), y = ToBoardY(FVertices[0].Y);
   const int32_t radius = ToBoardLength(FDiameter / 2);
-  const bool added = AddHostPrimitive<TPcbArc>(HostPlacement(), [&](TPcbArc& arc) {
+  const std::optional<THostPlacement> placement = HostPlacement();
+  if (!placement) return false;
+  const bool added = AddHostPrimitive<TPcbArc>(*placement, [&](TPcbArc& arc) {
     arc.SetX(x);
     arc.SetY(y);
     arc.SetRadius(radius);

@@ -93,12 +93,13 @@ bool TSpecctraPolyLineShape::ExportToPcb() {
 
 bool TSpecctraPolyLineShape::ExportOutlineAsTracks() {
   if (FVertices.size() < 2) return true;
-  const THostPlacement placement = HostPlacement();
+  const std::optional<THostPlacement> placement = HostPlacement();
+  if (!placement) return false;
   bool added = true;
   for (std::size_t i = 1; i < FVertices.size(); ++i) {
     const TVertex& from = FVertices[i - 1];
     const TVertex& to = FVertices[i];
-    added = AddHostTrack(placement, from.X, from.Y, to.X, to.Y) && added;
+    added = AddHostTrack(*placement, from.X, from.Y, to.X, to.Y) && added;
   }
   if (!added) ReportError("Failed creating polygon outline as tracks //QZ");
   return added;
@@ -107,15 +108,16 @@ bool TSpecctraPolyLineShape::ExportOutlineAsTracks() {
 bool TSpecctraPolyLineShape::ExportAsRegion() {
   const std::vector<TPcbPoint> outline = HostPoints();
   if (!CheckOutlineFits(outline)) return false;
-  THostPlacement placement = HostPlacement();
+  std::optional<THostPlacement> placement = HostPlacement();
+  if (!placement) return false;
   // Regions of image keepouts go to the image's component once it has one.
   const TSpecctraObject* keepoutOwner = Owner()->Owner();
   const auto* image = dynamic_cast<const TShapeOwner*>(keepoutOwner);
   const bool inComponent = image && image->ShapeOwnerKind() == TShapeOwnerKind::eImage &&
                            keepoutOwner->HostHandle() > 0;
-  placement.Container = inComponent ? keepoutOwner->HostHandle() : GetBoardHandle();
+  placement->Container = inComponent ? keepoutOwner->HostHandle() : GetBoardHandle();
   std::string error;
-  if (AddHostRegion(placement, outline, error)) return true;
+  if (AddHostRegion(*placement, outline, error)) return true;
   ReportError("Failed creating keepout region on layer " + FLayerName + ": " + error + ".");
   return false;
 }
@@ -123,9 +125,10 @@ bool TSpecctraPolyLineShape::ExportAsRegion() {
 bool TSpecctraPolyLineShape::ExportAsPolygon() {
   const std::vector<TPcbPoint> outline = HostPoints();
   if (!CheckOutlineFits(outline)) return false;
-  THostPlacement placement = HostPlacement();
-  placement.Container = GetBoardHandle();
-  const PcbHandle polygon = AddHostPolygon(placement, HostApertureWidth(), outline);
+  std::optional<THostPlacement> placement = HostPlacement();
+  if (!placement) return false;
+  placement->Container = GetBoardHandle();
+  const PcbHandle polygon = AddHostPolygon(*placement, HostApertureWidth(), outline);
   if (!polygon) {
     ReportError("Failed creating polygon //QZ");
     return false;

@@ -37,7 +37,9 @@ bool TSpecctraQArcShape::ExportToPcb() {
   const int32_t x = ToBoardX(centre.X), y = ToBoardY(centre.Y);
   const int32_t radius = ToBoardLength(std::hypot(start.X - centre.X, start.Y - centre.Y));
   const int32_t width = HostApertureWidth();
-  const bool added = AddHostPrimitive<TPcbArc>(HostPlacement(), [&](TPcbArc& arc) {
+  const std::optional<THostPlacement> placement = HostPlacement();
+  if (!placement) return false;
+  const bool added = AddHostPrimitive<TPcbArc>(*placement, [&](TPcbArc& arc) {
     arc.SetX(x);
     arc.SetY(y);
     arc.SetRadius(radius);

@@ -34,7 +34,9 @@ bool TSpecctraRectShape::ExportToPcb() {
   if (PcbExportMode() == eOutline_Export) return ExportOutlineAsTracks();
   const int32_t x1 = ToBoardX(FVertices[0].X), y1 = ToBoardY(FVertices[0].Y);
   const int32_t x2 = ToBoardX(FVertices[1].X), y2 = ToBoardY(FVertices[1].Y);
-  const bool added = AddHostPrimitive<TPcbFill>(HostPlacement(), [&](TPcbFill& fill) {
+  const std::optional<THostPlacement> placement = HostPlacement();
+  if (!placement) return false;
+  const bool added = AddHostPrimitive<TPcbFill>(*placement, [&](TPcbFill& fill) {
     fill.SetX(x1);
     fill.SetY(y1);
     fill.SetX2(x2);
@@ -45,7 +47,9 @@ bool TSpecctraRectShape::ExportToPcb() {
 }
 
 bool TSpecctraRectShape::ExportOutlineAsTracks() {
-  const THostPlacement placement = HostPlacement();
+  const std::optional<THostPlacement> found = HostPlacement();
+  if (!found) return false;
+  const THostPlacement& placement = *found;
   const double x0 = FVertices[0].X, y0 = FVertices[0].Y;
   const double x1 = FVertices[1].X, y1 = FVertices[1].Y;
   // Bottom, right, top, left; every side is tried.

@@ -1,6 +1,8 @@
 #include "model/library/ViaPadstackFacts.h"
 
 #include "model/files/SpecctraFile.h"
+#include "model/library/AbstractLibraryDescriptor.h"
+#include "model/library/SpecctraPadstack.h"
 
 namespace {
 
@@ -18,14 +20,23 @@ bool HasLibrarySection(TSpecctraObject& from) {
 std::optional<std::vector<TViaPadstackFacts>> LibraryViaPadstacks(TSpecctraObject& from) {
   TSpecctraFile* file = FileOf(from);
   if (!file || !file->LibrarySection()) return std::nullopt;
-  auto* catalog = dynamic_cast<TViaPadstackCatalog*>(file->LibrarySection());
-  return catalog ? catalog->ViaPadstacks() : std::vector<TViaPadstackFacts>{};
+  std::vector<TViaPadstackFacts> padstacks;
+  auto* library = dynamic_cast<TSpecctraAbstractLibraryDescriptor*>(file->LibrarySection());
+  for (int32_t i = 0; library && i < library->PadstackCount(); ++i)
+    padstacks.push_back(*ViaPadstackFactsOf(library->PadstackAt(i)));
+  return padstacks;
 }
 
-std::optional<TViaPadstackFacts> ViaPadstackFactsOf(TSpecctraObject* padstack) {
-  auto* source = dynamic_cast<TViaPadstackSource*>(padstack);
-  if (!source) return std::nullopt;
-  return source->ViaPadstackFacts();
+std::optional<TViaPadstackFacts> ViaPadstackFactsOf(TSpecctraObject* object) {
+  auto* padstack = dynamic_cast<TSpecctraPadstack*>(object);
+  if (!padstack) return std::nullopt;
+  TViaPadstackFacts facts;
+  facts.Name = padstack->Name();
+  facts.IsVia = padstack->IsVia();
+  facts.IsSpare = padstack->IsSpareVia();
+  facts.HasGeometry =
+      padstack->ViaGeometry(facts.TopLayer, facts.BottomLayer, facts.Diameter);
+  return facts;
 }
 
 std::optional<TViaPadstackFacts> FindViaPadstackFacts(TSpecctraObject& from,

@@ -25,28 +25,8 @@ struct TViaPadstackFacts {
   int32_t Diameter = 0;
 };
 
-// A library padstack as vias see it; the padstack class implements it, and the file's
-// FindPadstack reaches it.
-class TViaPadstackSource {
-public:
-  virtual TViaPadstackFacts ViaPadstackFacts() = 0;
-
-protected:
-  ~TViaPadstackSource() = default;
-};
-
-// A library section's padstacks as vias see them, in library order; library sections
-// implement it.
-class TViaPadstackCatalog {
-public:
-  virtual std::vector<TViaPadstackFacts> ViaPadstacks() = 0;
-
-protected:
-  ~TViaPadstackCatalog() = default;
-};
-
-// The padstacks of the file's library in library order (none when its library section does
-// not list them); nothing when the file has no library section.
+// The padstacks of the file's library in library order; nothing when the file has no library
+// section.
 std::optional<std::vector<TViaPadstackFacts>> LibraryViaPadstacks(TSpecctraObject& from);
 // What a library padstack object tells vias; nothing for an object that cannot say.
 std::optional<TViaPadstackFacts> ViaPadstackFactsOf(TSpecctraObject* padstack);

@@ -41,7 +41,13 @@ bool TSpecctraDesignBoundary::LoadFromFile() {
         SkipUnknownBlock();
         DecreaseDepth();
         return true;
-      default: return false;
+      default:
+        // The boundary's clearance class is not translated either; as an unexpected token it
+        // would fail the structure and cost the design its offset.
+        if (id != tkUnknownWord || Parser()->TokenText() != "CLEARANCE_CLASS") return false;
+        SkipUnknownBlock();
+        DecreaseDepth();
+        return true;
     }
   });
   if (!FBoundingRect) ChooseBoundingRect();

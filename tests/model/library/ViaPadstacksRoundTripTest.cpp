@@ -1,6 +1,6 @@
 // Vias and routing via styles through the library's padstacks, on a stand-in board: the design
 // import makes host vias and styles from the padstacks, the routes export finds the padstack
-// that fits each host via again.
+// that fits each host via again among the padstacks the import stored.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,7 +12,6 @@
 #include "model/base/BoardHelpers.h"
 #include "model/files/SpecctraDesign.h"
 #include "model/files/SpecctraRoutes.h"
-#include "model/library/ViaPadstackFacts.h"
 #include "rtl/PcbIteration.h"
 #include "rtl/PcbRules.h"
 #include "rtl/PcbVia.h"
@@ -25,57 +24,6 @@
 namespace {
 
 constexpr int32_t kMil = 10000;
-
-// The library's padstacks: V20 and V36 through the board, VSP spare, PAD no via.
-std::vector<TViaPadstackFacts> Padstacks() {
-  return {{"V20", true, false, true, kTopLayer, kBottomLayer, 20 * kMil},
-          {"V36", true, false, true, kBottomLayer, kTopLayer, 36 * kMil},
-          {"VSP", true, true, true, kTopLayer, kBottomLayer, 30 * kMil},
-          {"PAD", false, false, true, kTopLayer, kBottomLayer, 30 * kMil}};
-}
-
-class TTestPadstack : public TSpecctraObject, public TViaPadstackSource {
-public:
-  TTestPadstack(TSpecctraObject* owner, TViaPadstackFacts facts)
-      : TSpecctraObject(owner), FFacts(std::move(facts)) {}
-  TViaPadstackFacts ViaPadstackFacts() override { return FFacts; }
-
-private:
-  TViaPadstackFacts FFacts;
-};
-
-class TTestLibrary : public TSpecctraFileSectionDescriptor, public TViaPadstackCatalog {
-public:
-  explicit TTestLibrary(TSpecctraObject* owner) : TSpecctraFileSectionDescriptor(owner) {
-    for (TViaPadstackFacts& facts : Padstacks())
-      FPadstacks.push_back(std::make_unique<TTestPadstack>(this, std::move(facts)));
-  }
-  std::vector<TViaPadstackFacts> ViaPadstacks() override { return Padstacks(); }
-  TSpecctraObject* Find(std::string_view name) {
-    for (auto& padstack : FPadstacks)
-      if (padstack->ViaPadstackFacts().Name == name) return padstack.get();
-    return nullptr;
-  }
-
-private:
-  std::vector<std::unique_ptr<TTestPadstack>> FPadstacks;
-};
-
-// A file whose library holds the test padstacks.
-template <class File>
-class TWithLibrary : public File {
-public:
-  using File::File;
-  TSpecctraObject* FindPadstack(std::string_view name) override {
-    auto* library = static_cast<TTestLibrary*>(this->LibrarySection());
-    return library ? library->Find(name) : nullptr;
-  }
-
-protected:
-  std::unique_ptr<TSpecctraFileSectionDescriptor> CreateLibrarySection() override {
-    return std::make_unique<TTestLibrary>(this);
-  }
-};
 
 struct THostVia {
   int32_t X;
@@ -99,7 +47,7 @@ protected:
   std::vector<std::string> Import(const std::string& text) {
     TSpecctraParser parser(std::make_unique<TInputFile>("v.dsn", text));
     RegisterKeywords(parser);
-    TWithLibrary<TSpecctraDesign> design(Board, &parser, "v.dsn");
+    TSpecctraDesign design(Board, &parser, "v.dsn");
     EXPECT_TRUE(design.LoadFromFile());
     EXPECT_TRUE(design.ExportToPcb());
     return design.ReportManager().Lines();
@@ -109,7 +57,7 @@ protected:
     TranslationState().ImportingDesign = false;
     TranslationState().TranslationMode = 3;
     TSpecctraWriter writer("v.rte");
-    TWithLibrary<TSpecctraRoutes> routes(Board, &writer, "v.rte");
+    TSpecctraRoutes routes(Board, &writer, "v.rte");
     EXPECT_TRUE(routes.ImportFromPcb());
     EXPECT_TRUE(routes.ExportToFile());
     report = routes.ReportManager().Lines();
@@ -143,10 +91,14 @@ protected:
 };
 
 const std::string kDesign =
-    "(pcb d (unit mil) (library)"
+    "(pcb d (unit mil)"
     " (structure (layer TOP (type signal)) (layer PWR1 (type power) (use_net GND))"
     "  (layer BOT (type signal)) (boundary (rect pcb 2000 2000 90000 90000))"
     "  (via V20 V36 NOVIA (spare VSP)))"
+    " (library (padstack V20 (shape (circle TOP 20)) (shape (circle BOT 20)))"
+    "  (padstack V36 (shape (circle TOP 36)) (shape (circle BOT 36)))"
+    "  (padstack VSP (shape (circle TOP 30)) (shape (circle BOT 30)))"
+    "  (padstack PAD (shape (circle TOP 30)) (shape (circle BOT 30))))"
     " (network (net GND (pins U1-1)))"
     " (wiring (via V20 3000 3000 (net GND) (via_number 5) (type fix))"
     "  (via VSP 4000 3000 (net GND))"
@@ -174,7 +126,7 @@ TEST_F(ViaPadstacksOnBoard, ViasAndStylesComeFromThePadstacks) {
   EXPECT_EQ(vias[1].X, 50000000) << "a spare padstack with a via number";
   EXPECT_EQ(vias[1].Diameter, 30 * kMil);
   EXPECT_TRUE(vias[1].Routed);
-  EXPECT_EQ(vias[2].Start, kBottomLayer);
+  EXPECT_EQ(vias[2].Diameter, 36 * kMil);
   EXPECT_EQ(vias[2].Net, "");
 
   EXPECT_NE(std::find(report.begin(), report.end(),

@@ -55,7 +55,9 @@ TEST(RuleStatements, SingleValuesNeedExactlyOneNumber) {
     EXPECT_TRUE(text.PlaceKept);
     auto* width = Only<TSpecctraWidthRule>(text, eWidth_Rule);
     EXPECT_EQ(width != nullptr, c.Ok) << "only a statement that parsed is kept";
-    if (width) EXPECT_EQ(width->Width(), c.Statement == "(width 10)" ? 10 : 25);
+    if (width) {
+      EXPECT_EQ(width->Width(), c.Statement == "(width 10)" ? 10 : 25);
+    }
     EXPECT_EQ(text.Errors() > 0, !c.Ok);
   }
   TStatementText vias("(max_total_vias 2.5)");
@@ -122,7 +124,9 @@ TEST(RuleStatements, RouteOrderWords) {
     EXPECT_FALSE(TranslationState().AbortParsing);
     auto* rule = Only<TSpecctraRouteOrderRule>(text, eReorder_Rule);
     ASSERT_EQ(rule != nullptr, c.Ok);
-    if (rule) EXPECT_EQ(rule->HostTopology(), c.Topology);
+    if (rule) {
+      EXPECT_EQ(rule->HostTopology(), c.Topology);
+    }
   }
   TStatementText midDriven("(reorder daisy (type mid_driven))");
   EXPECT_EQ(Only<TSpecctraRouteOrderRule>(midDriven, eReorder_Rule)->Order(), roDaisyMidDriven);
@@ -150,9 +154,9 @@ TEST(RuleStatements, TimingRulesKeepTheirValues) {
   EXPECT_EQ(rules[1]->LengthGap(), 2);
   for (const char* bad : {"(length_gap 1 2)", "(length_amplitude 1 2 3)", "(length_gap)"}) {
     SCOPED_TRACE(bad);
-    TStatementText text(bad);
-    EXPECT_FALSE(text.Loaded);
-    EXPECT_TRUE(text.PlaceKept);
+    TStatementText badText(bad);
+    EXPECT_FALSE(badText.Loaded);
+    EXPECT_TRUE(badText.PlaceKept);
   }
 }
 
@@ -191,9 +195,9 @@ TEST(RuleStatements, TestpointRuleKeepsEveryStatement) {
   for (const char* bad : {"(testpoint (side up))", "(testpoint (insert maybe))",
                           "(testpoint (side (x)))", "(testpoint (comp U1 (x) U2))"}) {
     SCOPED_TRACE(bad);
-    TStatementText text(bad);
-    EXPECT_FALSE(text.Loaded);
-    EXPECT_TRUE(text.PlaceKept);
+    TStatementText badText(bad);
+    EXPECT_FALSE(badText.Loaded);
+    EXPECT_TRUE(badText.PlaceKept);
   }
 }
 

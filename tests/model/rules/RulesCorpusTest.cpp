@@ -25,8 +25,9 @@ TEST(RulesCorpus, RuleBlocksOfRealDesignsAreRead) {
     EXPECT_TRUE(text.LoadDesign());
     for (const std::string& line : text.Lines()) {
       const std::size_t at = line.find("from keyword: ");
-      if (line.rfind("WARNING: Skipped block", 0) == 0 && at != std::string::npos)
+      if (line.rfind("WARNING: Skipped block", 0) == 0 && at != std::string::npos) {
         EXPECT_EQ(ruleKeywords.count(line.substr(at + 14)), 0u) << line;
+      }
     }
     const std::size_t structure = content.find("(structure");
     const std::size_t rule = content.find("(rule", structure);

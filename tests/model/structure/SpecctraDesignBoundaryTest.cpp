@@ -35,11 +35,14 @@ TEST_F(SpecctraDesignBoundaryTest, TheBoundaryChoosesItsRectangleAndBoardShape) 
       {"(boundary (path signal 0 0 0 1 1)) (boundary (rule (width 1)) (rect pcb 0 0 9 9))", true, 3,
        0, {0, 0, 9, 9}},
       {"(boundary)", false, -1, 0, {0, 0, 0, 0}},
+      {"(boundary (rect pcb 0 0 8 8)) (boundary (path signal 0 0 0 8 0 8 8) (clearance_class b))",
+       true, 4, 0, {0, 0, 8, 8}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.structure);
     TStructureFromText text(c.structure);
     EXPECT_TRUE(text.loaded);
+    EXPECT_EQ(text.design.ReportManager().ErrorCount(), 0);
     TSpecctraDesignBoundary& boundary = text.Structure().Boundary();
     EXPECT_EQ(boundary.BoundingRect() != nullptr, c.boundingRect);
     if (c.boardShapeVertices < 0) {

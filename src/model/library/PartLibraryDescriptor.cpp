@@ -1,0 +1,6 @@
+#include "model/library/PartLibraryDescriptor.h"
+
+bool TSpecctraPartLibraryDescriptor::LoadFromFile() {
+  SkipUnknownBlock();
+  return true;
+}

@@ -1,0 +1,109 @@
+// Every real design of the corpus through pcbhost, as a user imports it: the import succeeds,
+// skips only what the translator leaves out by design, gives the board an outline where the
+// design has a boundary, names the bottom layer after the design's last layer, and the routes
+// export
+// lists every host net of the board.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "common/AsciiText.h"
+#include "support/CorpusFolder.h"
+#include "support/Pcbhost.h"
+
+namespace {
+
+using TJson = nlohmann::json;
+
+// Blocks the translator skips on purpose (their contents have no host counterpart).
+const std::set<std::string> kSkippedByDesign = {"PROPERTY", "PLACE_RULE", "PAIR", "BUNDLE",
+                                                "PART_LIBRARY", "PLACE_BOUNDARY"};
+
+bool OpensAsDesign(const std::string& text) {
+  const std::size_t start = text.find_first_not_of(" \t\r\n");
+  return start != std::string::npos && text.compare(start, 4, "(pcb") == 0;
+}
+
+// The keywords of the report's "Skipped block" warnings that the translator does not skip by
+// design.
+std::set<std::string> UnexpectedSkips(const std::string& report) {
+  std::set<std::string> skipped;
+  const std::string marker = "WARNING: Skipped block between lines: ";
+  for (std::size_t at = report.find(marker); at != std::string::npos;
+       at = report.find(marker, at + 1)) {
+    const std::size_t keyword = report.find("from keyword: ", at) + 14;
+    const std::string word = report.substr(keyword, report.find('\r', keyword) - keyword);
+    if (!kSkippedByDesign.count(word)) skipped.insert(word);
+  }
+  return skipped;
+}
+
+// The names of the design's layer statements, upper-cased as the lexer reads unquoted names.
+std::set<std::string> LayerNames(const std::string& text) {
+  std::set<std::string> names;
+  const std::size_t structure = text.find("(structure");
+  if (structure == std::string::npos) return names;
+  for (std::size_t at = text.find("(layer ", structure); at != std::string::npos;
+       at = text.find("(layer ", at + 1)) {
+    const std::size_t start = text.find_first_not_of(' ', at + 7);
+    const std::size_t end = text.find_first_of(" ()\r\n", start);
+    names.insert(AsciiUpperText(text.substr(start, end - start)));
+  }
+  return names;
+}
+
+// The host name of a layer by its number.
+std::string HostLayerName(const TJson& document, int number) {
+  for (const TJson& layer : document["layers"])
+    if (layer["number"] == number) return layer["name"];
+  return {};
+}
+
+int CountOf(const TJson& document, const std::string& kindName) {
+  int count = 0;
+  for (const TJson& object : document["objects"]) count += object["kindName"] == kindName;
+  return count;
+}
+
+std::size_t Occurrences(const std::string& text, const std::string& part) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+    ++count;
+  return count;
+}
+
+}  // namespace
+
+TEST(CorpusImport, EveryDesignImportsWithItsStructureAndNets) {
+  const auto corpus = CorpusFolder();
+  if (!corpus) GTEST_SKIP() << "no design corpus";
+  for (const auto& entry : std::filesystem::directory_iterator(*corpus)) {
+    if (entry.path().extension() != ".dsn") continue;
+    const std::string text = TTempFolder::Read(entry.path().string());
+    if (!OpensAsDesign(text)) continue;
+    SCOPED_TRACE(entry.path().filename().string());
+    TTempFolder folder;
+    folder.Write("design.dsn", text);
+    const TProgramResult result = RunPcbhost(folder, {"import", "design.dsn", "--rte"});
+    ASSERT_EQ(result.ExitCode, 0) << result.Describe();
+
+    EXPECT_EQ(UnexpectedSkips(TTempFolder::Read(folder.Path("design.rpt"))),
+              std::set<std::string>{});
+    const TJson board = TJson::parse(TTempFolder::Read(folder.Path("design.pcbdoc")));
+    if (text.find("(boundary") != std::string::npos) {
+      EXPECT_EQ(CountOf(board, "boardOutline"), 1);
+    }
+    // The last layer of a design always becomes the host bottom layer, whatever the others.
+    const std::set<std::string> layers = LayerNames(text);
+    if (!layers.empty()) {
+      EXPECT_EQ(layers.count(AsciiUpperText(HostLayerName(board, 32))), 1u)
+          << HostLayerName(board, 32);
+    }
+    const std::string routes = TTempFolder::Read(folder.Path("design.rte"));
+    const std::string networkOut = routes.substr(routes.find("(network_out"));
+    EXPECT_EQ(Occurrences(networkOut, "(net "), static_cast<std::size_t>(CountOf(board, "net")));
+  }
+}
