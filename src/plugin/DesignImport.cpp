@@ -12,13 +12,11 @@
 
 namespace {
 
-bool gFreePrimitiveFlag = false;
-
 void StartDesignTranslation() {
   ResetTranslationState();
   TranslationState().ImportingDesign = true;
   TranslationState().TranslationMode = 0;
-  gFreePrimitiveFlag = false;
+  SetFreePrimitiveFlag(false);
 }
 
 // A design being read: the parser on its file and the design object over the board.
@@ -76,9 +74,6 @@ void HandCreatedPolygonsToBoard(host::IPCB_ServerInterface* server, host::IPCB_B
 }
 
 }  // namespace
-
-bool FreePrimitiveFlag() { return gFreePrimitiveFlag; }
-void SetFreePrimitiveFlag(bool set) { gFreePrimitiveFlag = set; }
 
 bool ParseAndBuild(const std::string& dsnPath, PcbHandle board) {
   StartDesignTranslation();

@@ -5,11 +5,6 @@
 
 #include "host/PcbApi.h"
 
-// Set when the import made conductors or vias inside footprints; the nets of free
-// primitives are then updated after the import.
-bool FreePrimitiveFlag();
-void SetFreePrimitiveFlag(bool set);
-
 // Parses the design and builds it on the board; true when both succeeded. Writes the report.
 bool ParseAndBuild(const std::string& dsnPath, PcbHandle board);
 // The import into a given board: one modification batch with the board's polygon and DRC

@@ -8,6 +8,7 @@
 #include "rtl/HostClient.h"
 #include "plugin/HostPcbServer.h"
 #include "rtl/Parameters.h"
+#include "rtl/TranslationState.h"
 #include "report/ReportManager.h"
 #include "plugin/RoutesExport.h"
 #include "rtl/ClientFileApi.h"

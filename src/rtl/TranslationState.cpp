@@ -14,3 +14,10 @@ void AddToBoardOffset(double x, double y) {
   state.BoardOffsetX = RoundToHostUnits(static_cast<double>(state.BoardOffsetX) + RoundToHostUnits(x));
   state.BoardOffsetY = RoundToHostUnits(static_cast<double>(state.BoardOffsetY) + RoundToHostUnits(y));
 }
+
+namespace {
+bool gFreePrimitiveFlag = false;
+}
+
+bool FreePrimitiveFlag() { return gFreePrimitiveFlag; }
+void SetFreePrimitiveFlag(bool set) { gFreePrimitiveFlag = set; }

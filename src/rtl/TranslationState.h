@@ -39,3 +39,10 @@ TTranslationState& TranslationState();
 // held to the 32-bit range.
 void AddToBoardOffset(double x, double y);
 void ResetTranslationState();
+
+// Set when a design import made conductors or vias inside images: the host is then asked to
+// give free primitives the nets of the pads they touch. Cleared by every design import
+// before it parses; kept apart from the translation state so that the exports after the
+// import leave it alone.
+bool FreePrimitiveFlag();
+void SetFreePrimitiveFlag(bool set);

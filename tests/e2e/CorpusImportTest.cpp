@@ -1,8 +1,7 @@
 // Every real design of the corpus through pcbhost, as a user imports it: the import succeeds,
 // skips only what the translator leaves out by design, gives the board an outline where the
 // design has a boundary, names the bottom layer after the design's last layer, and the routes
-// export
-// lists every host net of the board.
+// export lists every host net of the board.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 

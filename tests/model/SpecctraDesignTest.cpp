@@ -63,7 +63,7 @@ TEST_F(SpecctraDesignTest, ReadsUnitsResolutionsAndSkipsWhatItDoesNotTranslate) 
       "  (resolution mil 10)\n"
       "  (colors (color 1 red))\n"
       "  (capacitance_resolution pfarad 5)\n"
-      "  (library (image X (pin P 1 0 0)))\n"
+      "  (floor_plan (cluster A))\n"
       ")\n");
   EXPECT_TRUE(design.design.LoadFromFile());
   EXPECT_EQ(design.design.UnitKind(), uMil) << "the resolution's unit while none is set";
@@ -76,7 +76,7 @@ TEST_F(SpecctraDesignTest, ReadsUnitsResolutionsAndSkipsWhatItDoesNotTranslate) 
   EXPECT_EQ(parser.Constants()[1].Value, "TWO");
   const auto& lines = design.Lines();
   EXPECT_TRUE(HasLine(lines, "Custom color settings are not supported and not loaded."));
-  EXPECT_TRUE(HasLine(lines, "WARNING: Skipped block between lines: 6-6, from keyword: IMAGE"));
+  EXPECT_TRUE(HasLine(lines, "WARNING: Skipped block between lines: 6-6, from keyword: FLOOR_PLAN"));
   EXPECT_EQ(design.design.ReportManager().ErrorCount(), 0);
 }
 

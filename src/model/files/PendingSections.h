@@ -23,7 +23,5 @@ public:
   std::string_view ClassName() const override { return SectionClassName.Text; }
 };
 
-using TSpecctraPlacementDescriptor = TPendingSection<"TSpecctraPlacementDescriptor">;
 using TSpecctraFloorPlanDescriptor = TPendingSection<"TSpecctraFloorPlanDescriptor">;
 using TSpecctraTestpointsDescriptor = TPendingSection<"TSpecctraTestpointsDescriptor">;
-using TOutComponentPlacementDescriptor = TPendingSection<"TOutComponentPlacementDescriptor">;

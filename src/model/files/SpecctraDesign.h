@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/files/PendingSections.h"
+#include "model/library/PlacementDescriptor.h"
 #include "model/wiring/DsnWiringDescriptor.h"
 #include "model/files/ResolutionDescriptors.h"
 #include "model/files/SpecctraFile.h"
@@ -25,6 +26,7 @@ public:
 
   TDimensionResolutionDescriptor& DimensionResolution() { return *FDimension; }
   TSpecctraDSNStructureDescriptor* DsnStructure();
+  TSpecctraPlacementDescriptor* Placement() const { return FPlacement.get(); }
 
 protected:
   std::unique_ptr<TSpecctraAbstractStructureDescriptor> CreateStructureSection() override;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/files/PendingSections.h"
+#include "model/library/OutComponentPlacementDescriptor.h"
 #include "model/files/ResolutionDescriptors.h"
 #include "model/files/SpecctraFile.h"
 

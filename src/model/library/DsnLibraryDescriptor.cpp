@@ -6,6 +6,7 @@
 #include "model/base/EmbeddedStorage.h"
 #include "model/files/ResolutionDescriptors.h"
 #include "model/files/SpecctraFile.h"
+#include "model/library/SpecctraCompImage.h"
 #include "model/library/SpecctraJumper.h"
 #include "model/library/SpecctraViaArrayTemplate.h"
 #include "model/structure/StructureDescriptors.h"
@@ -52,9 +53,9 @@ bool TSpecctraDSNLibraryDescriptor::ParsePadstack() {
   return true;
 }
 
-// Images are built by the image class; until it is part of the plug-in their blocks are
-// skipped. Hand-over: return ParseMember<TSpecctraCompImage>(FImages);
-bool TSpecctraDSNLibraryDescriptor::ParseImage() { return SkipPendingMember(); }
+bool TSpecctraDSNLibraryDescriptor::ParseImage() {
+  return ParseMember<TSpecctraCompImage>(FImages);
+}
 
 bool TSpecctraDSNLibraryDescriptor::ParseJumper() {
   return ParseMember<TSpecctraJumper>(FJumpers);
