@@ -32,18 +32,6 @@ TEmbeddedTexts ReadEmbedded(PcbHandle handle) {
   return {embedded.GetName(), embedded.GetData()};
 }
 
-// The chunk index when the name is prefix + "|ChunkIdx=" + a decimal k >= 0 and nothing else.
-bool ChunkIndexOf(std::string_view name, std::string_view prefix, int& index) {
-  constexpr std::string_view kChunkTag = "|ChunkIdx=";
-  if (name.size() <= prefix.size() + kChunkTag.size() || name.substr(0, prefix.size()) != prefix ||
-      name.substr(prefix.size(), kChunkTag.size()) != kChunkTag)
-    return false;
-  const std::string_view digits = name.substr(prefix.size() + kChunkTag.size());
-  if (digits.find_first_not_of("0123456789") != std::string_view::npos) return false;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
-  return error == std::errc() && end == digits.data() + digits.size();
-}
-
 }  // namespace
 
 bool AddEmbeddedObject(PcbHandle board, const std::string& name, std::string_view data) {
@@ -112,26 +100,14 @@ void TEmbeddedStorageWrapper::SetValue(std::string_view name, std::string_view v
 }
 
 bool TEmbeddedStorageWrapper::Load(std::string* missingChunkError) {
-  FData.clear();
   const std::string prefix = ChunkPrefix();
-  std::map<int, std::string> chunks;
+  TStorageChunks chunks;
   for (PcbHandle handle : EmbeddedObjectsOf(FBoard)) {
     const TEmbeddedTexts embedded = ReadEmbedded(handle);
     int index = 0;
     if (ChunkIndexOf(embedded.Name, prefix, index)) chunks[index] = embedded.Data;
   }
-  if (chunks.empty()) return false;
-  int expected = 0;
-  for (const auto& [index, piece] : chunks) {
-    if (index != expected) {
-      if (missingChunkError) *missingChunkError = "Missing Chunk: " + std::to_string(expected);
-      FData.clear();
-      return false;
-    }
-    FData += piece;
-    ++expected;
-  }
-  return true;
+  return JoinChunks(chunks, FData, missingChunkError);
 }
 
 void TEmbeddedStorageWrapper::Save() {
@@ -144,6 +120,33 @@ void TEmbeddedStorageWrapper::Save() {
     start += kChunkSize;
     ++index;
   } while (start < FData.size());
+}
+
+bool ChunkIndexOf(std::string_view name, std::string_view prefix, int& index) {
+  constexpr std::string_view kChunkTag = "|ChunkIdx=";
+  if (name.size() <= prefix.size() + kChunkTag.size() || name.substr(0, prefix.size()) != prefix ||
+      name.substr(prefix.size(), kChunkTag.size()) != kChunkTag)
+    return false;
+  const std::string_view digits = name.substr(prefix.size() + kChunkTag.size());
+  if (digits.find_first_not_of("0123456789") != std::string_view::npos) return false;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), index);
+  return error == std::errc() && end == digits.data() + digits.size();
+}
+
+bool JoinChunks(const TStorageChunks& chunks, std::string& data, std::string* missingChunkError) {
+  data.clear();
+  if (chunks.empty()) return false;
+  int expected = 0;
+  for (const auto& [index, piece] : chunks) {
+    if (index != expected) {
+      if (missingChunkError) *missingChunkError = "Missing Chunk: " + std::to_string(expected);
+      data.clear();
+      return false;
+    }
+    data += piece;
+    ++expected;
+  }
+  return true;
 }
 
 std::string ViaTagStorageKey(int tag) { return "Type=ViaTag|ID=" + std::to_string(tag); }

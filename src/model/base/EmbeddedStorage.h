@@ -2,6 +2,7 @@
 // constants, the board offset, padstacks, and long texts spread over numbered chunks.
 #pragma once
 
+#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -38,6 +39,8 @@ public:
   TEmbeddedStorageWrapper(PcbHandle board, std::string key);
 
   const std::string& Data() const { return FData; }
+  // Replaces the whole data text (a text built in one go instead of value by value).
+  void SetData(std::string data) { FData = std::move(data); }
   std::string GetValue(std::string_view name) const;
   void SetValue(std::string_view name, std::string_view value);
 
@@ -58,3 +61,12 @@ private:
 
 // The key of the via-tag storage of a tag: "Type=ViaTag|ID=" + tag.
 std::string ViaTagStorageKey(int tag);
+
+// Chunk index -> text of one storage's chunks, as found on the board.
+using TStorageChunks = std::map<int, std::string>;
+// Whether the name is prefix + "|ChunkIdx=" + a decimal k >= 0 and nothing else; k in index.
+bool ChunkIndexOf(std::string_view name, std::string_view prefix, int& index);
+// The chunks' texts joined in index order; false without chunks or with a gap (the error
+// names the first missing index).
+bool JoinChunks(const TStorageChunks& chunks, std::string& data,
+                std::string* missingChunkError = nullptr);

@@ -5,12 +5,12 @@
 #include <set>
 #include <string>
 
-#include "model/files/PendingSections.h"
-#include "model/library/PlacementDescriptor.h"
 #include "model/files/ResolutionDescriptors.h"
 #include "model/files/SpecctraFile.h"
 #include "model/library/PartLibraryDescriptor.h"
+#include "model/library/PlacementDescriptor.h"
 #include "model/structure/FloorPlan.h"
+#include "model/wiring/DsnWiringDescriptor.h"
 
 class TSpecctraDesign : public TSpecctraFile {
 public:

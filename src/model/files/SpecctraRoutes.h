@@ -5,10 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "model/files/PendingSections.h"
-#include "model/library/OutComponentPlacementDescriptor.h"
 #include "model/files/ResolutionDescriptors.h"
 #include "model/files/SpecctraFile.h"
+#include "model/library/OutComponentPlacementDescriptor.h"
 #include "model/structure/TestpointsDescriptor.h"
 
 class TSpecctraRoutes : public TSpecctraFile {

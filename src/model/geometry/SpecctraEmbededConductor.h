@@ -18,6 +18,8 @@ public:
   bool ExportToPcb() override;
 
   uint8_t Type() const { return FType; }
+  // Wires keep every wire type; a conductor holds the one it was given likewise.
+  virtual void SetType(uint8_t type) { FType = type; }
   uint8_t Attribute() const { return FAttribute; }
 
 private:

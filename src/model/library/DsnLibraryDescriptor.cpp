@@ -7,6 +7,8 @@
 #include "model/files/ResolutionDescriptors.h"
 #include "model/files/SpecctraFile.h"
 #include "model/library/SpecctraCompImage.h"
+#include "model/library/SpecctraJumper.h"
+#include "model/library/SpecctraViaArrayTemplate.h"
 #include "model/structure/StructureDescriptors.h"
 #include "rtl/PcbBoard.h"
 #include "specctra_io/SpecctraParser.h"
@@ -55,9 +57,13 @@ bool TSpecctraDSNLibraryDescriptor::ParseImage() {
   return ParseMember<TSpecctraCompImage>(FImages);
 }
 
-bool TSpecctraDSNLibraryDescriptor::ParseJumper() { return SkipPendingMember(); }
+bool TSpecctraDSNLibraryDescriptor::ParseJumper() {
+  return ParseMember<TSpecctraJumper>(FJumpers);
+}
 
-bool TSpecctraDSNLibraryDescriptor::ParseViaArrayTemplate() { return SkipPendingMember(); }
+bool TSpecctraDSNLibraryDescriptor::ParseViaArrayTemplate() {
+  return ParseMember<TSpecctraViaArrayTemplate>(FViaArrayTemplates);
+}
 
 bool TSpecctraDSNLibraryDescriptor::ParseFamilyPairs() { return SkipPendingMember(); }
 

@@ -29,6 +29,8 @@ public:
   // The first image of that name (letter case ignored), or nil.
   TSpecctraObject* FindImage(std::string_view name) const;
   TSpecctraList& Images() { return FImages; }
+  TSpecctraList& Jumpers() { return FJumpers; }
+  TSpecctraList& ViaArrayTemplates() { return FViaArrayTemplates; }
   const std::vector<std::string>& Directories() const { return FDirectories; }
   const std::string& ExtraImageDirectory() const { return FExtraImageDirectory; }
 
@@ -55,6 +57,8 @@ private:
   void TakeViaMarks(TSpecctraPadstack& padstack);
 
   TSpecctraList FImages;
+  TSpecctraList FJumpers;
+  TSpecctraList FViaArrayTemplates;
   std::vector<std::string> FDirectories;
   std::string FExtraImageDirectory;
   // Via padstack name -> listed under spare, from the structure's via statement.

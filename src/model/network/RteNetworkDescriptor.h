@@ -7,12 +7,16 @@
 #include "model/base/SpecctraList.h"
 #include "model/network/AbstractNetworkDescriptor.h"
 
+struct TRoutedNetContext;
+
 class TSpecctraRteNetworkDescriptor : public TSpecctraAbstractNetworkDescriptor {
 public:
   explicit TSpecctraRteNetworkDescriptor(TSpecctraObject* owner);
+  ~TSpecctraRteNetworkDescriptor() override;
   std::string_view ClassName() const override { return "TSpecctraRteNetworkDescriptor"; }
 
-  // Adds a routed net for every host net of the board.
+  // Adds a routed net for every host net of the board; the stored via tags, plane layers
+  // and library padstacks are read once for all of them.
   bool ImportFromPcb() override;
   // (network_out (net ...) ...) with the routed nets in name order.
   bool ExportToFile() override;
@@ -22,4 +26,5 @@ public:
 
 private:
   std::unique_ptr<TSpecctraList> FRoutedNets;
+  std::unique_ptr<TRoutedNetContext> FContext;
 };

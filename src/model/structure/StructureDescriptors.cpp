@@ -9,6 +9,8 @@
 #include "model/base/BoardHelpers.h"
 #include "model/base/EmbeddedStorage.h"
 #include "model/files/SpecctraFile.h"
+#include "model/library/ViaPadstackFacts.h"
+#include "model/library/ViaStyleRule.h"
 #include "model/structure/SpecctraKeepout.h"
 #include "model/structure/SpecctraRegion.h"
 #include "model/structure/SpecctraSplitPlaneShape.h"
@@ -235,13 +237,7 @@ bool TSpecctraDSNStructureDescriptor::ExportToPcb() {
     ReportError("Invalid library reference returned, while tryng to create board level routing "
                 "via styles.");
   } else if (!FViaNames.empty()) {
-    DeleteHostRules(kHostRoutingViaRule, board);
-    for (const TViaPadstackName& via : FViaNames) {
-      if (via.Spare) continue;
-      if (!file->FindPadstack(via.Name))
-        ReportError("Invalid padstack reference returned for: " + via.Name +
-                    ", while tryng to create board level routing via styles.");
-    }
+    ExportViaStyles(*file, board);
   }
   ExportAllToPcb(&FPlanes);
   ExportAllToPcb(&FKeepouts);
@@ -249,6 +245,27 @@ bool TSpecctraDSNStructureDescriptor::ExportToPcb() {
   // Grid settings the host refuses leave the structure's export standing.
   FGrids->ExportToPcb();
   return true;
+}
+
+// The board's routing via styles are replaced by one per listed via padstack that is not
+// spare; a board whose list names no usable padstack keeps the styles it has.
+void TSpecctraDSNStructureDescriptor::ExportViaStyles(TSpecctraFile& file, PcbHandle board) {
+  std::vector<TViaPadstackFacts> styles;
+  for (const TViaPadstackName& via : FViaNames) {
+    if (via.Spare) continue;
+    TSpecctraObject* found = file.FindPadstack(via.Name);
+    if (!found) {
+      ReportError("Invalid padstack reference returned for: " + via.Name +
+                  ", while tryng to create board level routing via styles.");
+      continue;
+    }
+    std::optional<TViaPadstackFacts> padstack = ViaPadstackFactsOf(found);
+    if (padstack && padstack->IsVia && !padstack->IsSpare && padstack->HasGeometry)
+      styles.push_back(std::move(*padstack));
+  }
+  if (styles.empty()) return;
+  DeleteHostRules(kHostRoutingViaRule, board);
+  for (const TViaPadstackFacts& padstack : styles) CreateViaStyleRule(board, padstack, "PCB", "");
 }
 
 bool TSpecctraRTEStructureDescriptor::ImportFromPcb() {

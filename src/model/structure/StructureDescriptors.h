@@ -15,6 +15,8 @@
 #include "model/base/SpecctraList.h"
 #include "model/base/SpecctraValueTypes.h"
 
+class TSpecctraFile;
+
 class TSpecctraAbstractStructureDescriptor : public TSpecctraFileSectionDescriptor {
 public:
   using TSpecctraFileSectionDescriptor::TSpecctraFileSectionDescriptor;
@@ -61,6 +63,7 @@ public:
 
 private:
   bool LoadViaNames();
+  void ExportViaStyles(TSpecctraFile& file, PcbHandle board);
   bool LoadLayerNoiseWeights();
   bool LoadLayerPair();
   // A statement whose element is not translated yet: its block is skipped with a warning.

@@ -2,23 +2,76 @@
 
 #include "model/base/BoardHelpers.h"
 #include "model/base/SpecctraText.h"
+#include "model/library/SpecctraViaInstance.h"
+#include "model/wiring/RoutedNetContext.h"
+#include "model/wiring/SpecctraWire.h"
+#include "rtl/PcbIteration.h"
+#include "rtl/TranslationState.h"
 #include "specctra_io/SpecctraWriter.h"
 
-TSpecctraRoutedNet::TSpecctraRoutedNet(TSpecctraObject* owner, PcbHandle hostNet)
-    : TSpecctraFileSectionDescriptor(owner) {
+TSpecctraRoutedNet::TSpecctraRoutedNet(TSpecctraObject* owner, PcbHandle hostNet,
+                                       const TRoutedNetContext* context)
+    : TSpecctraAbstractWiringDescriptor(owner), FContext(context) {
   SetHostHandle(hostNet);
 }
+
+TSpecctraRoutedNet::~TSpecctraRoutedNet() = default;
 
 bool TSpecctraRoutedNet::ImportFromPcb() {
   if (!HostHandle()) return false;
   SetName(HostNetName(HostHandle()));
+  std::unique_ptr<TRoutedNetContext> own;
+  if (!FContext) own = std::make_unique<TRoutedNetContext>(*this);
+  const TRoutedNetContext& context = FContext ? *FContext : *own;
+  ImportWires();
+  ImportVias(context);
+  ApplyViaTags(context);
   return true;
+}
+
+void TSpecctraRoutedNet::ImportWires() {
+  TSpecctraList& wires = EnsureWires();
+  const auto& written = TranslationState().WrittenObjects;
+  ForEachPcbObject(HostHandle(), kPcbObjectTrack, [&](PcbHandle track) {
+    if (written.contains(std::to_string(track))) return;
+    auto wire = std::make_unique<TSpecctraWire>(this);
+    wire->SetHostHandle(track);
+    if (wire->ImportFromPcb()) wires.Add(std::move(wire));
+  });
+}
+
+void TSpecctraRoutedNet::ImportVias(const TRoutedNetContext& context) {
+  TSpecctraList& vias = EnsureVias();
+  const std::vector<TViaPadstackFacts> none;
+  const auto& padstacks = context.Padstacks ? *context.Padstacks : none;
+  ForEachPcbObject(HostHandle(), kPcbObjectVia, [&](PcbHandle handle) {
+    auto via = std::make_unique<TSpecctraViaInstance>(this);
+    via->SetHostHandle(handle);
+    via->ImportHostVia(context.Planes, padstacks, context.Padstacks.has_value());
+    vias.Add(std::move(via));
+  });
+}
+
+void TSpecctraRoutedNet::ApplyViaTags(const TRoutedNetContext& context) {
+  if (context.ViaTags.Count() == 0 || !Vias()) return;
+  const std::vector<TViaPadstackFacts> none;
+  const auto& padstacks = context.Padstacks ? *context.Padstacks : none;
+  for (int32_t i = 0; i < Vias()->Count(); ++i) {
+    auto& via = static_cast<TSpecctraViaInstance&>(*Vias()->ObjectAt(i));
+    const std::optional<int32_t> tag = context.ViaTags.Find(via.Position().X, via.Position().Y);
+    if (!tag) continue;
+    via.SetViaNumber(context.ViaTags.Item(*tag).Number);
+    if (via.ViaNumber() != 0) via.ChoosePadstack(padstacks, context.Padstacks.has_value());
+  }
 }
 
 bool TSpecctraRoutedNet::ExportToFile() {
   TSpecctraWriter& writer = *Writer();
   writer.WriteLine("(net " + QuoteName(Name()), true);
-  // The net's wires and vias will go one level deeper, between these two lines.
+  writer.IndentIn(1);
+  if (Wires()) ExportAllToFile(Wires());
+  if (Vias()) ExportAllToFile(Vias());
+  writer.IndentOut(1);
   writer.WriteLine(")", true);
   return true;
 }

@@ -1,16 +1,32 @@
-// A host net on its way into a routes or session file: named as the host net, written as a
-// (net ...) block of the network_out section. Its wires and vias are not read yet.
+// A host net on its way into a routes or session file: named as the host net, with its
+// tracks as wires and its vias, written as a (net ...) block of the network_out section.
 #pragma once
 
-#include "model/files/FileSection.h"
+#include <memory>
 
-class TSpecctraRoutedNet : public TSpecctraFileSectionDescriptor {
+#include "model/wiring/AbstractWiringDescriptor.h"
+
+struct TRoutedNetContext;
+
+class TSpecctraRoutedNet : public TSpecctraAbstractWiringDescriptor {
 public:
-  TSpecctraRoutedNet(TSpecctraObject* owner, PcbHandle hostNet);
+  // The context is the export's shared one; without it the net reads its own.
+  TSpecctraRoutedNet(TSpecctraObject* owner, PcbHandle hostNet,
+                     const TRoutedNetContext* context = nullptr);
+  ~TSpecctraRoutedNet() override;
   std::string_view ClassName() const override { return "TSpecctraRoutedNet"; }
 
-  // Takes the host net's name; false without a host net.
+  // The host net's name, its tracks not written yet by another net as wires, its vias with
+  // the via numbers of the stored tags. False without a host net.
   bool ImportFromPcb() override;
-  // (net name ...), the name quoted when it holds a parenthesis.
+  //   (net NAME (wire ...) ... (via ...) ...), the name quoted when it holds a parenthesis.
   bool ExportToFile() override;
+
+private:
+  void ImportWires();
+  void ImportVias(const TRoutedNetContext& context);
+  // Gives each via the number of the tag at its host position, and a padstack that fits.
+  void ApplyViaTags(const TRoutedNetContext& context);
+
+  const TRoutedNetContext* FContext;
 };

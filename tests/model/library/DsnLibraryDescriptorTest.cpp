@@ -49,13 +49,13 @@ TEST_F(DsnLibraryDescriptorTest, OtherStatementsAreHeldOrSkippedAndReadingGoesOn
   TLibraryFromText design(
       "(directory /lib/a '/lib/b c') (extra_image_directory /extra)\n"
       "(image U1 (pin P 1 0 0))\n"
-      "(jumper J (length 10))\n"
+      "(jumper (length 10))\n"
       "(stray)\n"
       "(padstack AFTER (shape (circle TOP 1)))");
   TSpecctraDSNLibraryDescriptor& library = design.Library();
   EXPECT_EQ(library.Directories(), (std::vector<std::string>{"/LIB/A", "/lib/b c"}));
   EXPECT_EQ(library.ExtraImageDirectory(), "/EXTRA");
-  EXPECT_TRUE(design.Has("WARNING: Skipped block between lines: 3-3, from keyword: JUMPER"));
+  EXPECT_EQ(library.Jumpers().Count(), 1);
   EXPECT_NE(design.design.FindImage("u1"), nullptr) << "images are found ignoring case";
   EXPECT_EQ(design.design.ReportManager().ErrorCount(), 1) << "the stray statement";
   EXPECT_NE(design.design.FindPadstack("AFTER"), nullptr);

@@ -1,0 +1,24 @@
+// What every routed net of one routes or session export reads from the board in the same
+// way: the stored via tags, the plane layers by net and the library's via padstacks. Read
+// once per export, so that nets cost only their own primitives.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "host/PcbApi.h"
+#include "model/library/ViaPadstackFacts.h"
+#include "model/library/ViaPlaneContacts.h"
+#include "model/wiring/TaggedVias.h"
+
+class TSpecctraObject;
+
+struct TRoutedNetContext {
+  // Reads the board of the object's file; errors of the stored tags go to its report.
+  explicit TRoutedNetContext(TSpecctraObject& reader);
+
+  TTaggedVias ViaTags;
+  TViaPlaneContacts Planes;
+  // Nothing when the file has no library section.
+  std::optional<std::vector<TViaPadstackFacts>> Padstacks;
+};

@@ -1,0 +1,53 @@
+// A wire of a wiring section or of a routed net: a conductor whose primary shape (usually a
+// path) is copper of one net, with its wire type, turret, shield net and supply mark. On
+// design import its path becomes host tracks; on export each host track becomes one wire.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/geometry/SpecctraEmbededConductor.h"
+
+class TSpecctraWire : public TSpecctraEmbededConductor {
+public:
+  static constexpr int32_t kNoTurret = -1;
+
+  using TSpecctraEmbededConductor::TSpecctraEmbededConductor;
+  std::string_view ClassName() const override { return "TSpecctraWire"; }
+  TShapeOwnerKind ShapeOwnerKind() const override { return TShapeOwnerKind::eWire; }
+  std::string ShapeNetName() const override { return FNetName; }
+  // Fixed, route and protect wires become tracks the router leaves alone.
+  bool ShapesRouted() const override;
+
+  //   (wire shape (window shape) (net N) (shield N) (supply) (type t) (turret n) (attr fanout)
+  //         (connect ...))
+  // A turret outside 1 .. 127 raises std::range_error.
+  bool LoadFromFile() override;
+  // From the host track of the host handle: one path on its layer with its width and ends.
+  bool ImportFromPcb() override;
+  //   (wire (path LAYER w x y x y) (type t))
+  bool ExportToFile() override;
+
+  // -1 (none) or 1 .. 127; anything else raises std::range_error.
+  void SetTurret(int32_t turret);
+  // Appends a vertex to the wire's first shape.
+  void AddWireVertex(double x, double y);
+
+  int32_t Turret() const { return FTurret; }
+  const std::string& ShieldNet() const { return FShieldNet; }
+  const std::string& NetName() const { return FNetName; }
+  bool Supply() const { return FSupply; }
+
+private:
+  bool ReadWord(std::string& text);
+  bool ReadTypeWord();
+  bool ReadAttribute();
+
+  int32_t FTurret = kNoTurret;
+  std::string FShieldNet;
+  std::string FNetName;
+  bool FSupply = false;
+};
+
+// The written name of a wire type: "", "fixed", "route", "normal", "protect"; "" beyond.
+std::string_view WireTypeName(uint8_t type);

@@ -1,0 +1,277 @@
+// The wiring of a design built on a stand-in board, and the board's tracks and vias read back
+// into the routed nets of a routes file.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/files/SpecctraDesign.h"
+#include "model/files/SpecctraRoutes.h"
+#include "model/library/SpecctraViaInstance.h"
+#include "model/library/ViaPlaneContacts.h"
+#include "model/wiring/SpecctraRoutedNet.h"
+#include "model/wiring/ViaTagStorage.h"
+#include "model/base/BoardHelpers.h"
+#include "rtl/PcbIteration.h"
+#include "rtl/PcbPrimitives.h"
+#include "rtl/PcbVia.h"
+#include "rtl/ServerRoundTripSupport.h"
+#include "rtl/TranslationState.h"
+#include "specctra_io/SpecctraParser.h"
+#include "specctra_io/SpecctraWriter.h"
+
+namespace {
+
+constexpr const char* kStructure =
+    "(structure (layer TOP (type signal)) (layer PWR1 (type power) (use_net GND))"
+    " (layer PWR2 (type power) (use_net VCC)) (layer PWR3 (type power) (use_net gnd))"
+    " (layer BOT (type signal)) (boundary (rect pcb 2000 2000 90000 90000)) (via V20))";
+constexpr const char* kNetwork =
+    "(network (net GND (pins U1-1)) (net \"Sig(1)\" (pins U1-2)) (net VCC (pins U1-3)))";
+
+// A via of the design that reads from a lexer of its own.
+struct TLexedVia : TSpecctraViaInstance {
+  using TSpecctraViaInstance::TSpecctraViaInstance;
+  using TSpecctraObject::SetParser;
+};
+
+struct THostTrack {
+  PcbHandle Handle;
+  PcbLayerNumber Layer;
+  std::string Net;
+  bool Routed;
+};
+
+class WiringOnBoard : public TServerRoundTrip {
+protected:
+  void SetUp() override {
+    TServerRoundTrip::SetUp();
+    ResetTranslationState();
+  }
+  void TearDown() override {
+    FDesign.reset();
+    FParser.reset();
+    ResetTranslationState();
+    TServerRoundTrip::TearDown();
+  }
+
+  TSpecctraDesign& Import(const std::string& wiring) {
+    const std::string text = std::string("(pcb d (parser (string_quote \")) (unit mil) ") +
+                             "(library) " + kStructure + kNetwork + wiring + ")";
+    FParser = std::make_unique<TSpecctraParser>(std::make_unique<TInputFile>("w.dsn", text));
+    RegisterKeywords(*FParser);
+    FDesign = std::make_unique<TSpecctraDesign>(Board, FParser.get(), "w.dsn");
+    EXPECT_TRUE(FDesign->LoadFromFile());
+    EXPECT_TRUE(FDesign->ExportToPcb());
+    return *FDesign;
+  }
+  std::vector<std::string> ReportLines() const { return FDesign->ReportManager().Lines(); }
+
+  // The tracks on copper layers (the board outline has its own).
+  std::vector<THostTrack> HostTracks() const {
+    std::vector<THostTrack> tracks;
+    ForEachPcbObject(Board, kPcbObjectTrack, [&](PcbHandle handle) {
+      TPcbTrack track(handle);
+      track.Update(kPcbMessageRead);
+      if (track.GetLayer() < kTopLayer || track.GetLayer() > kBottomLayer) return;
+      tracks.push_back({handle, track.GetLayer(),
+                        track.GetNet() ? HostNetName(track.GetNet()) : "",
+                        track.GetRoutedState() != 0});
+    });
+    return tracks;
+  }
+  PcbHandle HostNet(const std::string& name) const {
+    PcbHandle found = 0;
+    ForEachPcbObject(Board, kPcbObjectNet, [&](PcbHandle handle) {
+      if (HostNetName(handle) == name) found = handle;
+    });
+    return found;
+  }
+  PcbHandle AddHostVia(const std::string& net, int32_t x, int32_t y) {
+    const PcbHandle handle = CreatePcbObject(kPcbObjectVia);
+    TPcbVia via(handle);
+    via.Update(kPcbMessageRead);
+    via.SetX(x);
+    via.SetY(y);
+    via.SetStartLayer(kTopLayer);
+    via.SetEndLayer(kBottomLayer);
+    via.SetDiameter(400000);
+    via.SetNet(HostNet(net));
+    via.Update(kPcbMessageWrite);
+    EXPECT_EQ(AddPcbObjectToContainer(Board, handle), kPcbOk);
+    return handle;
+  }
+  std::string ExportRoutes() {
+    FDesign.reset();
+    ResetTranslationState();
+    TranslationState().ImportingDesign = false;
+    TranslationState().TranslationMode = 3;
+    TSpecctraWriter writer("w.rte");
+    TSpecctraRoutes routes(Board, &writer, "w.rte");
+    EXPECT_TRUE(routes.ImportFromPcb());
+    EXPECT_TRUE(routes.ExportToFile());
+    FRoutesReport = routes.ReportManager().Lines();
+    return writer.Buffer();
+  }
+  std::vector<std::string> FRoutesReport;
+
+private:
+  std::unique_ptr<TSpecctraParser> FParser;
+  std::unique_ptr<TSpecctraDesign> FDesign;
+};
+
+std::size_t Occurrences(const std::string& text, const std::string& part) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+    ++count;
+  return count;
+}
+
+}  // namespace
+
+TEST_F(WiringOnBoard, WiresBecomeTracksOnTheirLayersAndNets) {
+  Import(
+      "(wiring (wire (path TOP 10 1000 1000 2000 1000 2000 2000) (net GND) (type protect))"
+      " (wire (path BOT 8 2000 2000 3000 2000) (net \"Sig(1)\"))"
+      " (wire (path TOP 8 0 0 10 10) (net NOSUCH)))");
+  std::vector<THostTrack> tracks = HostTracks();
+  ASSERT_EQ(tracks.size(), 4u) << ::testing::PrintToString(ReportLines());
+  EXPECT_EQ(tracks[0].Layer, kTopLayer);
+  EXPECT_EQ(tracks[0].Net, "GND");
+  EXPECT_FALSE(tracks[0].Routed) << "protected";
+  EXPECT_FALSE(tracks[1].Routed);
+  EXPECT_EQ(tracks[2].Layer, kBottomLayer);
+  EXPECT_EQ(tracks[2].Net, "Sig(1)");
+  EXPECT_TRUE(tracks[2].Routed) << "no type: the router may move it";
+  EXPECT_EQ(tracks[3].Net, "");
+  const std::vector<std::string> lines = ReportLines();
+  EXPECT_NE(std::find(lines.begin(), lines.end(),
+                      "WARNING: Polyline Shape shape, starting at point (0, 0) has invalid net "
+                      "reference: NOSUCH"),
+            lines.end());
+
+  // Back into a routes file: every track of a net once, a protected one as a route wire.
+  const std::string text = ExportRoutes();
+  EXPECT_EQ(Occurrences(text, "(wire (path "), 3u) << text;
+  EXPECT_EQ(Occurrences(text, "(type route)"), 2u) << text;
+  EXPECT_NE(text.find("(net 'Sig(1)'\r\n      (wire (path BOT 20320\r\n"
+                      "            5080000 5080000 \r\n            7620000 5080000 \r\n"
+                      "            )\r\n      )\r\n"), std::string::npos) << text;
+}
+
+TEST_F(WiringOnBoard, ATrackIsWrittenByOneRoutedNetOnly) {
+  Import("(wiring (wire (path TOP 10 1000 1000 2000 1000) (net GND)))");
+  TranslationState().WrittenObjects.clear();
+  const PcbHandle gnd = HostNet("GND");
+  TSpecctraRoutedNet first(nullptr, gnd), second(nullptr, gnd);
+  ASSERT_TRUE(first.ImportFromPcb());
+  ASSERT_TRUE(second.ImportFromPcb());
+  ASSERT_NE(first.Wires(), nullptr);
+  EXPECT_EQ(first.Wires()->Count(), 1);
+  EXPECT_EQ(second.Wires()->Count(), 0);
+}
+
+TEST_F(WiringOnBoard, ViaNumbersComeBackAtTheSameHostPositionOnly) {
+  Import(
+      "(wiring (via V20 1000 1000 (net GND) (via_number 5)) (via V20 1500 1500 (net GND) "
+      "(via_number 127)))");
+  std::vector<std::string> errors;
+  const TTaggedVias stored = LoadStoredViaTags(Board, errors);
+  ASSERT_EQ(stored.Count(), 1) << "127 is never stored";
+  const TViaTagInfo tag = stored.Item(0);
+  EXPECT_EQ(tag.Number, 5);
+
+  const int32_t x = static_cast<int32_t>(tag.X), y = static_cast<int32_t>(tag.Y);
+  AddHostVia("GND", x, y);
+  AddHostVia("GND", x + 1, y);
+  const std::string text = ExportRoutes();
+  // No library padstack fits the host via; a numbered via then says so.
+  EXPECT_EQ(Occurrences(text, "(via INVALID_PADSTACK_REF "), 1u) << text;
+  EXPECT_EQ(Occurrences(text, "(via_number 5)"), 1u) << text;
+  EXPECT_EQ(Occurrences(text, "(via_number"), 1u) << "moved by one unit: no number";
+  EXPECT_EQ(std::count_if(FRoutesReport.begin(), FRoutesReport.end(),
+                          [](const std::string& line) {
+                            return line.starts_with("ERROR: Invalid padstack reference for via");
+                          }),
+            1);
+}
+
+TEST_F(WiringOnBoard, HostViasListThePlanesOfTheirNet) {
+  Import("");
+  AddHostVia("GND", 10000000, 10000000);
+  AddHostVia("VCC", 20000000, 10000000);
+  AddHostVia("Sig(1)", 30000000, 10000000);
+  TViaPlaneContacts planes(Board);
+  EXPECT_EQ(planes.ContactsOf("GND"), " PWR1 PWR3") << "plane nets compared ignoring case";
+  EXPECT_EQ(planes.ContactsOf("vcc"), " PWR2");
+  const std::string text = ExportRoutes();
+  EXPECT_EQ(Occurrences(text, "(contact  PWR1 PWR3))"), 1u) << text;
+  EXPECT_EQ(Occurrences(text, "(contact  PWR2))"), 1u) << text;
+  EXPECT_EQ(Occurrences(text, "(contact"), 2u) << text;
+}
+
+TEST_F(WiringOnBoard, AViaBecomesAHostViaWithItsPadstacksGeometry) {
+  TSpecctraDesign& design = Import("");
+  struct TCase {
+    const char* Via;
+    bool Spare;
+    bool Geometry;
+    bool Made;
+    const char* Warning;
+  };
+  const TCase cases[] = {
+      {"(via V 100 100 (net GND) (type fix))", false, true, true, nullptr},
+      {"(via V 200 100 (net VCC))", false, true, true, nullptr},
+      {"(via V 300 100 (net GND))", true, true, false,
+       "WARNING: Invalid padstack reference V in via at position (3000000, 1000000), skipped via "
+       "translation."},
+      {"(via V 400 100 (net GND) (via_number 3))", true, true, true, nullptr},
+      {"(via V 500 100 (net NOSUCH))", false, false, true,
+       "WARNING: Invalid net reference NOSUCH in via at position (5000000, 1000000), via will be "
+       "translated with no net assigned."},
+      {"(via V 600 100)", false, true, true,
+       "WARNING: Orphan via - no net assigned at position (6000000, 1000000)"},
+  };
+  for (const TCase& test : cases) {
+    SCOPED_TRACE(test.Via);
+    const std::size_t before = design.ReportManager().Lines().size();
+    std::size_t viasBefore = 0;
+    ForEachPcbObject(Board, kPcbObjectVia, [&](PcbHandle) { ++viasBefore; });
+
+    TSpecctraParser parser(std::make_unique<TInputFile>("v.dsn", test.Via));
+    RegisterKeywords(parser);
+    TLexedVia via(&design);
+    // The via reads from its own lexer, as if it stood in the design's wiring.
+    via.SetParser(&parser);
+    parser.NextToken();
+    parser.NextToken();
+    ASSERT_TRUE(via.LoadFromFile());
+    TViaPadstackFacts padstack{"V", true, test.Spare, test.Geometry, kTopLayer, kBottomLayer,
+                               360000};
+    via.ExportWithPadstack(padstack);
+
+    std::vector<PcbHandle> vias;
+    ForEachPcbObject(Board, kPcbObjectVia, [&](PcbHandle handle) { vias.push_back(handle); });
+    ASSERT_EQ(vias.size(), viasBefore + (test.Made ? 1 : 0));
+    const std::vector<std::string>& lines = design.ReportManager().Lines();
+    const std::vector<std::string> added(lines.begin() + before, lines.end());
+    if (test.Warning)
+      EXPECT_EQ(added, std::vector<std::string>{test.Warning});
+    else
+      EXPECT_TRUE(added.empty());
+    if (!test.Made) continue;
+    TPcbVia made(vias.back());
+    made.Update(kPcbMessageRead);
+    EXPECT_EQ(made.GetHoleSize(), 50000);
+    EXPECT_EQ(made.GetDiameter(), test.Geometry ? 360000 : TPcbVia().GetDiameter());
+    if (test.Geometry) {
+      EXPECT_EQ(made.GetStartLayer(), kTopLayer);
+      EXPECT_EQ(made.GetEndLayer(), kBottomLayer);
+    }
+    EXPECT_EQ(made.GetRoutedState() != 0, via.Type() != wtFixed);
+    const std::string expectedNet = via.NetName() == "NOSUCH" ? "" : via.NetName();
+    EXPECT_EQ(made.GetNet() ? HostNetName(made.GetNet()) : "", expectedNet);
+  }
+}
