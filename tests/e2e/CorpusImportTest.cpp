@@ -17,9 +17,11 @@ namespace {
 
 using TJson = nlohmann::json;
 
-// Blocks the translator skips on purpose (their contents have no host counterpart).
-const std::set<std::string> kSkippedByDesign = {"PROPERTY", "PLACE_RULE", "PAIR", "BUNDLE",
-                                                "PART_LIBRARY", "PLACE_BOUNDARY"};
+// Blocks the translator skips on purpose (their contents have no host counterpart; the
+// control section's via_at_smd switch is read only as a rule).
+const std::set<std::string> kSkippedByDesign = {"PROPERTY",     "PLACE_RULE",     "PAIR",
+                                                "BUNDLE",       "PART_LIBRARY",   "PLACE_BOUNDARY",
+                                                "VIA_AT_SMD"};
 
 bool OpensAsDesign(const std::string& text) {
   const std::size_t start = text.find_first_not_of(" \t\r\n");
