@@ -27,6 +27,7 @@ public:
   TDimensionResolutionDescriptor& DimensionResolution() { return *FDimension; }
   TSpecctraDSNStructureDescriptor* DsnStructure();
   TSpecctraPlacementDescriptor* Placement() const { return FPlacement.get(); }
+  TSpecctraDSNWiringDescriptor* Wiring() const { return FWiring.get(); }
 
 protected:
   std::unique_ptr<TSpecctraAbstractStructureDescriptor> CreateStructureSection() override;

@@ -13,6 +13,7 @@
 #include "model/library/SpecctraCompPin.h"
 #include "model/library/SpecctraPad.h"
 #include "model/library/SpecctraPadstack.h"
+#include "model/library/SpecctraViaInstance.h"
 #include "model/structure/SpecctraKeepout.h"
 #include "rtl/PcbComponent.h"
 #include "rtl/PcbObjectCalls.h"
@@ -68,7 +69,7 @@ bool TSpecctraCompImage::HandleStatement(int32_t id, bool& result) {
       return true;
     case KeywordId("via"):
       SetFreePrimitiveFlag(true);
-      result = SkipVia() && result;
+      result = LoadInto<TSpecctraViaInstance>(FVias) && result;
       return true;
     case KeywordId("outline"): result = LoadOutline() && result; return true;
     case KeywordId("pin"): result = LoadPin() && result; return true;
@@ -91,13 +92,6 @@ bool TSpecctraCompImage::LoadInto(std::unique_ptr<TSpecctraList>& list) {
   if (!loaded) return false;
   if (!list) list = std::make_unique<TSpecctraList>();
   list->Add(std::move(item));
-  return true;
-}
-
-bool TSpecctraCompImage::SkipVia() {
-  // Vias inside images are placed once the library's via instances take them.
-  SkipUnknownBlock();
-  DecreaseDepth();
   return true;
 }
 

@@ -60,10 +60,9 @@ private:
   bool LoadSide();
   bool LoadOutline();
   bool LoadPin();
-  // A keepout or conductor parses its block and joins the list (made on first use).
+  // A keepout, conductor or via parses its block and joins the list (made on first use).
   template <class Item>
   bool LoadInto(std::unique_ptr<TSpecctraList>& list);
-  bool SkipVia();
   // Pins, conductors, vias and keepouts into the host component.
   void ExportContents();
   // The board offset of the design's structure section, rounded.

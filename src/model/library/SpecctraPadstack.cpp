@@ -6,6 +6,8 @@
 #include "common/AsciiText.h"
 #include "model/base/SpecctraText.h"
 #include "model/files/SpecctraFile.h"
+#include "model/library/ViaPadstackFacts.h"
+#include "model/library/ViaStyleRule.h"
 #include "rtl/HostUnits.h"
 #include "rtl/TranslationState.h"
 #include "specctra_io/SpecctraParser.h"
@@ -259,4 +261,10 @@ TSpecctraExtent TSpecctraPadstack::GetPadsExtent() {
     extent.MaxY = std::max(extent.MaxY, bounds.MaxY);
   }
   return extent;
+}
+
+void TSpecctraPadstack::CreateViaStyleRule(const std::string& namePrefix,
+                                           const std::string& scope) {
+  if (const std::optional<TViaPadstackFacts> facts = ViaPadstackFactsOf(this))
+    ::CreateViaStyleRule(GetBoardHandle(), *facts, namePrefix, scope);
 }

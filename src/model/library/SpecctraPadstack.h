@@ -12,6 +12,7 @@
 #include "model/base/SpecctraValueTypes.h"
 #include "model/library/SpecctraPad.h"
 #include "model/rules/RuleScopeOwner.h"
+#include "model/rules/ViaStyleSource.h"
 
 class TSpecctraLayer;
 class TSpecctraLayerStack;
@@ -32,12 +33,16 @@ enum TPadstackKind : uint8_t {
   eSurface_Stack = 4,
 };
 
-class TSpecctraPadstack : public TSpecctraObject, public TRuleScopeOwner {
+class TSpecctraPadstack : public TSpecctraObject,
+                          public TRuleScopeOwner,
+                          public TViaStyleSource {
 public:
   explicit TSpecctraPadstack(TSpecctraObject* owner) : TSpecctraObject(owner) {}
   std::string_view ClassName() const override { return "TSpecctraPadstack"; }
   // Its rule blocks have a padstack scope.
   TRuleOwnerKind RuleOwnerKind() const override { return TRuleOwnerKind::Padstack; }
+  // A circuit's via list makes a via padstack one of its routing via styles.
+  void CreateViaStyleRule(const std::string& namePrefix, const std::string& scope) override;
 
   //   (padstack NAME (shape ...) ... (attach on|off) (rotate on|off) (absolute on|off)
   //             (use_via NAME) (via_site X Y) (unit U) (rule ...))

@@ -1,6 +1,9 @@
 #include "model/wiring/AbstractWiringDescriptor.h"
 
+#include <memory>
+
 #include "model/library/SpecctraViaInstance.h"
+#include "model/structure/SpecctraBondSite.h"
 #include "model/wiring/SpecctraWire.h"
 
 namespace {
@@ -44,11 +47,13 @@ bool TSpecctraAbstractWiringDescriptor::ParseVia() {
 
 // Bond sites are not translated: the block is passed over with the skipped-block warning.
 bool TSpecctraAbstractWiringDescriptor::ParseBondSite() {
-  if (!FBondSites) FBondSites = std::make_unique<TSpecctraList>();
-  TSpecctraObject skipped(this);
-  const bool result = skipped.LoadFromFile();
+  auto site = std::make_unique<TSpecctraBondSite>(this);
+  const bool loaded = site->LoadFromFile();
   DecreaseDepth();
-  return result;
+  if (!loaded) return false;
+  if (!FBondSites) FBondSites = std::make_unique<TSpecctraList>();
+  FBondSites->Add(std::move(site));
+  return true;
 }
 
 void TSpecctraAbstractWiringDescriptor::AddViaTag(TSpecctraViaInstance& via) {

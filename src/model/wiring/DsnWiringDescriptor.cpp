@@ -1,9 +1,11 @@
 #include "model/wiring/DsnWiringDescriptor.h"
 
+#include <memory>
 #include <vector>
 
 #include "model/files/ResolutionDescriptors.h"
 #include "model/library/SpecctraViaInstance.h"
+#include "model/structure/SpecctraTestPoint.h"
 #include "model/wiring/ViaTagStorage.h"
 #include "rtl/TranslationState.h"
 #include "specctra_io/SpecctraParser.h"
@@ -40,12 +42,29 @@ bool TSpecctraDSNWiringDescriptor::LoadSectionResolution() {
   return result;
 }
 
-// Test points of a wiring section are not translated: the block is passed over with the
-// skipped-block warning.
+//   (test_points (point ...) ...): each point is kept; anything else is reported as an
+//   unexpected token (a nested block of another kind is passed over whole).
 bool TSpecctraDSNWiringDescriptor::LoadTestPoints() {
-  SkipUnknownBlock();
+  TSpecctraParser& parser = *Parser();
+  bool result = true;
+  while (!StopRequested()) {
+    const int32_t id = parser.NextToken();
+    if (id == tkCloseParen) break;
+    if (id != tkOpenParen) {
+      result = HandleToken() && result;
+      continue;
+    }
+    if (parser.NextToken() != KeywordId("point")) {
+      result = HandleToken() && result;
+      parser.SkipBlock();
+      continue;
+    }
+    auto point = std::make_unique<TSpecctraTestPoint>(this);
+    if (point->LoadFromFile()) FTestPoints.Add(std::move(point));
+    else result = false;
+  }
   DecreaseDepth();
-  return true;
+  return result;
 }
 
 bool TSpecctraDSNWiringDescriptor::ExportToPcb() {

@@ -17,9 +17,11 @@ public:
   bool ExportToPcb() override;
   // The tags of via numbers 1 .. 126 at the host positions of their vias.
   void StoreViaTags();
+  TSpecctraList& TestPoints() { return FTestPoints; }
 
 private:
   bool LoadSectionResolution();
   bool LoadTestPoints();
   bool FOwnUnit = false;
+  TSpecctraList FTestPoints;
 };

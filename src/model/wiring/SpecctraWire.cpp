@@ -54,11 +54,7 @@ bool TSpecctraWire::LoadFromFile() {
       case KeywordId("type"): result = ReadTypeWord() && result; return true;
       case KeywordId("turret"): SetTurret(parser.ReadInteger()); return true;
       case KeywordId("attr"): result = ReadAttribute() && result; return true;
-      case KeywordId("connect"):
-        // Connections of a wire are not translated: the block is passed over with a warning.
-        SkipUnknownBlock();
-        DecreaseDepth();
-        return true;
+      case KeywordId("connect"): result = LoadConnection() && result; return true;
       default: return false;
     }
   });
@@ -111,4 +107,12 @@ bool TSpecctraWire::ExportToFile() {
   writer.IndentOut(3);
   writer.WriteLine(")", true);
   return true;
+}
+
+// (connect ...): the first one creates the connection, a later one is read into it again.
+bool TSpecctraWire::LoadConnection() {
+  if (!FConnection) FConnection = std::make_unique<TSpecctraConnection>(this);
+  const bool loaded = FConnection->LoadFromFile();
+  DecreaseDepth();
+  return loaded;
 }

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "model/geometry/SpecctraEmbededConductor.h"
+#include "model/network/SpecctraConnection.h"
 
 class TSpecctraWire : public TSpecctraEmbededConductor {
 public:
@@ -37,16 +39,20 @@ public:
   const std::string& ShieldNet() const { return FShieldNet; }
   const std::string& NetName() const { return FNetName; }
   bool Supply() const { return FSupply; }
+  // The wire's connect statement, nil when it has none.
+  const TSpecctraConnection* Connection() const { return FConnection.get(); }
 
 private:
   bool ReadWord(std::string& text);
   bool ReadTypeWord();
   bool ReadAttribute();
+  bool LoadConnection();
 
   int32_t FTurret = kNoTurret;
   std::string FShieldNet;
   std::string FNetName;
   bool FSupply = false;
+  std::unique_ptr<TSpecctraConnection> FConnection;
 };
 
 // The written name of a wire type: "", "fixed", "route", "normal", "protect"; "" beyond.

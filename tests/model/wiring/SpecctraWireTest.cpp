@@ -34,7 +34,7 @@ TParsedWire ParseWire(const std::string& text) {
 TEST(SpecctraWire, ReadsEveryStatement) {
   const TParsedWire parsed = ParseWire(
       "(wire (path TOP 10 0 0 100 0) (window (rect TOP 1 1 2 2)) (net 'Sig(1)') (shield GND) "
-      "(supply) (type protect) (turret 127) (attr fanout) (connect (terminal U1 1)))");
+      "(supply) (type protect) (turret 127) (attr fanout) (connect (terminal pin U1-1) (terminal via)))");
   ASSERT_TRUE(parsed.Result) << ::testing::PrintToString(parsed.Top->Lines());
   EXPECT_EQ(parsed.Next, "NEXT");
   TSpecctraWire& wire = *parsed.Wire;
@@ -43,6 +43,7 @@ TEST(SpecctraWire, ReadsEveryStatement) {
   ASSERT_NE(wire.Windows(), nullptr);
   EXPECT_EQ(wire.Windows()->Count(), 1);
   EXPECT_EQ(wire.NetName(), "Sig(1)");
+  ASSERT_NE(wire.Connection(), nullptr) << "the connect statement is read, not skipped";
   EXPECT_EQ(wire.ShieldNet(), "GND");
   EXPECT_TRUE(wire.Supply());
   EXPECT_EQ(wire.Type(), wtProtect);
