@@ -188,3 +188,15 @@ TEST(SpecctraRoutes, SessionsNameTheirFileAndBaseDesignWithUnderscores) {
   EXPECT_EQ(text.substr(text.size() - 3), ")\r\n");
   ResetTranslationState();
 }
+
+// From-to terminals look components up in the placement read before the network.
+TEST_F(SpecctraDesignTest, FindsThePlacedComponentsByDesignator) {
+  TDesignFromText design(
+      "(pcb d (placement (component DIP (place U1 0 0 front 0)))\n"
+      "  (network (net A (pins U2-1) (fromto U1 U2-1))))");
+  design.design.LoadFromFile();
+  EXPECT_NE(design.design.FindComponent("u1"), nullptr);
+  EXPECT_EQ(design.design.FindComponent("U2"), nullptr);
+  EXPECT_TRUE(HasLine(design.Lines(),
+                      "WARNING: Component ref. not supported in from-to definition. Line: 2"));
+}

@@ -46,6 +46,10 @@ std::unique_ptr<TSpecctraFileSectionDescriptor> TSpecctraDesign::CreateNetworkSe
   return std::make_unique<TSpecctraDsnNetworkDescriptor>(this);
 }
 
+TSpecctraObject* TSpecctraDesign::FindComponent(std::string_view name) {
+  return FPlacement ? FPlacement->Instances().FindByName(name) : nullptr;
+}
+
 TSpecctraDSNStructureDescriptor* TSpecctraDesign::DsnStructure() {
   return static_cast<TSpecctraDSNStructureDescriptor*>(StructureSection());
 }

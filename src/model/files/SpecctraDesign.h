@@ -28,6 +28,8 @@ public:
   TSpecctraDSNStructureDescriptor* DsnStructure();
   TSpecctraPlacementDescriptor* Placement() const { return FPlacement.get(); }
   TSpecctraDSNWiringDescriptor* Wiring() const { return FWiring.get(); }
+  // The placed component of that designator loaded so far, or nil.
+  TSpecctraObject* FindComponent(std::string_view name) override;
 
 protected:
   std::unique_ptr<TSpecctraAbstractStructureDescriptor> CreateStructureSection() override;
