@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "common/AsciiText.h"
 #include "support/CorpusFolder.h"
@@ -69,6 +72,25 @@ int CountOf(const TJson& document, const std::string& kindName) {
   return count;
 }
 
+// The corpus designs by file name; none when there is no corpus.
+std::vector<std::filesystem::path> CorpusDesigns() {
+  std::vector<std::filesystem::path> designs;
+  const auto corpus = CorpusFolder();
+  if (!corpus) return designs;
+  for (const auto& entry : std::filesystem::directory_iterator(*corpus))
+    if (entry.path().extension() == ".dsn") designs.push_back(entry.path());
+  std::sort(designs.begin(), designs.end());
+  return designs;
+}
+
+// A test name from a file name: its letters and digits, the rest as underscores.
+std::string TestNameOf(const std::filesystem::path& path) {
+  std::string name = path.stem().string();
+  for (char& c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  return name;
+}
+
 std::size_t Occurrences(const std::string& text, const std::string& part) {
   std::size_t count = 0;
   for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
@@ -78,35 +100,36 @@ std::size_t Occurrences(const std::string& text, const std::string& part) {
 
 }  // namespace
 
-TEST(CorpusImport, EveryDesignImportsWithItsStructureAndNets) {
-  const auto corpus = CorpusFolder();
-  if (!corpus) GTEST_SKIP() << "no design corpus";
-  for (const auto& entry : std::filesystem::directory_iterator(*corpus)) {
-    if (entry.path().extension() != ".dsn") continue;
-    const std::string text = TTempFolder::Read(entry.path().string());
-    if (!OpensAsDesign(text)) continue;
-    SCOPED_TRACE(entry.path().filename().string());
-    TTempFolder folder;
-    folder.Write("design.dsn", text);
-    const TProgramResult result = RunPcbhost(folder, {"import", "design.dsn"});
-    ASSERT_EQ(result.ExitCode, 0) << result.Describe();
-    EXPECT_EQ(UnexpectedSkips(TTempFolder::Read(folder.Path("design.rpt"))),
-              std::set<std::string>{});
-    const TProgramResult exported = RunPcbhost(folder, {"export-routes", "design.pcbdoc"});
-    ASSERT_EQ(exported.ExitCode, 0) << exported.Describe();
+// One test per design, so that the designs run in parallel and each has its own time limit.
+class CorpusImport : public ::testing::TestWithParam<std::filesystem::path> {};
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(CorpusImport);
 
-    const TJson board = TJson::parse(TTempFolder::Read(folder.Path("design.pcbdoc")));
-    if (text.find("(boundary") != std::string::npos) {
-      EXPECT_EQ(CountOf(board, "boardOutline"), 1);
-    }
-    // The last layer of a design always becomes the host bottom layer, whatever the others.
-    const std::set<std::string> layers = LayerNames(text);
-    if (!layers.empty()) {
-      EXPECT_EQ(layers.count(AsciiUpperText(HostLayerName(board, 32))), 1u)
-          << HostLayerName(board, 32);
-    }
-    const std::string routes = TTempFolder::Read(folder.Path("design.rte"));
-    const std::string networkOut = routes.substr(routes.find("(network_out"));
-    EXPECT_EQ(Occurrences(networkOut, "(net "), static_cast<std::size_t>(CountOf(board, "net")));
+TEST_P(CorpusImport, ImportsWithItsStructureAndNets) {
+  const std::string text = TTempFolder::Read(GetParam().string());
+  if (!OpensAsDesign(text)) GTEST_SKIP() << "not a design";
+  TTempFolder folder;
+  folder.Write("design.dsn", text);
+  const TProgramResult result = RunPcbhost(folder, {"import", "design.dsn"});
+  ASSERT_EQ(result.ExitCode, 0) << result.Describe();
+  EXPECT_EQ(UnexpectedSkips(TTempFolder::Read(folder.Path("design.rpt"))),
+            std::set<std::string>{});
+  const TProgramResult exported = RunPcbhost(folder, {"export-routes", "design.pcbdoc"});
+  ASSERT_EQ(exported.ExitCode, 0) << exported.Describe();
+
+  const TJson board = TJson::parse(TTempFolder::Read(folder.Path("design.pcbdoc")));
+  if (text.find("(boundary") != std::string::npos) {
+    EXPECT_EQ(CountOf(board, "boardOutline"), 1);
   }
+  // The last layer of a design always becomes the host bottom layer, whatever the others.
+  const std::set<std::string> layers = LayerNames(text);
+  if (!layers.empty()) {
+    EXPECT_EQ(layers.count(AsciiUpperText(HostLayerName(board, 32))), 1u)
+        << HostLayerName(board, 32);
+  }
+  const std::string routes = TTempFolder::Read(folder.Path("design.rte"));
+  const std::string networkOut = routes.substr(routes.find("(network_out"));
+  EXPECT_EQ(Occurrences(networkOut, "(net "), static_cast<std::size_t>(CountOf(board, "net")));
 }
+
+INSTANTIATE_TEST_SUITE_P(Designs, CorpusImport, ::testing::ValuesIn(CorpusDesigns()),
+                         [](const auto& design) { return TestNameOf(design.param); });
