@@ -21,14 +21,15 @@ namespace {
 using TJson = nlohmann::json;
 
 // Blocks the translator skips on purpose (their contents have no host counterpart; the
-// control section's via_at_smd switch is read only as a rule).
-const std::set<std::string> kSkippedByDesign = {"PROPERTY",     "PLACE_RULE",     "PAIR",
-                                                "BUNDLE",       "PART_LIBRARY",   "PLACE_BOUNDARY",
-                                                "VIA_AT_SMD"};
+// control section's via_at_smd switch is read only as a rule, a boundary's clearance class is
+// not a shape).
+const std::set<std::string> kSkippedByDesign = {"PROPERTY",       "PLACE_RULE", "PAIR",
+                                                "BUNDLE",         "PART_LIBRARY",
+                                                "PLACE_BOUNDARY", "VIA_AT_SMD", "CLEARANCE_CLASS"};
 
 bool OpensAsDesign(const std::string& text) {
   const std::size_t start = text.find_first_not_of(" \t\r\n");
-  return start != std::string::npos && text.compare(start, 4, "(pcb") == 0;
+  return start != std::string::npos && SameTextIgnoringCase(text.substr(start, 4), "(pcb");
 }
 
 // The keywords of the report's "Skipped block" warnings that the translator does not skip by
@@ -45,7 +46,7 @@ std::set<std::string> UnexpectedSkips(const std::string& report) {
   return skipped;
 }
 
-// The names of the design's layer statements, upper-cased as the lexer reads unquoted names.
+// The names of the design's layer statements without quotes, upper-cased for comparing.
 std::set<std::string> LayerNames(const std::string& text) {
   std::set<std::string> names;
   const std::size_t structure = text.find("(structure");
@@ -53,8 +54,10 @@ std::set<std::string> LayerNames(const std::string& text) {
   for (std::size_t at = text.find("(layer ", structure); at != std::string::npos;
        at = text.find("(layer ", at + 1)) {
     const std::size_t start = text.find_first_not_of(' ', at + 7);
-    const std::size_t end = text.find_first_of(" ()\r\n", start);
-    names.insert(AsciiUpperText(text.substr(start, end - start)));
+    std::string name = text.substr(start, text.find_first_of(" ()\r\n", start) - start);
+    if (name.size() >= 2 && name.front() == '"' && name.back() == '"')
+      name = name.substr(1, name.size() - 2);
+    names.insert(AsciiUpperText(name));
   }
   return names;
 }
