@@ -11,3 +11,8 @@ TSpecctraPadstack* TSpecctraAbstractLibraryDescriptor::PadstackAt(int32_t index)
 void TSpecctraAbstractLibraryDescriptor::AddPadstack(std::unique_ptr<TSpecctraPadstack> padstack) {
   FPadstacks.Add(std::move(padstack));
 }
+
+void TSpecctraAbstractLibraryDescriptor::KeepFailedPadstack(
+    std::unique_ptr<TSpecctraPadstack> padstack) {
+  FFailedPadstacks.Add(std::move(padstack));
+}

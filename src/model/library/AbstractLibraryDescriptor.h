@@ -22,9 +22,13 @@ public:
   int32_t PadstackCount() const { return FPadstacks.Count(); }
   // Appended and filed under its name; a second padstack of a name is kept but not found.
   void AddPadstack(std::unique_ptr<TSpecctraPadstack> padstack);
+  // A padstack that failed to load: kept, never used, because the rule scope it opened stays
+  // in the rule collection and names it.
+  void KeepFailedPadstack(std::unique_ptr<TSpecctraPadstack> padstack);
 
 private:
   TSpecctraList FPadstacks;
+  TSpecctraList FFailedPadstacks;
 };
 
 // The stored padstack list's record type; its PDC value is the number of stored padstacks.

@@ -47,7 +47,10 @@ bool TSpecctraDSNLibraryDescriptor::ParsePadstack() {
   auto padstack = std::make_unique<TSpecctraPadstack>(this);
   const bool loaded = padstack->LoadFromFile();
   DecreaseDepth();
-  if (!loaded) return false;
+  if (!loaded) {
+    KeepFailedPadstack(std::move(padstack));
+    return false;
+  }
   TakeViaMarks(*padstack);
   AddPadstack(std::move(padstack));
   return true;

@@ -60,7 +60,10 @@ void TSpecctraRteLibraryDescriptor::LoadStoredPadstacks(int32_t count) {
       return;
     }
     auto padstack = std::make_unique<TSpecctraPadstack>(this);
-    if (padstack->LoadFromEmbedded(handle)) AddPadstack(std::move(padstack));
+    if (padstack->LoadFromEmbedded(handle))
+      AddPadstack(std::move(padstack));
+    else
+      KeepFailedPadstack(std::move(padstack));
     ++loads;
   });
   if (loads < count)

@@ -47,11 +47,15 @@ TSpecctraLayer* TSpecctraLayerStack::LayerAt(int32_t index) const {
 bool TSpecctraLayerStack::LoadLayer() {
   auto layer = std::make_unique<TSpecctraLayer>(this);
   const bool result = layer->LoadFromFile();
-  if (!result) return false;
+  if (!result) {
+    FSetAside.Add(std::move(layer));
+    return false;
+  }
   if (layer->Kind() != lkJumper) {
     File(std::move(layer));
   } else if (FJumperLayer) {
     ReportWarning("Multiple jumper layers are not allowed, only first one will be used.");
+    FSetAside.Add(std::move(layer));
   } else {
     FNameIndex.emplace(layer->Name(), layer.get());
     FJumperLayer = std::move(layer);

@@ -25,7 +25,8 @@ public:
   std::string_view ClassName() const override { return "TSpecctraLayerStack"; }
 
   // Loads one layer (after the keyword layer) and files it: a jumper layer apart (only the
-  // first one), every other layer at the end of the list. Answers the layer's load result.
+  // first one), every other layer at the end of the list; a layer that failed or a further
+  // jumper layer is set aside. Answers the layer's load result.
   bool LoadLayer();
 
   int32_t LayerCount() const { return FLayers.Count(); }
@@ -57,5 +58,8 @@ private:
   std::map<std::string, TSpecctraLayer*, TLessIgnoringCase> FNameIndex;  // first of a name wins
   std::unique_ptr<TSpecctraLayer> FJumperLayer;
   TSpecctraList FLayers;
+  // Layers that failed to load and jumper layers after the first: kept, never mapped, because
+  // the rule scopes they opened stay in the rule collection and name them.
+  TSpecctraList FSetAside;
   std::array<std::string, 55> FHostLayerNames;  // by host layer id 1..54
 };

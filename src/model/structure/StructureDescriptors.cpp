@@ -124,7 +124,7 @@ bool TSpecctraDSNStructureDescriptor::LoadAreaElement(int32_t id) {
     element = std::make_unique<TSpecctraKeepout>(this);
   }
   const bool result = element->LoadFromFile();
-  if (result) list->Add(std::move(element));
+  (result ? list : &FFailedAreas)->Add(std::move(element));
   DecreaseDepth();
   return result;
 }

@@ -77,6 +77,9 @@ private:
   TSpecctraList FPlanes;
   TSpecctraList FRegions;
   TSpecctraList FKeepouts;
+  // Planes, regions and keepouts that failed to load: kept, never exported, because a rule
+  // scope one of them opened stays in the rule collection and names it.
+  TSpecctraList FFailedAreas;
   std::unique_ptr<TSpecctraControlDescriptor> FControl =
       std::make_unique<TSpecctraControlDescriptor>(this);
   std::unique_ptr<TSpecctraGridCollection> FGrids = std::make_unique<TSpecctraGridCollection>(this);

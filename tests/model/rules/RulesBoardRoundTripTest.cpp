@@ -2,7 +2,9 @@
 // flags and constraint values, in the order the rule collection writes them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -188,4 +190,41 @@ TEST_F(RulesOnBoard, ACircuitOpensItsRoutableLayersToTheRouter) {
             (std::vector<std::string>{"9 RoutingLayers VCC | InNet('VCC') | 1:1 32:2"}));
   EXPECT_TRUE(text.HasLine("ERROR: Invalid library reference returned, while tryng to create "
                            "board level routing via styles."));
+}
+
+// A rule owner that fails after its rule block is kept for the rule scope it opened, so the
+// rule export still reads a live owner. Each owner fails once by a statement it does not know
+// and once by a malformed statement it needs.
+TEST_F(RulesOnBoard, RuleOwnersThatFailOutliveTheRuleScopesTheyOpened) {
+  struct Case {
+    const char* library;
+    const char* layers;
+    const char* owner;
+  };
+  const Case cases[] = {
+      {"(padstack P1 (rule (width 5)) (shape (circle TOP 20)) (bogus 1))", "", "P1"},
+      {"(padstack P1 (rule (width 5)) (shape (circle TOP)))", "", "P1"},
+      {"", "(layer MID (type signal) (rule (width 4)) (bogus))", "MID"},
+      {"", "(layer MID (type signal) (rule (width 4)) (direction))", "MID"},
+      {"", "(layer J1 (type jumper)) (layer J2 (type jumper) (rule (width 4)))", "J2"},
+  };
+  std::set<PcbHandle> earlier;  // the rules of the cases before
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.library) + c.layers);
+    ResetTranslationState();
+    auto text = std::make_unique<TRuleText>(
+        std::string("(pcb d (unit mil) (library ") + c.library +
+            ") (structure (layer TOP (type signal)) " + c.layers +
+            " (layer BOTTOM (type signal))))",
+        Board);
+    text->LoadDesign();
+    text->Design().ExportToPcb();
+    std::vector<std::string> added;
+    ForEachPcbObject(Board, kPcbObjectRule, [&](PcbHandle handle) {
+      if (earlier.insert(handle).second) added.push_back(Describe(handle));
+    });
+    EXPECT_TRUE(std::any_of(added.begin(), added.end(), [&](const std::string& rule) {
+      return rule.find(c.owner) != std::string::npos;
+    })) << testing::PrintToString(added);
+  }
 }
