@@ -1,6 +1,8 @@
 #include "model/base/SpecctraObject.h"
 
+#include <cctype>
 #include <stdexcept>
+#include <string>
 
 #include "common/NumberFormat.h"
 #include "model/base/SpecctraList.h"
@@ -191,10 +193,29 @@ double TSpecctraObject::ToSpecctraLength(int32_t value) { return ::ToSpecctraLen
 double TSpecctraObject::ToSpecctraX(int32_t value) { return ::ToSpecctraX(value); }
 double TSpecctraObject::ToSpecctraY(int32_t value) { return ::ToSpecctraY(value); }
 
+namespace {
+
+// "wire 3" or "keepout K1": the object's kind without the class prefix, then its name, or its
+// position in its list (from 1) when it has none.
+std::string DroppedMemberText(const TSpecctraObject& member, int32_t index) {
+  std::string kind(member.ClassName());
+  if (kind.starts_with("TSpecctra")) kind.erase(0, 9);
+  for (char& letter : kind) letter = static_cast<char>(std::tolower(letter));
+  return kind + " " + (member.Name().empty() ? std::to_string(index + 1) : member.Name());
+}
+
+}  // namespace
+
 bool TSpecctraObject::ExportAllToPcb(TSpecctraList* list) {
   if (!list) return false;
   bool result = true;
-  for (int32_t i = 0; i < list->Count() && result; ++i) result = list->ObjectAt(i)->ExportToPcb();
+  for (int32_t i = 0; i < list->Count(); ++i) {
+    const TSpecctraObject& member = *list->ObjectAt(i);
+    if (list->ObjectAt(i)->ExportToPcb()) continue;
+    result = false;
+    member.ReportWarning("Dropped " + DroppedMemberText(member, i) +
+                         ": it could not be created on the board.");
+  }
   return result;
 }
 

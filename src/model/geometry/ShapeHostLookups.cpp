@@ -8,6 +8,11 @@ PcbLayerNumber MappedHostLayer(TSpecctraObject& layer) {
   return found ? found->HostLayerId() : 0;
 }
 
+bool FirstUnmappedUse(TSpecctraObject& layer, std::string_view kind) {
+  auto* found = dynamic_cast<TSpecctraLayer*>(&layer);
+  return found && found->FirstUnmappedUse(kind);
+}
+
 PcbHandle HostNetOfNet(TSpecctraObject& net) {
   auto* found = dynamic_cast<TSpecctraNet*>(&net);
   return found ? found->GetHostNet() : 0;

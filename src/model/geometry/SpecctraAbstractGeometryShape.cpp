@@ -2,6 +2,9 @@
 
 #include <cmath>
 #include <exception>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "common/AsciiText.h"
 #include "common/NumberFormat.h"
@@ -60,9 +63,9 @@ PcbLayerNumber TSpecctraAbstractGeometryShape::HostLayer() {
   const std::optional<TShapeOwnerKind> owner = OwnerKind();
   if (owner == TShapeOwnerKind::eImage) return kTopOverlay;
   TSpecctraObject* layer = FindLayer(FLayerName);
-  if (owner == TShapeOwnerKind::eKeepout) return layer ? MappedHostLayer(*layer) : kKeepOutLayer;
+  if (owner == TShapeOwnerKind::eKeepout) return layer ? StackHostLayer(*layer) : kKeepOutLayer;
   if (owner == TShapeOwnerKind::eBoundary) return kKeepOutLayer;
-  if (layer) return MappedHostLayer(*layer);
+  if (layer) return StackHostLayer(*layer);
   if (SameTextIgnoringCase(FLayerName, "SIGNAL"))
     return owner == TShapeOwnerKind::eStructure ? kKeepOutLayer : kMultiLayer;
   if (SameTextIgnoringCase(FLayerName, "PCB")) return kKeepOutLayer;
@@ -73,6 +76,32 @@ PcbLayerNumber TSpecctraAbstractGeometryShape::HostLayer() {
   }
   ReportUnknownLayer();
   return 0;
+}
+
+namespace {
+
+// The objects a shape stands for, by its owner, as a report line names them.
+std::string_view OwnerKindText(std::optional<TShapeOwnerKind> owner) {
+  switch (owner.value_or(TShapeOwnerKind::eStructure)) {
+    case TShapeOwnerKind::eKeepout: return "keepouts";
+    case TShapeOwnerKind::eSplitPlane: return "planes";
+    case TShapeOwnerKind::eConductor: return "conductors";
+    case TShapeOwnerKind::eWire: return "wires";
+    default: return "shapes";
+  }
+}
+
+}  // namespace
+
+// A layer of the stack left without a host layer (a jumper layer, a middle layer the host had
+// no room for) creates nothing; that is said once per layer and kind of object.
+PcbLayerNumber TSpecctraAbstractGeometryShape::StackHostLayer(TSpecctraObject& layer) {
+  const PcbLayerNumber mapped = MappedHostLayer(layer);
+  const std::string_view kind = OwnerKindText(OwnerKind());
+  if (!mapped && FirstUnmappedUse(layer, kind))
+    ReportWarning("Layer " + layer.Name() + " has no host layer: its " + std::string(kind) +
+                  " are not created.");
+  return mapped;
 }
 
 void TSpecctraAbstractGeometryShape::ReportUnknownLayer() const {

@@ -111,6 +111,8 @@ protected:
   std::string FirstPointText();
   // The error for a layer name that neither the stack nor the generic names know.
   void ReportUnknownLayer() const;
+  // The host layer of a layer of the stack; reports a layer without one.
+  PcbLayerNumber StackHostLayer(TSpecctraObject& layer);
 
   std::vector<TVertex> FVertices;
   std::string FLayerName;

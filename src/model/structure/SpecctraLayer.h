@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,6 +61,11 @@ public:
   // 0 while the layer is not mapped onto a host layer.
   uint8_t HostLayerId() const { return FHostLayerId; }
   void SetHostLayerId(uint8_t id) { FHostLayerId = id; }
+  // True the first time objects of a kind ask for the layer while it has no host layer, so
+  // that they are reported once per layer and kind.
+  bool FirstUnmappedUse(std::string_view kind) {
+    return FHostLayerId == 0 && FUnmappedKinds.emplace(kind).second;
+  }
 
   // Signal and mixed layers carry routing; power and mixed layers carry planes.
   bool IsRoutable() const { return FKind == lkSignal || FKind == lkMixed; }
@@ -83,4 +89,5 @@ private:
   uint8_t FCostType = lcWay;
   std::vector<std::string> FPlaneNets;
   uint8_t FHostLayerId = 0;
+  std::set<std::string, std::less<>> FUnmappedKinds;
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/files/SpecctraDesign.h"
@@ -57,9 +58,9 @@ protected:
     TServerRoundTrip::TearDown();
   }
 
-  TSpecctraDesign& Import(const std::string& wiring) {
+  TSpecctraDesign& Import(const std::string& wiring, const char* structure = kStructure) {
     const std::string text = std::string("(pcb d (parser (string_quote \")) (unit mil) ") +
-                             "(library) " + kStructure + kNetwork + wiring + ")";
+                             "(library) " + structure + kNetwork + wiring + ")";
     FParser = std::make_unique<TSpecctraParser>(std::make_unique<TInputFile>("w.dsn", text));
     RegisterKeywords(*FParser);
     FDesign = std::make_unique<TSpecctraDesign>(Board, FParser.get(), "w.dsn");
@@ -159,6 +160,28 @@ TEST_F(WiringOnBoard, WiresBecomeTracksOnTheirLayersAndNets) {
   EXPECT_NE(text.find("(net 'Sig(1)'\r\n      (wire (path BOT 20320\r\n"
                       "            5080000 5080000 \r\n            7620000 5080000 \r\n"
                       "            )\r\n      )\r\n"), std::string::npos) << text;
+}
+
+// Wires on the jumper layer find no host layer: the layer is reported once, each wire is
+// reported as dropped, and the wires after them still reach the board.
+TEST_F(WiringOnBoard, AWireThatFailsDropsItselfOnly) {
+  Import("(wiring (wire (path JMP 8 0 0 10 10) (net GND))"
+         " (wire (path BOT 8 2000 2000 3000 2000) (net GND))"
+         " (wire (path JMP 8 0 0 20 20) (net GND))"
+         " (wire (path TOP 8 2000 2000 3000 2000) (net GND)))",
+         "(structure (layer TOP (type signal)) (layer JMP (type jumper))"
+         " (layer BOT (type signal)) (boundary (rect pcb 2000 2000 90000 90000)))");
+  const std::vector<THostTrack> tracks = HostTracks();
+  ASSERT_EQ(tracks.size(), 2u) << ::testing::PrintToString(ReportLines());
+  EXPECT_EQ(tracks[0].Layer, kBottomLayer);
+  EXPECT_EQ(tracks[1].Layer, kTopLayer);
+  const std::vector<std::string> lines = ReportLines();
+  for (const auto& [line, times] : std::vector<std::pair<std::string, long>>{
+           {"WARNING: Layer JMP has no host layer: its wires are not created.", 1},
+           {"WARNING: Dropped wire 1: it could not be created on the board.", 1},
+           {"WARNING: Dropped wire 3: it could not be created on the board.", 1}})
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), line), times)
+        << line << "\n" << ::testing::PrintToString(lines);
 }
 
 TEST_F(WiringOnBoard, ATrackIsWrittenByOneRoutedNetOnly) {
