@@ -157,6 +157,21 @@ bool TSpecctraObject::HandleToken() {
   return false;
 }
 
+bool TSpecctraObject::PassOverUnknown(bool& blockOpened) {
+  const bool opensStatement = blockOpened;
+  const int32_t id = FParser ? FParser->CurrentId() : tkUnknownWord;
+  blockOpened = id == tkOpenParen;
+  if (id == tkOpenParen || id == tkCloseParen) return HandleToken();
+  if (!FParser) return true;
+  FParser->ReportUnexpected();
+  if (opensStatement) {
+    // The statement's block ends with its own closing parenthesis.
+    FParser->SkipBlock();
+    --FBlockDepth;
+  }
+  return true;
+}
+
 void TSpecctraObject::ReportError(std::string_view text) const {
   if (FReport) FReport->AddError(text);
 }

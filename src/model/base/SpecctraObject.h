@@ -63,6 +63,11 @@ public:
   // Default treatment of a token in a parse loop: parentheses change the depth; anything
   // else is reported as unexpected and answers false.
   bool HandleToken();
+  // Tolerant treatment of a token in a parse loop: parentheses change the depth; any other
+  // token is reported as unexpected and passed over, with the rest of its block when it is
+  // the keyword of a statement (blockOpened: the loop's previous token was an unhandled "(";
+  // updated for the next token). Answers true: an unknown statement costs only itself.
+  bool PassOverUnknown(bool& blockOpened);
 
   void ReportError(std::string_view text) const;
   void ReportWarning(std::string_view text) const;
@@ -110,6 +115,10 @@ protected:
   // stop; HandleKeyword answers whether it took the token (and stores its own result).
   template <class HandleKeyword>
   bool RunParseLoop(HandleKeyword&& handleKeyword);
+  // The same loop for objects that keep themselves whole past a statement they do not know:
+  // unhandled tokens go to PassOverUnknown, so only the handler's results decide.
+  template <class HandleKeyword>
+  bool RunTolerantParseLoop(HandleKeyword&& handleKeyword);
 
 private:
   TBoardLength Checked(TBoardLength length, double value);
@@ -135,6 +144,18 @@ bool TSpecctraObject::RunParseLoop(HandleKeyword&& handleKeyword) {
     // Every unhandled token is counted, also after a failure, so the loop ends at the block's
     // closing parenthesis.
     if (!handleKeyword(id)) result = HandleToken() && result;
+  }
+  return result;
+}
+
+template <class HandleKeyword>
+bool TSpecctraObject::RunTolerantParseLoop(HandleKeyword&& handleKeyword) {
+  const int32_t start = FBlockDepth - 1;
+  bool result = true;
+  bool blockOpened = false;  // the previous token was an unhandled "("
+  while (start < FBlockDepth && !StopRequested()) {
+    if (handleKeyword(NextTokenId())) blockOpened = false;
+    else result = PassOverUnknown(blockOpened) && result;
   }
   return result;
 }

@@ -12,7 +12,8 @@
 bool TSpecctraComponentInstance::LoadFromFile() {
   SetName(Parser()->NextTokenText());
   bool result = true;
-  const bool loopResult = RunParseLoop([&](int32_t id) { return HandleStatement(id, result); });
+  const bool loopResult =
+      RunTolerantParseLoop([&](int32_t id) { return HandleStatement(id, result); });
   return loopResult && result;
 }
 

@@ -14,7 +14,7 @@ bool TSpecctraMemberNameGroup::LoadFromFile() {
   bool result = true;
   bool afterOpening = false;
   bool namesEnded = false;
-  const bool loopResult = RunParseLoop([&](int32_t id) {
+  const bool loopResult = RunTolerantParseLoop([&](int32_t id) {
     const bool statement = afterOpening;
     afterOpening = id == tkOpenParen;
     if (id == tkOpenParen) namesEnded = true;
@@ -28,13 +28,14 @@ bool TSpecctraMemberNameGroup::LoadFromFile() {
   return loopResult && result;
 }
 
-bool TSpecctraMemberNameGroup::LoadStatement(int32_t id, bool& result) {
+bool TSpecctraMemberNameGroup::LoadStatement(int32_t id, bool& /*result*/) {
   switch (id) {
-    // The rule blocks' results do not decide whether the group loads.
+    // The results of rule blocks and composites do not decide whether the group loads: a
+    // group dropped after its rule blocks would leave their rules scoped to no class.
     case KeywordId("rule"):
     case KeywordId("circuit"): LoadRule(); return true;
     case KeywordId("layer_rule"): LoadLayerRule(); return true;
-    case KeywordId("composite"): result = LoadComposite() && result; return true;
+    case KeywordId("composite"): LoadComposite(); return true;
     default: return false;
   }
 }

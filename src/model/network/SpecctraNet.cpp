@@ -39,7 +39,7 @@ bool TSpecctraNet::LoadFromFile() {
   bool result = LoadName();
   if (BlockDepth() == 0) return false;  // (net) closed before any name
   TSpecctraParser& parser = *Parser();
-  const bool loopResult = RunParseLoop([&](int32_t id) {
+  const bool loopResult = RunTolerantParseLoop([&](int32_t id) {
     if (const std::optional<TNetPinList> list = RoleListOf(id)) {
       LoadPins(PinListToFill(*list), false);
       return true;
@@ -48,11 +48,10 @@ bool TSpecctraNet::LoadFromFile() {
       case KeywordId("pins"):
       case KeywordId("order"): LoadPins(FPins, true); return true;
       case KeywordId("net_number"): FNetNumber = parser.ReadInteger(); return true;
-      case KeywordId("type"):
-        result = LoadChoice(FType, KeywordId("fix"), KeywordId("normal")) && result;
-        return true;
+      // An unknown type or supply is reported and leaves the net as it was.
+      case KeywordId("type"): LoadChoice(FType, KeywordId("fix"), KeywordId("normal")); return true;
       case KeywordId("supply"):
-        result = LoadChoice(FSupply, KeywordId("power"), KeywordId("ground")) && result;
+        LoadChoice(FSupply, KeywordId("power"), KeywordId("ground"));
         return true;
       case KeywordId("unassigned"): FUnassigned = true; return true;
       // A from-to that fails makes the net fail.

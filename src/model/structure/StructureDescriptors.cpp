@@ -59,7 +59,8 @@ TSpecctraDSNStructureDescriptor::TSpecctraDSNStructureDescriptor(TSpecctraObject
 
 bool TSpecctraDSNStructureDescriptor::LoadFromFile() {
   bool result = true;
-  const bool loopResult = RunParseLoop([&](int32_t id) {
+  bool boundaryLoaded = true;
+  const bool loopResult = RunTolerantParseLoop([&](int32_t id) {
     if (IsPendingStructureElement(id)) {
       result = LoadPendingElement() && result;
       return true;
@@ -71,7 +72,7 @@ bool TSpecctraDSNStructureDescriptor::LoadFromFile() {
         return true;
       case KeywordId("layer_noise_weight"): result = LoadLayerNoiseWeights() && result; return true;
       case KeywordId("boundary"):
-        result = FBoundary->LoadFromFile() && result;
+        boundaryLoaded = FBoundary->LoadFromFile() && boundaryLoaded;
         DecreaseDepth();
         return true;
       case KeywordId("keepout"):
@@ -99,9 +100,9 @@ bool TSpecctraDSNStructureDescriptor::LoadFromFile() {
       default: return false;
     }
   });
-  result = loopResult && result;
-  if (result) ApplyBoardOffset(DesignExtent());
-  return result;
+  // The offset follows the boundary alone: another failed statement leaves it standing.
+  if (boundaryLoaded) ApplyBoardOffset(DesignExtent());
+  return loopResult && result && boundaryLoaded;
 }
 
 bool TSpecctraDSNStructureDescriptor::LoadPendingElement() {

@@ -54,7 +54,9 @@ TEST(SpecctraComponentInstance, PlaceStatements) {
        true, {0, 0}, 0, 0, 2, 1, 4, "", ""},
       {"U1 1 2 sideways 0", false, {1, 2}, 0, 0, 0, 0, 0, "", ""},
       {"U1 1 2 front 0 (mirror z)", false, {1, 2}, 0, 0, 0, 0, 0, "", ""},
-      {"U1 1 2 front 0 3", false, {1, 2}, 0, 0, 0, 0, 0, "", ""},
+      // Unknown words and statements are passed over; the entry keeps its place.
+      {"U1 1 2 front 0 3 (pin 16 (clearance_class x)) (pn P)", true, {1, 2}, 0, 0, 0, 0, 0, "P",
+       ""},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Place);

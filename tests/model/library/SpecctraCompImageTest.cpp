@@ -132,7 +132,7 @@ TEST(SpecctraCompImage, ConductorsAndViasAskForFreePrimitiveNets) {
 
 TEST(SpecctraCompImage, MalformedStatementsFail) {
   for (const char* statement : {"(side left)", "(outline (qarc signal 1 0 0 1 1 0 0))",
-                                "(outline rect)", "(colour red)"}) {
+                                "(outline rect)"}) {
     SCOPED_TRACE(statement);
     TComponentsFromText library;
     bool loaded = true;

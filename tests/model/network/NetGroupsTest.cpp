@@ -130,17 +130,37 @@ TEST_F(NetGroupsTest, ACompositeThatCannotReachItsEndIsRefusedOnce) {
 }
 
 TEST_F(NetGroupsTest, MalformedClassesAreDroppedAndTheBlocksStayInStep) {
-  for (const char* statement :
-       {"(class)", "(class (rule (width 1)))", "(class C A (composite D x 7 1 \"\"))",
-        "(class C A (composite D 0 7 1 (x)))", "(class C A (composite D 0 (7) 1 \"\"))",
-        "(class C A (colour red))", "(group_set S G1 (topology x))"}) {
+  for (const char* statement : {"(class)", "(class (rule (width 1)))"}) {
     SCOPED_TRACE(statement);
     ResetTranslationState();
     TGroupsFromText design(std::string("(network ") + statement + " (class OK A) (net N))");
     const auto classes = design.All<TSpecctraNetClass>(design.Network().NetClasses());
     ASSERT_EQ(classes.size(), 1u);
     EXPECT_EQ(classes[0]->Name(), "OK");
-    EXPECT_EQ(design.Network().FromToSuperClasses(), nullptr);
+    EXPECT_NE(design.Net("N"), nullptr);
+    EXPECT_GE(design.Errors(), 1);
+  }
+}
+
+// A class with a name stays whole past a malformed composite or an unknown statement: its
+// rule blocks would otherwise be scoped to a class the board never gets.
+TEST_F(NetGroupsTest, NamedGroupsKeepTheirMembersPastBadStatements) {
+  for (const char* statement :
+       {"(composite D x 7 1 \"\")", "(composite D 0 7 1 (x))", "(composite D 0 (7) 1 \"\")",
+        "(colour red)", "(topology x)", "(clearance_class (a b) c)"}) {
+    SCOPED_TRACE(statement);
+    ResetTranslationState();
+    TGroupsFromText design(std::string("(network (class C A ") + statement +
+                           " (rule (width 1)) B) (group_set S G1 " + statement +
+                           " G2) (class OK A) (net N))");
+    const auto classes = design.All<TSpecctraNetClass>(design.Network().NetClasses());
+    ASSERT_EQ(classes.size(), 2u);
+    EXPECT_EQ(classes[0]->Name(), "C");
+    EXPECT_EQ(classes[0]->MemberNames(), (TNames{"A"})) << "names end at the first statement";
+    EXPECT_EQ(classes[1]->Name(), "OK");
+    const auto sets = design.All<TSpecctraFromToSuperClass>(design.Network().FromToSuperClasses());
+    ASSERT_EQ(sets.size(), 1u);
+    EXPECT_EQ(sets[0]->MemberNames(), (TNames{"G1"}));
     EXPECT_NE(design.Net("N"), nullptr);
     EXPECT_GE(design.Errors(), 1);
   }

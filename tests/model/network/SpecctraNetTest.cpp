@@ -99,6 +99,19 @@ TEST_F(SpecctraNetTest, APinListedByTwoNetsStaysWithTheFirst) {
 }
 
 TEST_F(SpecctraNetTest, AFailedNetIsDroppedAndGivesUpOnlyItsOwnPins) {
+  ResetTranslationState();
+  NetworkFromText design(
+      "(network (net A (pins U1-1)) (net BAD (pins U1-1 U2-2) (fromto U1-1)) (net C (pins U2-2))"
+      " (net D))");
+  EXPECT_TRUE(design.HasLine("ERROR: Loading net: BAD"));
+  EXPECT_EQ(design.Net("BAD"), nullptr);
+  EXPECT_EQ(design.NetNames(), (std::vector<std::string>{"A", "C", "D"}))
+      << "the nets after the failed one still load";
+  EXPECT_EQ(PinNetOf("U1-1"), design.Net("A")) << "an earlier net keeps its pin";
+  EXPECT_EQ(PinNetOf("U2-2"), design.Net("C"));
+}
+
+TEST_F(SpecctraNetTest, UnknownValuesAndStatementsCostTheNetNothing) {
   struct TCase {
     const char* Statement;
     const char* Unexpected;
@@ -108,18 +121,19 @@ TEST_F(SpecctraNetTest, AFailedNetIsDroppedAndGivesUpOnlyItsOwnPins) {
       {"(supply vdd)", "VDD"},
       {"(type)", ")"},
       {"(colour red)", "COLOUR"},
+      {"7", "7"},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(c.Statement);
     ResetTranslationState();
-    NetworkFromText design(std::string("(network (net A (pins U1-1)) (net BAD (pins U1-1 U2-2) ") +
-                           c.Statement + ") (net C (pins U2-2)) (net D))");
-    EXPECT_TRUE(design.HasLine("ERROR: Loading net: BAD"));
-    EXPECT_EQ(design.Net("BAD"), nullptr);
-    EXPECT_EQ(design.NetNames(), (std::vector<std::string>{"A", "C", "D"}))
-        << "the nets after the failed one still load";
+    NetworkFromText design(std::string("(network (net A (pins U1-1)) (net N ") + c.Statement +
+                           " (pins U1-1 U2-2)) (net C (pins U2-2)) (net D))");
+    EXPECT_FALSE(design.HasLine("ERROR: Loading net: N"));
+    EXPECT_EQ(design.NetNames(), (std::vector<std::string>{"A", "C", "D", "N"}));
+    EXPECT_EQ(design.Net("N")->Type(), 0) << "an unknown type leaves the net's type unset";
+    EXPECT_EQ(Listed(&design.Net("N")->Pins()), (std::vector<std::string>{"U1-1", "U2-2"}));
     EXPECT_EQ(PinNetOf("U1-1"), design.Net("A")) << "an earlier net keeps its pin";
-    EXPECT_EQ(PinNetOf("U2-2"), design.Net("C"));
+    EXPECT_EQ(PinNetOf("U2-2"), design.Net("N")) << "the kept net holds its pin";
     EXPECT_TRUE(design.HasLine(std::string("ERROR: Unexpected token <") + c.Unexpected +
                                "> in line 1"));
   }
