@@ -61,8 +61,8 @@ public:
   uint8_t HostLayerId() const { return FHostLayerId; }
   void SetHostLayerId(uint8_t id) { FHostLayerId = id; }
 
-  // Signal and mixed layers carry routing; power and mixed layers carry planes.
-  bool IsRoutable() const { return FKind == lkSignal || FKind == lkMixed; }
+  // Signal, mixed and jumper layers carry routing; power and mixed layers carry planes.
+  bool IsRoutable() const { return FKind != lkPower; }
   bool CarriesPlane() const { return FKind == lkPower || FKind == lkMixed; }
   // Whether this is the first (last) layer of its stack; raises when the owner is no stack.
   bool IsFirstLayer() const;

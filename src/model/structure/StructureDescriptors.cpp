@@ -124,7 +124,10 @@ bool TSpecctraDSNStructureDescriptor::LoadAreaElement(int32_t id) {
     element = std::make_unique<TSpecctraKeepout>(this);
   }
   const bool result = element->LoadFromFile();
-  if (result) list->Add(std::move(element));
+  if (result)
+    list->Add(std::move(element));
+  else if (list == &FRegions)
+    FFailedRegions.Add(std::move(element));  // its rule scopes still point at it
   DecreaseDepth();
   return result;
 }

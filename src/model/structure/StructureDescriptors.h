@@ -76,6 +76,8 @@ private:
   std::unique_ptr<TSpecctraDesignBoundary> FBoundary = std::make_unique<TSpecctraDesignBoundary>(this);
   TSpecctraList FPlanes;
   TSpecctraList FRegions;
+  // Regions that failed to load: kept for the rule scopes they opened, never used otherwise.
+  TSpecctraList FFailedRegions;
   TSpecctraList FKeepouts;
   std::unique_ptr<TSpecctraControlDescriptor> FControl =
       std::make_unique<TSpecctraControlDescriptor>(this);
