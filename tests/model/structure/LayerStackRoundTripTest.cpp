@@ -131,7 +131,7 @@ TEST_F(LayerStackOnBoardTest, JumperLayersBecomeSignalCopperInTheirPlace) {
   EXPECT_EQ(HostStack(), (std::vector<PcbLayerNumber>{1, 39, 2, 32}));
   TPcbBoard board(Board);
   board.Update(kPcbMessageRead);
-  EXPECT_EQ(board.LayerObject(1)->GetName(), "F.Cu");
+  EXPECT_EQ(board.LayerObject(1)->GetName(), "F.CU");
   EXPECT_EQ(RoutingTable(), (std::vector<std::pair<int, int>>{{1, 1}, {2, 2}, {32, 1}}));
 }
 

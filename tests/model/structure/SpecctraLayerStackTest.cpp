@@ -135,7 +135,7 @@ TEST_F(SpecctraLayerStackTest, JumperLayersStayInTheStackAndTheFirstIsTheJumperL
 
   TDesignFromText front("(layer F.Cu (type jumper)) (layer B.Cu (type signal))");
   EXPECT_EQ(front.Stack().FirstLayer(), front.Stack().JumperLayer());
-  EXPECT_EQ(front.Stack().FindLayer("front layer")->Name(), "F.Cu");
+  EXPECT_EQ(front.Stack().FindLayer("front layer")->Name(), "F.CU");
   EXPECT_EQ(std::count(design.Lines().begin(), design.Lines().end(),
                        "WARNING: Multiple jumper layers are not allowed, only first one will be "
                        "used."),
