@@ -30,6 +30,18 @@ double TSpecctraQArcShape::AngleAbout(double x, double y, double cx, double cy) 
   return angle < 0 ? angle + 360 : angle;
 }
 
+std::pair<double, double> TSpecctraQArcShape::CounterClockwiseAngles(const TVertex& start,
+                                                                     const TVertex& end,
+                                                                     const TVertex& centre) {
+  const double from = AngleAbout(start.X, start.Y, centre.X, centre.Y);
+  const double to = AngleAbout(end.X, end.Y, centre.X, centre.Y);
+  // The host sweeps counter-clockwise from start to end; a quarter arc drawn clockwise would
+  // sweep the other three quarters, so it is drawn from its end instead.
+  const double sweep = std::fmod(to - from + 360, 360);
+  if (sweep > 180) return {to, from};
+  return {from, to};
+}
+
 bool TSpecctraQArcShape::ExportToPcb() {
   const TVertex& start = FVertices[0];
   const TVertex& end = FVertices[1];
@@ -44,8 +56,9 @@ bool TSpecctraQArcShape::ExportToPcb() {
     arc.SetY(y);
     arc.SetRadius(radius);
     arc.SetWidth(width);
-    arc.SetStartAngle(AngleAbout(start.X, start.Y, centre.X, centre.Y));
-    arc.SetEndAngle(AngleAbout(end.X, end.Y, centre.X, centre.Y));
+    const auto [from, to] = CounterClockwiseAngles(start, end, centre);
+    arc.SetStartAngle(from);
+    arc.SetEndAngle(to);
   });
   if (!added) ReportError("Failed to create arc at position //QZ give position");
   return added;

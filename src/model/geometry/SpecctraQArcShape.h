@@ -2,6 +2,8 @@
 // centre, drawn with an aperture width.
 #pragma once
 
+#include <utility>
+
 #include "model/geometry/SpecctraAbstractGeometryShape.h"
 
 class TSpecctraQArcShape : public TSpecctraAbstractGeometryShape {
@@ -10,7 +12,8 @@ public:
   std::string_view ClassName() const override { return "TSpecctraQArcShape"; }
 
   bool LoadFromFile() override;
-  // A host arc about vertex 2 from the angle of vertex 0 to the angle of vertex 1.
+  // A host arc about vertex 2 over the quarter between the angles of vertex 0 and vertex 1,
+  // whichever way the design turns.
   bool ExportToPcb() override;
   bool ExportToFile() override;
   // A quarter arc reports no extent.
@@ -26,6 +29,10 @@ public:
   // The angle of a point about a centre in degrees, 0 to below 360; straight up is 90, the
   // centre itself and straight down 270.
   static double AngleAbout(double x, double y, double cx, double cy);
+  // The start and end angles of the counter-clockwise host arc over the shorter way between
+  // start and end: a clockwise quarter arc is drawn from its end to its start.
+  static std::pair<double, double> CounterClockwiseAngles(const TVertex& start, const TVertex& end,
+                                                          const TVertex& centre);
 
 protected:
   double ApertureWidth() const override { return FWidth; }

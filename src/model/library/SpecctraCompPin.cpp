@@ -93,6 +93,13 @@ TSpecctraExtent RotateExtent(const TSpecctraExtent& extent, const TVertex& about
   return result;
 }
 
+// The padstack's centre turned with the pin: the pad shape turns about the pin position, so its
+// offset from the pin turns with it.
+TVertex TSpecctraCompPin::TurnedPadOffset(const TVertex& centre) const {
+  const auto [c, s] = CosSin(FRotation);
+  return {centre.X * c - centre.Y * s, centre.X * s + centre.Y * c};
+}
+
 TSpecctraCompPin::TSpecctraCompPin(TSpecctraCompImage* image) : TSpecctraObject(image) {}
 
 TSpecctraCompImage& TSpecctraCompPin::Image() const {
@@ -236,8 +243,9 @@ bool TSpecctraCompPin::ExportToPcb() {
     ResetPad(pad);
     pad.SetName(Name());
     pad.SetRotation(FRotation);
-    pad.SetX(ToBoardX(FPosition.X + padstack->Centre.X));
-    pad.SetY(ToBoardY(FPosition.Y + padstack->Centre.Y));
+    const TVertex offset = TurnedPadOffset(padstack->Centre);
+    pad.SetX(ToBoardX(FPosition.X + offset.X));
+    pad.SetY(ToBoardY(FPosition.Y + offset.Y));
     const auto* file = dynamic_cast<const TSpecctraFile*>(TopObject());
     if (file && !file->NetworkSection()) {
       ReportError("No netlist information found. Cannot assign net to pin " + fullName);

@@ -60,6 +60,8 @@ private:
                     const std::string& prefix, const std::string& suffix, int32_t line);
   // Host pad fields from the padstack by its stack kind.
   void SetPadStack(TPcbPad& pad, const TPinPadstack& padstack, const std::string& fullName);
+  // The offset of the padstack's centre from the pin, turned with the pin's rotation.
+  TVertex TurnedPadOffset(const TVertex& centre) const;
 
   std::string FPadstackName;
   double FRotation = 0;

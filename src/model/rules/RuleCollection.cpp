@@ -4,6 +4,8 @@
 
 namespace {
 constexpr uint8_t kLastScopeKind = 19;
+// Scope kinds 16 to 19 belong to regions: a region, or a class, net or class pair inside one.
+constexpr uint8_t kFirstRegionScopeKind = 16;
 constexpr uint8_t kHostClearanceRule = 0;
 constexpr uint8_t kHostWidthRule = 2;
 }  // namespace
@@ -61,9 +63,22 @@ void TSpecctraRuleCollection::AddScope(std::unique_ptr<TAbstractRuleScope> scope
 bool TSpecctraRuleCollection::ExportToPcb() {
   DeleteHostRules(kHostClearanceRule, GetBoardHandle());
   DeleteHostRules(kHostWidthRule, GetBoardHandle());
-  for (uint8_t scopeKind = 1; scopeKind <= kLastScopeKind; ++scopeKind) {
+  for (uint8_t scopeKind = 1; scopeKind < kFirstRegionScopeKind; ++scopeKind) {
     for (TSpecctraAbstractRule* rule : RulesOfScopeKind(scopeKind))
       if (!rule->ExportToPcb()) break;
   }
+  for (uint8_t scopeKind = kFirstRegionScopeKind; scopeKind <= kLastScopeKind; ++scopeKind)
+    for (const TSpecctraAbstractRule* rule : RulesOfScopeKind(scopeKind)) ReportRegionRule(*rule);
   return true;
+}
+
+// The host's rule expressions cannot confine a rule to an area, so a region's rule written to
+// the board would apply everywhere; it stays off the board, named in the report.
+void TSpecctraRuleCollection::ReportRegionRule(const TSpecctraAbstractRule& rule) {
+  const std::string region = rule.OwnerName().empty() ? "without a name" : rule.OwnerName();
+  const std::string statement = rule.RuleKind() == eWidth_Rule       ? "width"
+                                : rule.RuleKind() == eClearance_Rule ? "clearance"
+                                                                     : std::string(rule.ClassName());
+  ReportWarning("The " + statement + " rule of region " + region +
+                " is not written to the board: it would apply to the whole board.");
 }

@@ -30,10 +30,11 @@ public:
   TAbstractRuleScope* ScopeFor(TSpecctraObject& owner, int32_t keywordId);
 
   // Removes the board's clearance and width rules, then writes the rules scope kind by scope
-  // kind, each kind up to its first failure.
+  // kind, each kind up to its first failure. Rules of regions are reported, not written.
   bool ExportToPcb() override;
 
 private:
+  void ReportRegionRule(const TSpecctraAbstractRule& rule);
   std::array<std::unique_ptr<TSpecctraList>, kSpecctraRuleKindCount> FRuleLists;
   TSpecctraList FScopes;
   // (owner, scope kind) -> the first scope filed for it.

@@ -101,7 +101,7 @@ bool TSpecctraLayer::LoadType() {
     case KeywordId("mixed"): FKind = lkMixed; return true;
     case KeywordId("jumper"): FKind = lkJumper; return true;
     default:
-      // Every other word also makes a jumper layer; say so, since it leaves the stack.
+      // Every other word also makes a jumper layer; say so, since the word was not understood.
       FKind = lkJumper;
       ReportWarning("Unknown type <" + parser.TokenText() + "> of layer " + Name() + " in line " +
                     std::to_string(parser.Line()) + ", taken as a jumper layer.");

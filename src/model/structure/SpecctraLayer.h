@@ -67,8 +67,8 @@ public:
     return FHostLayerId == 0 && FUnmappedKinds.emplace(kind).second;
   }
 
-  // Signal and mixed layers carry routing; power and mixed layers carry planes.
-  bool IsRoutable() const { return FKind == lkSignal || FKind == lkMixed; }
+  // Signal, mixed and jumper layers carry routing; power and mixed layers carry planes.
+  bool IsRoutable() const { return FKind != lkPower; }
   bool CarriesPlane() const { return FKind == lkPower || FKind == lkMixed; }
   // Whether this is the first (last) layer of its stack; raises when the owner is no stack.
   bool IsFirstLayer() const;

@@ -48,18 +48,16 @@ bool TSpecctraLayerStack::LoadLayer() {
   auto layer = std::make_unique<TSpecctraLayer>(this);
   const bool result = layer->LoadFromFile();
   if (!result) {
-    FSetAside.Add(std::move(layer));
+    FSetAside.Add(std::move(layer));  // its rule scopes still point at it
     return false;
   }
-  if (layer->Kind() != lkJumper) {
-    File(std::move(layer));
-  } else if (FJumperLayer) {
-    ReportWarning("Multiple jumper layers are not allowed, only first one will be used.");
-    FSetAside.Add(std::move(layer));
-  } else {
-    FNameIndex.emplace(layer->Name(), layer.get());
-    FJumperLayer = std::move(layer);
+  if (layer->Kind() == lkJumper) {
+    if (FJumperLayer)
+      ReportWarning("Multiple jumper layers are not allowed, only first one will be used.");
+    else
+      FJumperLayer = layer.get();
   }
+  File(std::move(layer));
   return true;
 }
 

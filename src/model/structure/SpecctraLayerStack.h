@@ -1,7 +1,7 @@
 // The design's layers from the top of the board to the bottom, with a name index for the
 // lookups of every other section. On design import the stack is mapped onto the host's copper
-// layers (first on the top layer, last on the bottom layer, signal and mixed layers on the
-// middle layers, power layers on the internal planes, in design order) and sets the board's
+// layers (first on the top layer, last on the bottom layer, signal, mixed and jumper layers on
+// the middle layers, power layers on the internal planes, in design order) and sets the board's
 // routing-layers rule; for a routes export it is rebuilt from the board.
 #pragma once
 
@@ -24,9 +24,9 @@ public:
   explicit TSpecctraLayerStack(TSpecctraObject* owner) : TSpecctraObject(owner) {}
   std::string_view ClassName() const override { return "TSpecctraLayerStack"; }
 
-  // Loads one layer (after the keyword layer) and files it: a jumper layer apart (only the
-  // first one), every other layer at the end of the list; a layer that failed or a further
-  // jumper layer is set aside. Answers the layer's load result.
+  // Loads one layer (after the keyword layer) and files it at the end of the list; a jumper
+  // layer is copper like a signal layer, and the first one is also the design's jumper layer.
+  // A layer that failed is set aside. Answers the layer's load result.
   bool LoadLayer();
 
   int32_t LayerCount() const { return FLayers.Count(); }
@@ -34,7 +34,7 @@ public:
   TSpecctraLayer* LayerAt(int32_t index) const;
   TSpecctraLayer* FirstLayer() const { return LayerAt(0); }
   TSpecctraLayer* LastLayer() const { return LayerAt(LayerCount() - 1); }
-  TSpecctraLayer* JumperLayer() const { return FJumperLayer.get(); }
+  TSpecctraLayer* JumperLayer() const { return FJumperLayer; }
   // "FRONT LAYER" is the first layer, "BACK LAYER" the last of at least two; any other name is
   // looked up ignoring letter case. Nil while the list is empty.
   TSpecctraLayer* FindLayer(std::string_view name) override;
@@ -56,10 +56,10 @@ private:
   void File(std::unique_ptr<TSpecctraLayer> layer);
 
   std::map<std::string, TSpecctraLayer*, TLessIgnoringCase> FNameIndex;  // first of a name wins
-  std::unique_ptr<TSpecctraLayer> FJumperLayer;
+  TSpecctraLayer* FJumperLayer = nullptr;  // one of the list's layers
   TSpecctraList FLayers;
-  // Layers that failed to load and jumper layers after the first: kept, never mapped, because
-  // the rule scopes they opened stay in the rule collection and name them.
+  // Layers that failed to load: kept, never mapped, because the rule scopes they opened stay
+  // in the rule collection and name them.
   TSpecctraList FSetAside;
   std::array<std::string, 55> FHostLayerNames;  // by host layer id 1..54
 };

@@ -13,6 +13,7 @@ bool TSpecctraRegion::LoadFromFile() {
   const bool loopResult = RunParseLoop([&](int32_t id) {
     if (std::exchange(first, false) && !parser.IsKeyword()) {
       FIdentifier = parser.TokenText();
+      SetName(FIdentifier);
       return true;
     }
     return HandleStatement(id, result);

@@ -118,6 +118,33 @@ TEST_F(ShapesOnBoard, KeepoutShapesBecomeKeepoutPrimitivesOnTheirLayers) {
   EXPECT_EQ(FDesign->ReportManager().ErrorCount(), 0);
 }
 
+// A quarter arc is a quarter in either direction: the host sweeps counter-clockwise, so a
+// clockwise one is drawn from its end to its start.
+TEST_F(ShapesOnBoard, QuarterArcsSweepAQuarterWhicheverWayTheyTurn) {
+  struct TCase {
+    const char* Points;
+    double Start, End;
+  };
+  const TCase cases[] = {
+      {"110 100 100 110", 0, 90},    // counter-clockwise
+      {"100 110 110 100", 0, 90},    // clockwise
+      {"90 100 100 110", 90, 180},   // clockwise through the upper left quarter
+      {"100 90 110 100", 270, 0},    // counter-clockwise through 0
+      {"110 100 100 90", 270, 0},    // clockwise through 0
+  };
+  std::string keepouts;
+  for (const TCase& c : cases)
+    keepouts += std::string("(via_keepout (qarc TOP 5 ") + c.Points + " 100 100))";
+  Import(keepouts);
+  const auto arcs = Objects<TPcbArc>(kPcbObjectArc, kTopLayer);
+  ASSERT_EQ(arcs.size(), std::size(cases));
+  for (size_t i = 0; i < arcs.size(); ++i) {
+    SCOPED_TRACE(cases[i].Points);
+    EXPECT_DOUBLE_EQ(arcs[i]->GetStartAngle(), cases[i].Start);
+    EXPECT_DOUBLE_EQ(arcs[i]->GetEndAngle(), cases[i].End);
+  }
+}
+
 TEST_F(ShapesOnBoard, PlanesBecomeSplitPlanesWithTheirNetAndPowerLayersAreFilled) {
   Import("(plane VCC (polygon PWR 0 10 10 990 10 990 490 10 490))",
          "(net GND (pins)) (net VCC (pins))");

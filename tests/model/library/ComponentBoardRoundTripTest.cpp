@@ -245,6 +245,45 @@ TEST_F(ComponentsOnBoard, StackKindsFillTheHostPadStack) {
   EXPECT_TRUE(library.HasLine("Pin U1-2 has no net assigned."));
 }
 
+// An off-centre pad turns with its pin: a rectangle from x = 10 to 50 sits 30 out along the
+// pin's turned X axis, and the part then mirrors and turns that place with itself.
+TEST_F(ComponentsOnBoard, OffCentrePadsTurnWithTheirPin) {
+  TPinPadstack offCentre;
+  offCentre.Kind = TPinStackKind::eSimple;
+  offCentre.LargestSignal = offCentre.Signal = Pad(40, 20, kPadShapeRectangular, kMultiLayer);
+  offCentre.Extent = {10, -10, 50, 10};
+  offCentre.Centre = {30, 0};
+  TComponentsFromText& library = Read(
+      "(network (net N (pins U1-1)))"
+      " (placement (component X (place U1 0 0 front 0) (place U2 1000 2000 back 90)))");
+  TTestImage& image = library.Image(
+      "(image X (pin OFF 1 500 0) (pin OFF (rotate 90) 2 500 0) (pin OFF (rotate 180) 3 500 0)"
+      " (pin OFF (rotate 270) 4 500 0) (pin OFF (rotate -90) 5 0 0))");
+  image.Padstacks["OFF"] = offCentre;
+  ASSERT_TRUE(Place());
+  const std::map<std::string, PcbHandle> components = ComponentsByDesignator();
+  ASSERT_EQ(components.size(), 2u);
+
+  struct TCase {
+    const char* Component;
+    const char* Pin;
+    TPcbPoint Position;
+  };
+  const TCase cases[] = {
+      {"U1", "1", {5300000, 0}},
+      {"U1", "2", {5000000, 300000}},
+      {"U1", "3", {4700000, 0}},
+      {"U1", "4", {5000000, -300000}},
+      {"U1", "5", {0, -300000}},
+      // (500, 30) on the part, mirrored to (-500, 30), turned 90 to (-30, -500), then moved.
+      {"U2", "2", {9700000, 15000000}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(std::string(c.Component) + "-" + c.Pin);
+    EXPECT_EQ(PadsOf(components.at(c.Component)).at(c.Pin).Position, c.Position);
+  }
+}
+
 TEST_F(ComponentsOnBoard, ComponentsCarryDesignatorSideRotationPositionAndOutline) {
   TComponentsFromText& library = Read(
       "(network (net N (pins U1-1)))"

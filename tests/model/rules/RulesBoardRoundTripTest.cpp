@@ -10,6 +10,7 @@
 
 #include "common/NumberFormat.h"
 #include "model/rules/RuleTestSupport.h"
+#include "model/structure/StructureDescriptors.h"
 #include "rtl/PcbIteration.h"
 #include "rtl/PcbRules.h"
 #include "rtl/RuleConstraints.h"
@@ -227,4 +228,34 @@ TEST_F(RulesOnBoard, RuleOwnersThatFailOutliveTheRuleScopesTheyOpened) {
       return rule.find(c.owner) != std::string::npos;
     })) << testing::PrintToString(added);
   }
+}
+
+// A region's rules are collected under its region scopes, but the board cannot confine a rule
+// to an area: they stay off the board, each named in the report. A region that fails after its
+// rule block keeps its scope's owner alive for that report.
+TEST_F(RulesOnBoard, RegionRulesAreCollectedAndKeptOffTheBoard) {
+  TRuleText& text = Import(std::string("(pcb d (unit mil) (structure ") + kLayers +
+                           " (rule (width 5))"
+                           " (region R1 (rect TOP 0 0 100 100) (rule (width 3) (clearance 4)))"
+                           " (region R2 (rect TOP 0 0 10 10) (region_net GND (rule (width 7))))))");
+  EXPECT_EQ(HostRules(), (std::vector<std::string>{"2 Width PCB | All | 60000 40000 50000"}));
+  for (const char* line :
+       {"WARNING: The width rule of region R1 is not written to the board: it would apply to "
+        "the whole board.",
+        "WARNING: The clearance rule of region R1 is not written to the board: it would apply "
+        "to the whole board.",
+        "WARNING: The width rule of region R2 is not written to the board: it would apply to "
+        "the whole board."})
+    EXPECT_TRUE(text.HasLine(line)) << line << "\n" << testing::PrintToString(text.Lines());
+  for (const std::string& line : text.Lines())
+    EXPECT_EQ(line.find("RULE"), std::string::npos) << "no rule block is skipped: " << line;
+
+  TRuleText failed(std::string("(pcb d (unit mil) (structure ") + kLayers +
+                       " (region R3 (rule (width 9)) (rect TOP 0))))",
+                   Board);
+  failed.LoadDesign();
+  EXPECT_EQ(failed.Design().DsnStructure()->Regions().Count(), 0) << "the region failed";
+  failed.Design().ExportToPcb();
+  EXPECT_TRUE(failed.HasLine("WARNING: The width rule of region R3 is not written to the board: "
+                             "it would apply to the whole board."));
 }

@@ -121,6 +121,20 @@ TEST_F(LayerStackOnBoardTest, PlanesAndSignalLayersInterleaveInDesignOrder) {
   EXPECT_EQ(rule.GetName(), "Routing Layers From Layer Stack");
 }
 
+// A jumper layer is host copper in its place: as the first layer it is the top layer, in the
+// middle a middle signal layer, and it takes part in the routing-layers rule.
+TEST_F(LayerStackOnBoardTest, JumperLayersBecomeSignalCopperInTheirPlace) {
+  const TSpecctraLayerStack& stack = Import(
+      "(layer F.Cu (type jumper)) (layer GND (type power)) (layer J (type jumper))"
+      " (layer B.Cu (type signal))");
+  EXPECT_EQ(HostIds(stack), (std::vector<uint8_t>{1, 39, 2, 32}));
+  EXPECT_EQ(HostStack(), (std::vector<PcbLayerNumber>{1, 39, 2, 32}));
+  TPcbBoard board(Board);
+  board.Update(kPcbMessageRead);
+  EXPECT_EQ(board.LayerObject(1)->GetName(), "F.CU");
+  EXPECT_EQ(RoutingTable(), (std::vector<std::pair<int, int>>{{1, 1}, {2, 2}, {32, 1}}));
+}
+
 TEST_F(LayerStackOnBoardTest, MiddleLayersAreRefusedOnceEitherKindIsUsedUp) {
   const std::string noMoreLayers =
       "ERROR: Cannot add S31 to layer stack. No more layers available. Try decreasing number of "
@@ -193,7 +207,7 @@ TEST_F(LayerStackOnBoardTest, TheBoardWideRuleIsReusedAndOtherEntriesCleared) {
 }
 
 TEST_F(LayerStackOnBoardTest, AnEmptyStackIsReportedAndLeavesTheBoardAlone) {
-  const TSpecctraLayerStack& stack = Import("(layer J (type jumper))");
+  const TSpecctraLayerStack& stack = Import("(rule (width 1))");
   EXPECT_EQ(stack.LayerCount(), 0);
   EXPECT_TRUE(Reported("ERROR: No Layers Loaded"));
   EXPECT_EQ(HostStack(), (std::vector<PcbLayerNumber>{kTopLayer, kBottomLayer}));

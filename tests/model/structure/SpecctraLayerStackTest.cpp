@@ -1,5 +1,5 @@
 // Layers and the layer stack as read from design text: layer statements, filing (jumper
-// layers apart), name lookups and the structure statements around them.
+// layers in the stack, the first also the design's jumper layer), name lookups and the structure statements around them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -118,14 +118,24 @@ TEST_F(SpecctraLayerStackTest, PredicatesFollowTheKind) {
   EXPECT_THROW(orphan.IsFirstLayer(), std::logic_error);
 }
 
-TEST_F(SpecctraLayerStackTest, OnlyTheFirstJumperLayerIsKeptAndNeverInTheList) {
+// Jumper layers stay copper in their place of the stack (some designs mark their front copper
+// as the jumper layer); only the first is the design's jumper layer.
+TEST_F(SpecctraLayerStackTest, JumperLayersStayInTheStackAndTheFirstIsTheJumperLayer) {
   TDesignFromText design(
       "(layer TOP) (layer J1 (type jumper)) (layer J2 (type jumper)) (layer BOTTOM)");
-  EXPECT_EQ(Names(design.Stack()), (std::vector<std::string>{"TOP", "BOTTOM"}));
+  EXPECT_EQ(Names(design.Stack()), (std::vector<std::string>{"TOP", "J1", "J2", "BOTTOM"}));
   ASSERT_NE(design.Stack().JumperLayer(), nullptr);
-  EXPECT_EQ(design.Stack().JumperLayer()->Name(), "J1");
+  EXPECT_EQ(design.Stack().JumperLayer(), design.Stack().LayerAt(1));
   EXPECT_EQ(design.Stack().FindLayer("j1"), design.Stack().JumperLayer());
-  EXPECT_EQ(design.Stack().FindLayer("J2"), nullptr);
+  EXPECT_EQ(design.Stack().FindLayer("J2"), design.Stack().LayerAt(2));
+  for (const char* name : {"J1", "J2"}) {
+    EXPECT_TRUE(design.Stack().FindLayer(name)->IsRoutable()) << name;
+    EXPECT_EQ(design.Stack().FindLayer(name)->KindName(), "SIGNAL") << name;
+  }
+
+  TDesignFromText front("(layer F.Cu (type jumper)) (layer B.Cu (type signal))");
+  EXPECT_EQ(front.Stack().FirstLayer(), front.Stack().JumperLayer());
+  EXPECT_EQ(front.Stack().FindLayer("front layer")->Name(), "F.CU");
   EXPECT_EQ(std::count(design.Lines().begin(), design.Lines().end(),
                        "WARNING: Multiple jumper layers are not allowed, only first one will be "
                        "used."),
@@ -134,7 +144,7 @@ TEST_F(SpecctraLayerStackTest, OnlyTheFirstJumperLayerIsKeptAndNeverInTheList) {
 
 TEST_F(SpecctraLayerStackTest, AnUnknownTypeWordMakesAJumperLayerAndIsReported) {
   TDesignFromText design("(layer TOP) (layer ODD (type sideways)) (layer BOTTOM)");
-  EXPECT_EQ(Names(design.Stack()), (std::vector<std::string>{"TOP", "BOTTOM"}));
+  EXPECT_EQ(Names(design.Stack()), (std::vector<std::string>{"TOP", "ODD", "BOTTOM"}));
   ASSERT_NE(design.Stack().JumperLayer(), nullptr);
   EXPECT_EQ(design.Stack().JumperLayer()->Name(), "ODD");
   EXPECT_TRUE(design.Has(
@@ -156,7 +166,7 @@ TEST_F(SpecctraLayerStackTest, FindLayerKnowsFrontAndBackAndIgnoresCase) {
   EXPECT_EQ(two.design.DsnStructure()->FindLayer("front layer"), stack.FirstLayer());
   EXPECT_EQ(stack.LayerAt(1)->FindLayer("top COPPER"), stack.FirstLayer());
 
-  TDesignFromText none("(layer J (type jumper))");
+  TDesignFromText none("(rule (width 1))");
   EXPECT_EQ(none.Stack().FindLayer("J"), nullptr) << "no lookups while the list is empty";
   EXPECT_EQ(none.Stack().FindLayer("front layer"), nullptr);
 }
