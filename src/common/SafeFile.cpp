@@ -4,9 +4,11 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -80,8 +82,102 @@ bool FileExists(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
+namespace {
+
+// Temporary names carry their writer's process id ("PREFIX<pid>-..."), so that a later save
+// can tell the leftovers of a writer that was killed from the files of one still writing.
+std::string PrefixOfThisProcess(const std::string& prefix) {
+  return prefix + std::to_string(::getpid()) + "-";
+}
+
+// The process id in a temporary name of the prefix; 0 when the name is not one.
+pid_t WriterOf(std::string_view name, std::string_view prefix) {
+  if (!name.starts_with(prefix)) return 0;
+  name.remove_prefix(prefix.size());
+  pid_t pid = 0;
+  std::size_t digits = 0;
+  for (; digits < name.size() && digits < 9 && name[digits] >= '0' && name[digits] <= '9';
+       ++digits)
+    pid = pid * 10 + (name[digits] - '0');
+  const bool separated = digits > 0 && digits < name.size() && name[digits] == '-';
+  return separated ? pid : 0;
+}
+
+bool ProcessIsGone(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
+
+// Removes the temporary files of the prefix in the folder whose writers no longer run.
+void RemoveStaleTemporaryFiles(const std::string& folder, const std::string& prefix) {
+  DIR* directory = ::opendir(folder.c_str());
+  if (!directory) return;
+  const int savedErrno = errno;
+  while (const dirent* entry = ::readdir(directory)) {
+    const pid_t writer = WriterOf(entry->d_name, prefix);
+    if (writer > 0 && writer != ::getpid() && ProcessIsGone(writer))
+      ::unlinkat(::dirfd(directory), entry->d_name, 0);
+  }
+  ::closedir(directory);
+  errno = savedErrno;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Gives the finished unnamed file a temporary name beside the target (to be renamed over it:
+// a link cannot replace a file). Empty when the file cannot be linked.
+std::string LinkUnnamedFile(int fd, const std::string& folder, const std::string& prefix) {
+  static std::atomic<unsigned> counter{0};
+  const std::string source = "/proc/self/fd/" + std::to_string(fd);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::string name =
+        folder + "/" + PrefixOfThisProcess(prefix) + "l" + std::to_string(counter++);
+    if (::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+      return name;
+    if (errno != EEXIST) return {};
+  }
+  return {};
+}
+
+// Writes the bytes to a file without a name in the target's folder (O_TMPFILE), which the
+// system removes when the process dies before it is linked. Answers the linked temporary
+// name, or empty when the folder's file system has no unnamed files or linking fails (the
+// caller then writes a named temporary file); *failed is set when writing the bytes failed.
+std::string WriteUnnamedFile(const std::string& folder, std::string_view bytes, bool* failed) {
+  TFileDescriptor file(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+  if (file.Get() < 0) return {};
+  if (!WriteAll(file.Get(), bytes)) {
+    *failed = true;
+    return {};
+  }
+  return LinkUnnamedFile(file.Get(), folder, ".tmp-");
+}
+
+// Writes the bytes to a new named temporary file in the folder; its path, or empty.
+std::string WriteNamedFile(const std::string& folder, std::string_view bytes) {
+  const std::string temporary = CreateTemporaryFileIn(folder, ".tmp-");
+  if (temporary.empty()) return {};
+  TFileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
+  if (file.Get() < 0 || !WriteAll(file.Get(), bytes) || !file.Close()) {
+    const int savedErrno = errno;
+    ::unlink(temporary.c_str());
+    errno = savedErrno;
+    return {};
+  }
+  return temporary;
+}
+
+}  // namespace
+
 std::string CreateTemporaryFileIn(const std::string& folder, const std::string& prefix) {
-  std::string pattern = folder + "/" + prefix + "XXXXXX";
+  RemoveStaleTemporaryFiles(folder, prefix);
+  std::string pattern = folder + "/" + PrefixOfThisProcess(prefix) + "XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   const int fd = ::mkstemp(name.data());
@@ -103,23 +199,13 @@ bool MoveFileReplacing(const std::string& temporary, const std::string& target,
 }
 
 bool WriteFileReplacing(const std::string& target, std::string_view bytes, std::string* error) {
-  const std::string temporary = CreateTemporaryFileIn(FolderOfPath(target), ".tmp-");
+  const std::string folder = FolderOfPath(target);
+  RemoveStaleTemporaryFiles(folder, ".tmp-");
+  bool failed = false;
+  std::string temporary = WriteUnnamedFile(folder, bytes, &failed);
+  if (temporary.empty() && !failed) temporary = WriteNamedFile(folder, bytes);
   if (temporary.empty()) {
-    SetError(error, "cannot create a temporary file for", target);
-    return false;
-  }
-  TFileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
-  bool written = file.Get() >= 0;
-  std::size_t done = 0;
-  while (written && done < bytes.size()) {
-    const ssize_t n = ::write(file.Get(), bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) written = false;
-    else done += static_cast<std::size_t>(n);
-  }
-  if (!written || !file.Close()) {
     SetError(error, "cannot write", target);
-    ::unlink(temporary.c_str());
     return false;
   }
   return MoveFileReplacing(temporary, target, error);

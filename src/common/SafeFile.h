@@ -1,5 +1,7 @@
 // Whole-file reads and writes that never leave a half-written target: the bytes go to a
-// temporary file in the target's folder, which is then renamed over the target.
+// temporary file in the target's folder, which is then renamed over the target. A process
+// killed while it writes leaves nothing behind: the temporary file has no name until it is
+// complete, or (where the file system has no unnamed files) the next save removes it.
 #pragma once
 
 #include <optional>
@@ -11,11 +13,13 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string* e
 
 // Writes the bytes to a new temporary file beside the target and renames it over the target.
 // On failure the target is untouched, the temporary file removed, and false returned.
+// Temporary files ".tmp-<pid>-..." left in the folder by processes that no longer run are
+// removed first.
 bool WriteFileReplacing(const std::string& target, std::string_view bytes,
                         std::string* error = nullptr);
 
-// A new, empty temporary file in the folder whose name starts with the prefix; its path, or
-// empty on failure.
+// A new, empty temporary file in the folder named "<prefix><pid>-XXXXXX"; its path, or empty
+// on failure. Files of the prefix left there by processes that no longer run are removed.
 std::string CreateTemporaryFileIn(const std::string& folder, const std::string& prefix);
 
 // Renames the finished temporary file over the target; removes it when that fails.

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 #include <stdexcept>
@@ -104,17 +103,6 @@ bool IsLockedByOther(const std::string& target, TLockHolder* holder) {
   return !(SameTextIgnoringCase(found.ComputerName, current.ComputerName) &&
            SameTextIgnoringCase(found.UserName, current.UserName) &&
            SameTextIgnoringCase(found.ProcessID, current.ProcessID));
-}
-
-bool GuardedReplaceFile(const std::string& temporary, const std::string& target) {
-  if (SameTextIgnoringCase(temporary, target)) return false;
-  TLockHolder holder;
-  if (IsLockedByOther(target, &holder)) {
-    std::remove(temporary.c_str());
-    GiveLockedFileNotice(target, holder);
-    return false;
-  }
-  return ReplaceTellingHost(target, [&] { return MoveFileReplacing(temporary, target); });
 }
 
 bool GuardedSaveBuffer(std::string_view bytes, const std::string& target) {

@@ -22,11 +22,8 @@ std::string LockFileNameOf(const std::string& target);
 // holder read from it in *holder when given.
 bool IsLockedByOther(const std::string& target, TLockHolder* holder = nullptr);
 
-// Moves the finished temporary file onto the target. A target locked by another holder is
-// left untouched, the temporary file removed and the locked-file notice given; a document the
-// host has open on the target is told before and after. False when the target was not
-// replaced. Never deletes the target first.
-bool GuardedReplaceFile(const std::string& temporary, const std::string& target);
-
-// Writes the bytes to the target with the same guard; raises when the write fails.
+// Writes the bytes to the target through a temporary file renamed over it. A target locked by
+// another holder is left untouched and the locked-file notice given; a document the host has
+// open on the target is told before and after. False when the target was locked; raises when
+// the write fails. Never deletes the target first.
 bool GuardedSaveBuffer(std::string_view bytes, const std::string& target);

@@ -1,13 +1,9 @@
 #include "report/ReportManager.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cmath>
 #include <ctime>
 #include <stdexcept>
 
-#include "common/SafeFile.h"
 #include "rtl/HostClient.h"
 #include "report/LockedFiles.h"
 
@@ -44,21 +40,6 @@ std::string ReportNameFor(const std::string& source) {
   const std::size_t dot = source.rfind('.');
   const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
   return (hasExtension ? source.substr(0, dot) : source) + ".rpt";
-}
-
-void WriteAll(const std::string& path, const std::string& text) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-  bool written = fd >= 0;
-  for (std::size_t done = 0; written && done < text.size();) {
-    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-    if (n <= 0) written = false;
-    else done += static_cast<std::size_t>(n);
-  }
-  if (fd >= 0 && ::close(fd) != 0) written = false;
-  if (!written) {
-    ::unlink(path.c_str());
-    throw std::runtime_error("Cannot write the report " + path);
-  }
 }
 
 // Shows the report in the host: an open document is focused (a text document at its top),
@@ -126,9 +107,6 @@ std::string TReportManager::ReportText() const {
 void TReportManager::Finish() {
   if (!ReportEnabled()) return;
   const std::string target = ReportNameFor(FSourceFileName);
-  FTempFileName = CreateTemporaryFileIn(FolderOfPath(target), "Pro");
-  if (FTempFileName.empty()) throw std::runtime_error("Cannot create a report beside " + target);
-  WriteAll(FTempFileName, ReportText());
   FReportFileName = target;
-  if (GuardedReplaceFile(FTempFileName, FReportFileName)) OpenReportInHost(FReportFileName);
+  if (GuardedSaveBuffer(ReportText(), FReportFileName)) OpenReportInHost(FReportFileName);
 }

@@ -35,7 +35,6 @@ public:
 
 private:
   std::vector<std::string> FLines;
-  std::string FTempFileName;
   std::string FReportFileName;
   int32_t FErrorCount = 0;
   int32_t FWarningCount = 0;

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "common/SafeFile.h"
 #include "support/TempFolder.h"
@@ -34,4 +39,60 @@ TEST(SafeFile, ReadingAFolderOrAMissingFileFails) {
   EXPECT_FALSE(ReadWholeFile(folder.Path("none.dsn"), &error).has_value());
   EXPECT_NE(error.find("none.dsn"), std::string::npos);
   EXPECT_FALSE(ReadWholeFile(folder.Path(""), &error).has_value());
+}
+
+namespace {
+
+// Runs the work in a child process and answers how it ended (waitpid's status).
+int StatusOfChild(const std::function<void()>& work) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    work();
+    ::_exit(0);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return status;
+}
+
+}  // namespace
+
+// A save killed mid-write (by the file size limit, so that the write stops at a known point)
+// leaves the old target as it was and no temporary file beside it.
+TEST(SafeFile, AProcessKilledWhileWritingLeavesNothingBehind) {
+  TTempFolder folder;
+  const std::string target = folder.Path("board.pcbdoc");
+  ASSERT_TRUE(WriteFileReplacing(target, "old board"));
+  const std::string big(4 << 20, 'x');
+  const int status = StatusOfChild([&] {
+    const rlimit noCore{0, 0};
+    const rlimit oneMegabyte{1 << 20, 1 << 20};
+    ::setrlimit(RLIMIT_CORE, &noCore);
+    ::setrlimit(RLIMIT_FSIZE, &oneMegabyte);
+    ::signal(SIGXFSZ, SIG_DFL);
+    WriteFileReplacing(target, big);
+  });
+  ASSERT_TRUE(WIFSIGNALED(status)) << "the child was to die in its write, status " << status;
+  EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
+  EXPECT_EQ(folder.FileNames(), std::vector<std::string>{"board.pcbdoc"});
+  EXPECT_EQ(ReadWholeFile(target).value(), "old board");
+}
+
+// The temporary files of writers that no longer run go with the next save in their folder;
+// those of a running writer and files of other names stay.
+TEST(SafeFile, TheNextSaveRemovesTheTemporaryFilesOfDeadWritersOnly) {
+  TTempFolder folder;
+  StatusOfChild([&] { CreateTemporaryFileIn(folder.Root(), ".tmp-"); });
+  ASSERT_EQ(folder.FileNames().size(), 1u);
+  const std::string dead = folder.Path(folder.FileNames().front());
+  ASSERT_TRUE(std::filesystem::exists(dead));
+  const std::string live = CreateTemporaryFileIn(folder.Root(), ".tmp-");
+  const std::string other = folder.Write(".tmp-notes", "mine");
+  const std::string unrelatedPid = folder.Write(".tmp-12x-abcdef", "mine too");
+
+  ASSERT_TRUE(WriteFileReplacing(folder.Path("out.txt"), "saved"));
+  EXPECT_FALSE(std::filesystem::exists(dead));
+  for (const std::string& kept : {live, other, unrelatedPid})
+    EXPECT_TRUE(std::filesystem::exists(kept)) << kept;
+  EXPECT_EQ(ReadWholeFile(folder.Path("out.txt")).value(), "saved");
 }

@@ -251,8 +251,15 @@ TEST(InfoRender, PadStacksShowTheShapeOfTheLayerDrawn) {
        "bottom": {"shape": 9, "x": 400000, "y": 300000}, "bottomCornerRadiusPercent": 20},
       {"kindName": "pad", "layer": 1, "x": 0, "y": 0, "stackMode": 0,
        "top": {"shape": 1, "x": 600000, "y": 300000},
-       "bottom": {"shape": 2, "x": 400000, "y": 300000}}]})");
+       "bottom": {"shape": 2, "x": 400000, "y": 300000}},
+      {"kindName": "pad", "layer": 32, "x": 2000000, "y": 0, "stackMode": 0,
+       "top": {"shape": 2, "x": 0, "y": 0},
+       "bottom": {"shape": 2, "x": 700000, "y": 300000}}]})");
   const std::string svg = RenderedSvg(folder, board);
+  // A back-side part's single-layer pad holds its size in the bottom shape of a simple stack.
+  EXPECT_TRUE(HasElement(GroupElements(svg, "layer-32"),
+                         {"<rect ", "width=\"70\" height=\"30\"", "translate(200 0)"}))
+      << svg;
   EXPECT_TRUE(HasElement(GroupElements(svg, "layer-74"), {"<rect ", "width=\"50\" height=\"20\""}));
   // A rounded rectangle's corner radius is its percentage of half the smaller side.
   EXPECT_TRUE(HasElement(GroupElements(svg, "layer-32"),
@@ -260,6 +267,41 @@ TEST(InfoRender, PadStacksShowTheShapeOfTheLayerDrawn) {
   // A simple pad is its top shape everywhere: round with unequal sides is an oval.
   EXPECT_TRUE(HasElement(GroupElements(svg, "layer-1"),
                          {"<rect ", "width=\"60\" height=\"30\"", "rx=\"15\""}));
+}
+
+// The stroke width of the first element of the group that holds all the parts.
+double StrokeWidth(const std::vector<std::string>& elements,
+                   const std::vector<std::string>& parts) {
+  for (const std::string& element : elements) {
+    bool all = true;
+    for (const std::string& part : parts) all = all && Contains(element, part);
+    const std::size_t at = element.find("stroke-width=\"");
+    if (all && at != std::string::npos) return std::stod(element.substr(at + 14));
+  }
+  return -1;
+}
+
+TEST(InfoRender, LinesOfWidthZeroAreHairlinesAndOthersKeepTheirWidth) {
+  TTempFolder folder;
+  const std::string board = folder.Write("outlines.pcbdoc", R"({"format": "pcbdoc", "version": 1,
+    "objects": [
+      {"kindName": "arc", "layer": 1, "keepout": true, "x": 0, "y": 0, "radius": 500000,
+       "startAngle": 0, "endAngle": 360, "width": 0},
+      {"kindName": "arc", "layer": 1, "x": 0, "y": 0, "radius": 700000,
+       "startAngle": 0, "endAngle": 90, "width": 0},
+      {"kindName": "track", "layer": 1, "x1": 0, "y1": 0, "x2": 10000000, "y2": 0, "width": 0},
+      {"kindName": "track", "layer": 1, "x1": 0, "y1": 10000, "x2": 10000000, "y2": 10000,
+       "width": 20000}]})");
+  const auto top = GroupElements(RenderedSvg(folder, board), "layer-1");
+  const double circle = StrokeWidth(top, {"<circle ", "r=\"50\""});
+  const double arc = StrokeWidth(top, {"<path "});
+  const double line = StrokeWidth(top, {"<line ", "y1=\"0\""});
+  // Thin beside the board (1000 mil across), yet drawn.
+  for (const double hairline : {circle, arc, line}) {
+    EXPECT_GT(hairline, 0);
+    EXPECT_LT(hairline, 10);
+  }
+  EXPECT_EQ(StrokeWidth(top, {"<line ", "y1=\"1\""}), 2);
 }
 
 TEST(InfoRender, TextsAreEscapedAndBytesBecomeCharacters) {

@@ -19,9 +19,12 @@ const TPadShapeView& StackShape(const TPadView& pad, uint32_t layer) {
     const auto found = pad.PerLayer.find(own);
     if (found != pad.PerLayer.end()) return found->second;
   }
+  // A single-layer pad on the bottom copper (a back-side part's pad) holds its size in the
+  // bottom shape, whatever its stack mode says about the other layers.
+  if (layer == kBottomLayer) return pad.Bottom;
   if (pad.StackMode == kPadStackSimple || layer == kTopLayer || layer == kMultiLayer)
     return pad.Top;
-  return layer == kBottomLayer ? pad.Bottom : pad.Middle;
+  return pad.Middle;
 }
 
 std::string Placement(const TPadView& pad) {

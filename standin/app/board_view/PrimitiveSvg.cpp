@@ -22,8 +22,10 @@ TBoardPoint OnCircle(TBoardPoint centre, double radius, double degrees) {
   return {centre.X + radius * std::cos(radians), centre.Y + radius * std::sin(radians)};
 }
 
-// Keepout lines are dashed, their width still exact.
-TSvgElement& Stroked(TSvgElement& element, double width, bool keepout) {
+// Keepout lines are dashed, their width still exact. A line of width 0 (an outline, such as a
+// footprint's keepout circle) is drawn as a hairline so that it stays visible.
+TSvgElement& Stroked(TSvgElement& element, double width, double hairline, bool keepout) {
+  if (width <= 0) width = hairline;
   element.Set("fill", "none").Length("stroke-width", width).Set("stroke-linecap", "round");
   if (keepout) element.Set("stroke-dasharray", SvgLength(2 * width) + " " + SvgLength(2 * width));
   return element;
@@ -39,7 +41,7 @@ struct TPrimitiveDrawer {
         .Length("y1", track.From.Y)
         .Length("x2", track.To.X)
         .Length("y2", track.To.Y);
-    return Stroked(line, track.Width, Primitive.Keepout).Empty();
+    return Stroked(line, track.Width, Paint.OutlineWidth, Primitive.Keepout).Empty();
   }
 
   // Counter-clockwise from start to end; equal angles make a full circle.
@@ -49,7 +51,7 @@ struct TPrimitiveDrawer {
     if (sweep >= 360) {
       TSvgElement circle("circle");
       circle.Length("cx", arc.Centre.X).Length("cy", arc.Centre.Y).Length("r", arc.Radius);
-      return Stroked(circle, arc.Width, Primitive.Keepout).Empty();
+      return Stroked(circle, arc.Width, Paint.OutlineWidth, Primitive.Keepout).Empty();
     }
     const TBoardPoint start = OnCircle(arc.Centre, arc.Radius, arc.StartAngle);
     const TBoardPoint end = OnCircle(arc.Centre, arc.Radius, arc.StartAngle + sweep);
@@ -59,7 +61,7 @@ struct TPrimitiveDrawer {
                              SvgLength(end.X) + " " + SvgLength(end.Y);
     TSvgElement element("path");
     element.Set("d", path);
-    return Stroked(element, arc.Width, Primitive.Keepout).Empty();
+    return Stroked(element, arc.Width, Paint.OutlineWidth, Primitive.Keepout).Empty();
   }
 
   std::string operator()(const TViaView& via) const {

@@ -10,7 +10,7 @@
 namespace pcbhost {
 
 struct TPrimitivePaint {
-  // Stroke width of outlines: polygons, split planes, keepout areas.
+  // Stroke width of outlines (polygons, split planes, keepout areas) and of lines of width 0.
   double OutlineWidth = 0;
   // The fill of keepout areas ("url(#...)", a hatch pattern).
   std::string KeepoutFill;
