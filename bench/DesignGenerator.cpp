@@ -42,8 +42,19 @@ struct TComponent {
   std::size_t Image;
 };
 
-const std::array<std::string_view, 4> kLayers = {"F.Cu", "In1.Cu", "In2.Cu", "B.Cu"};
-constexpr std::string_view kVia = "\"Via[0-3]_600:300_um\"";
+// A six-layer stack: four signal layers and two power planes, each plane carrying its net.
+struct TLayer {
+  std::string_view Name;
+  std::string_view PlaneNet;  // empty on signal layers
+};
+const std::array<TLayer, 6> kLayers = {{{"F.Cu", ""},
+                                        {"In1.Cu", "GND"},
+                                        {"In2.Cu", ""},
+                                        {"In3.Cu", ""},
+                                        {"In4.Cu", "VCC"},
+                                        {"B.Cu", ""}}};
+const std::array<std::string_view, 4> kSignalLayers = {"F.Cu", "In2.Cu", "In3.Cu", "B.Cu"};
+constexpr std::string_view kVia = "\"Via[0-5]_600:300_um\"";
 constexpr int32_t kBoardWidth = 3000000;
 constexpr int32_t kBoardHeight = 2000000;
 
@@ -114,7 +125,7 @@ private:
   }
 
   void Header() {
-    Line(0, "# Synthetic design written for the lexer benchmark");
+    Line(0, "# Synthetic routed design written for the benchmarks");
     Line(0, "(pcb \"/home/designer/boards/synthetic board.dsn\"");
     Line(1, "(parser");
     Line(2, "(string_quote \")");
@@ -129,9 +140,10 @@ private:
   void Structure() {
     Line(1, "(structure");
     int index = 0;
-    for (const std::string_view layer : kLayers) {
-      Line(2, "(layer " + std::string(layer));
-      Line(3, index == 1 || index == 2 ? "(type power)" : "(type signal)");
+    for (const TLayer& layer : kLayers) {
+      Line(2, "(layer " + std::string(layer.Name));
+      Line(3, layer.PlaneNet.empty() ? "(type signal)"
+                                     : "(type power) (use_net " + std::string(layer.PlaneNet) + ")");
       Line(3, "(property");
       Line(4, "(index " + std::to_string(index++) + ")");
       Line(3, ")");
@@ -147,6 +159,7 @@ private:
     }
     FText += ")\n";
     Line(2, ")");
+    Planes();
     Line(2, "(via " + std::string(kVia) + ")");
     Line(2, "(rule");
     Line(3, "(width 250)");
@@ -155,6 +168,25 @@ private:
     Line(3, "(clearance 50 (type smd_smd))");
     Line(2, ")");
     Line(1, ")");
+  }
+
+  // The power planes: each a polygon a little inside the boundary, on its own layer.
+  void Planes() {
+    constexpr int32_t inset = 5000;
+    for (const TLayer& layer : kLayers) {
+      if (layer.PlaneNet.empty()) continue;
+      Indent(2);
+      FText += "(plane " + std::string(layer.PlaneNet) + " (polygon " + std::string(layer.Name) + " 0";
+      for (const auto& [x, y] : std::vector<std::pair<int32_t, int32_t>>{
+               {inset, -inset},
+               {kBoardWidth - inset, -inset},
+               {kBoardWidth - inset, inset - kBoardHeight},
+               {inset, inset - kBoardHeight}}) {
+        Coordinate(x);
+        Coordinate(y);
+      }
+      FText += "))\n";
+    }
   }
 
   void Placement() {
@@ -206,8 +238,8 @@ private:
       Line(2, ")");
     }
     Line(2, "(padstack " + std::string(kVia));
-    for (const std::string_view layer : kLayers)
-      Line(3, "(shape (circle " + std::string(layer) + " 600))");
+    for (const TLayer& layer : kLayers)
+      Line(3, "(shape (circle " + std::string(layer.Name) + " 600))");
     Line(3, "(attach off)");
     Line(2, ")");
     Line(1, ")");
@@ -223,9 +255,9 @@ private:
         pins[FRandom.Next() % netCount].push_back(component.Designator + "-" + std::to_string(pin));
     }
     for (std::size_t net = 0; net < netCount; ++net) {
-      FNetNames.push_back(net % 50 == 0
-                              ? "\"Net-(U" + std::to_string(net) + " Pad 1)\""
-                              : "/sheet" + std::to_string(net % 7) + "/N" + std::to_string(net));
+      FNetNames.push_back(net < 2        ? std::string(net == 0 ? "GND" : "VCC")
+                          : net % 50 == 0 ? "\"Net-(U" + std::to_string(net) + " Pad 1)\""
+                                          : "/sheet" + std::to_string(net % 7) + "/N" + std::to_string(net));
       if (net % 500 == 0) Line(2, "# nets " + std::to_string(net) + " and on");
       Line(2, "(net " + FNetNames.back());
       Indent(3);
@@ -234,7 +266,7 @@ private:
       FText += ")\n";
       Line(2, ")");
     }
-    Line(2, "(class kicad_default \"\" " + FNetNames[1] + " " + FNetNames[2]);
+    Line(2, "(class kicad_default \"\" " + FNetNames[2] + " " + FNetNames[3]);
     Line(3, "(circuit");
     Line(4, "(use_via " + std::string(kVia) + ")");
     Line(3, ")");
@@ -254,7 +286,7 @@ private:
       if (++wire % 1000 == 0) Line(2, "# wiring block " + std::to_string(wire / 1000));
       Indent(2);
       FText += "(wire (path ";
-      FText += kLayers[FRandom.Next() % kLayers.size()];
+      FText += kSignalLayers[FRandom.Next() % kSignalLayers.size()];
       FText += " 250";
       int32_t x = FRandom.Between(10000, kBoardWidth - 10000);
       int32_t y = -FRandom.Between(10000, kBoardHeight - 10000);

@@ -1,5 +1,6 @@
-// Large synthetic Specctra designs for benchmarks: a parser section with a string_quote
-// statement, a structure with layers, boundary and rules, a library of images with pins and
+// Large synthetic routed Specctra designs for benchmarks: a parser section with a string_quote
+// statement, a structure with six layers (two of them power planes with their plane shapes),
+// boundary and rules, a library of images with pins and
 // their padstacks, the placement of many components, a network of nets and classes, and
 // wiring with long paths and vias. Quoted names, escapes and comment lines are mixed in the
 // way board tools write them. The same seed gives the same text.
