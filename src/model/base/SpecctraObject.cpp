@@ -221,6 +221,7 @@ std::string DroppedMemberText(const TSpecctraObject& member, int32_t index) {
 
 }  // namespace
 
+// Every member is exported; one that fails is reported as dropped and the next goes on.
 bool TSpecctraObject::ExportAllToPcb(TSpecctraList* list) {
   if (!list) return false;
   bool result = true;

@@ -82,11 +82,9 @@ public:
   static double ToSpecctraX(int32_t value);
   static double ToSpecctraY(int32_t value);
 
-  // ExportToPcb of each object in order; one that fails is reported as dropped and the next
-  // goes on. True when all succeeded (also for an empty list), false for none.
+  // ExportToPcb (or ExportToFile) of each object in order, up to the first that fails; the
+  // last result, true for an empty list, false for none.
   static bool ExportAllToPcb(TSpecctraList* list);
-  // ExportToFile of each object in order, up to the first that fails; the last result, true
-  // for an empty list, false for none.
   static bool ExportAllToFile(TSpecctraList* list);
 
   const std::string& Name() const { return FName; }
