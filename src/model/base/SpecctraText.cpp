@@ -49,7 +49,8 @@ void SetShortParameter(std::string& text, std::string_view name, std::string_vie
 }
 
 std::string QuoteName(std::string_view name) {
-  if (name.find_first_of("() \t") == std::string_view::npos) return std::string(name);
+  if (!name.empty() && name.find_first_of("() \t") == std::string_view::npos)
+    return std::string(name);
   return Apostrophes(name);
 }
 

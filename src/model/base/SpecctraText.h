@@ -18,8 +18,8 @@ std::string HandleToHex(uint32_t value);
 std::string GetShortParameter(std::string_view text, std::string_view name);
 void SetShortParameter(std::string& text, std::string_view name, std::string_view value);
 
-// The name between apostrophes when it holds a blank or a parenthesis (a reader would split it
-// there), else unchanged.
+// The name between apostrophes when it is empty or holds a blank or a parenthesis (a reader
+// would lose it or split it there), else unchanged.
 std::string QuoteName(std::string_view name);
 std::string Apostrophes(std::string_view text);
 std::string Parenthesize(std::string_view text);

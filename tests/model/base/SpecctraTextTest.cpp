@@ -2,7 +2,8 @@
 
 #include "model/base/SpecctraText.h"
 
-// A name with a blank used to be written bare, so a reader split it into several names.
+// A name with a blank used to be written bare, so a reader split it into several names; an
+// empty name was written as nothing, so a reader took the next word for the name.
 TEST(SpecctraText, QuoteNameEnclosesNamesThatABlankOrParenthesisWouldSplit) {
   const struct {
     const char* name;
@@ -15,7 +16,7 @@ TEST(SpecctraText, QuoteNameEnclosesNamesThatABlankOrParenthesisWouldSplit) {
       {"tab\there", "'tab\there'"},
       {"GND(1)", "'GND(1)'"},
       {"it's", "it's"},
-      {"", ""},
+      {"", "''"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
