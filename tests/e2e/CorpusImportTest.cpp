@@ -1,7 +1,8 @@
 // Every real design of the corpus through pcbhost, as a user imports it: the import succeeds,
 // skips only what the translator leaves out by design, gives the board an outline where the
-// design has a boundary, names the bottom layer after the design's last layer, and the routes
-// export lists every host net of the board.
+// design has a boundary, names the bottom layer after the design's last layer, holds exactly
+// the design's nets and placed components (by name, read with the tests' own reader), and the
+// routes export lists every host net of the board.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -14,6 +15,7 @@
 
 #include "common/AsciiText.h"
 #include "support/CorpusFolder.h"
+#include "support/DesignCensus.h"
 #include "support/Pcbhost.h"
 
 namespace {
@@ -67,6 +69,15 @@ std::string HostLayerName(const TJson& document, int number) {
   for (const TJson& layer : document["layers"])
     if (layer["number"] == number) return layer["name"];
   return {};
+}
+
+// The names a field gives the board's objects of one kind.
+std::set<std::string> NamesOf(const TJson& document, const std::string& kindName,
+                              const std::string& field) {
+  std::set<std::string> names;
+  for (const TJson& object : document["objects"])
+    if (object["kindName"] == kindName) names.insert(object.value(field, std::string()));
+  return names;
 }
 
 int CountOf(const TJson& document, const std::string& kindName) {
@@ -129,6 +140,10 @@ TEST_P(CorpusImport, ImportsWithItsStructureAndNets) {
     EXPECT_EQ(layers.count(AsciiUpperText(HostLayerName(board, 32))), 1u)
         << HostLayerName(board, 32);
   }
+  // Names, not counts: a design that loses one net and gains another must fail.
+  const TDesignCensus census = CensusOfDesign(text);
+  EXPECT_EQ(NamesOf(board, "net", "name"), census.NetNames);
+  EXPECT_EQ(NamesOf(board, "component", "designator"), census.Designators);
   const std::string routes = TTempFolder::Read(folder.Path("design.rte"));
   const std::string networkOut = routes.substr(routes.find("(network_out"));
   EXPECT_EQ(Occurrences(networkOut, "(net "), static_cast<std::size_t>(CountOf(board, "net")));
