@@ -344,7 +344,7 @@ TEST_F(ComponentsOnBoard, ComponentsCarryDesignatorSideRotationPositionAndOutlin
             ")\r\n");
 }
 
-TEST_F(ComponentsOnBoard, RefusedPartsStopThePlacementOfTheRest) {
+TEST_F(ComponentsOnBoard, RefusedPartsAreReportedAndTheRestPlaced) {
   struct TCase {
     const char* Name;
     std::string Places;
@@ -356,11 +356,11 @@ TEST_F(ComponentsOnBoard, RefusedPartsStopThePlacementOfTheRest) {
        "(component TOP (place C1 0 0 front 0) (place C2 0 0 front 0))"
        " (component MISSING (place C3 0 0 front 0))"
        " (component TOP (place C4 0 0 front 0) (place C5 0 0 front 0))",
-       {"C1", "C2"},
+       {"C1", "C2", "C4", "C5"},
        "ERROR: Footprint MISSING not found. Cannot import component C3"},
       {"back side on a front footprint",
        "(component TOP (place C1 0 0 back 0) (place C2 0 0 front 0))",
-       {},
+       {"C2"},
        "ERROR: Footprint TOP doesn't allow placement on Back Side for component C1"},
   };
   for (const TCase& c : cases) {
@@ -389,8 +389,9 @@ TEST_F(ComponentsOnBoard, PinMessages) {
   ASSERT_TRUE(Place());
   const PcbHandle component = ComponentsByDesignator().at("U1");
   const auto pads = PadsOf(component);
-  // The missing padstack stops the pins after it; the keepout is still built.
-  ASSERT_EQ(pads.size(), 1u);
+  // The missing padstack costs its own pin only; the keepout is still built.
+  ASSERT_EQ(pads.size(), 2u);
+  EXPECT_EQ(pads.count("3"), 1u);
   EXPECT_EQ(pads.at("1").HoleSize, 0);
   EXPECT_TRUE(library.HasLine("WARNING: WARNING: Zero sized pad imported: U1-1"));
   EXPECT_TRUE(library.HasLine("ERROR: Padstack NOPE not found for pin U1-2"));

@@ -118,7 +118,7 @@ TEST_F(GridsOnBoard, RoutesFilesListTheBoardsTestPoints) {
   ASSERT_TRUE(routes.ExportToFile());
   EXPECT_NE(writer.Buffer().find("  (test_points \r\n"
                                  "    (point 2540000 5080000 front (net GND)(type protect))\r\n"
-                                 "    (point 7620 0 back (net )(type route))\r\n"
+                                 "    (point 7620 0 back (net '')(type route))\r\n"
                                  "    (point 0 2540 back (net 'VCC(1)')(type route))\r\n"
                                  "  )\r\n"),
             std::string::npos)

@@ -162,22 +162,32 @@ TEST_F(WiringOnBoard, WiresBecomeTracksOnTheirLayersAndNets) {
                       "            )\r\n      )\r\n"), std::string::npos) << text;
 }
 
-// Wires on the jumper layer find no host layer: the layer is reported once, each wire is
-// reported as dropped, and the wires after them still reach the board.
+// A stack of more signal layers than the host has copper layers for: the last middle layer,
+// EXTRA, finds no host layer.
+std::string StackWithOneLayerTooMany() {
+  std::string structure = "(structure (layer TOP (type signal))";
+  for (int i = 1; i <= 30; ++i) structure += " (layer M" + std::to_string(i) + " (type signal))";
+  return structure +
+         " (layer EXTRA (type signal)) (layer BOT (type signal))"
+         " (boundary (rect pcb 2000 2000 90000 90000)))";
+}
+
+// Wires on a layer without a host layer: the layer is reported once, each wire is reported as
+// dropped, and the wires after them still reach the board.
 TEST_F(WiringOnBoard, AWireThatFailsDropsItselfOnly) {
-  Import("(wiring (wire (path JMP 8 0 0 10 10) (net GND))"
+  const std::string structure = StackWithOneLayerTooMany();
+  Import("(wiring (wire (path EXTRA 8 0 0 10 10) (net GND))"
          " (wire (path BOT 8 2000 2000 3000 2000) (net GND))"
-         " (wire (path JMP 8 0 0 20 20) (net GND))"
+         " (wire (path EXTRA 8 0 0 20 20) (net GND))"
          " (wire (path TOP 8 2000 2000 3000 2000) (net GND)))",
-         "(structure (layer TOP (type signal)) (layer JMP (type jumper))"
-         " (layer BOT (type signal)) (boundary (rect pcb 2000 2000 90000 90000)))");
+         structure.c_str());
   const std::vector<THostTrack> tracks = HostTracks();
   ASSERT_EQ(tracks.size(), 2u) << ::testing::PrintToString(ReportLines());
   EXPECT_EQ(tracks[0].Layer, kBottomLayer);
   EXPECT_EQ(tracks[1].Layer, kTopLayer);
   const std::vector<std::string> lines = ReportLines();
   for (const auto& [line, times] : std::vector<std::pair<std::string, long>>{
-           {"WARNING: Layer JMP has no host layer: its wires are not created.", 1},
+           {"WARNING: Layer EXTRA has no host layer: its wires are not created.", 1},
            {"WARNING: Dropped wire 1: it could not be created on the board.", 1},
            {"WARNING: Dropped wire 3: it could not be created on the board.", 1}})
     EXPECT_EQ(std::count(lines.begin(), lines.end(), line), times)
