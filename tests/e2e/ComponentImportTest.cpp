@@ -84,7 +84,7 @@ TEST(ComponentImport, PartsAndPadsReachTheBoardAndTheSession) {
   const std::string session = TTempFolder::Read(folder.Path("components.ses"));
   EXPECT_TRUE(Contains(session, "(component DIP4\r\n"
                                 "        (place U1 2540000 2540000 front 0)\r\n"
-                                "        (place U2 5080000 2540000 back -90)\r\n"))
+                                "        (place U2 5080000 2540000 back 90)\r\n"))
       << session;
   EXPECT_TRUE(Contains(session, "(component 'R(0805)'\r\n"
                                 "        (place R1 1270000 1270000 front 180)\r\n"))

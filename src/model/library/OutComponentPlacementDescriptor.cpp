@@ -14,6 +14,13 @@ int32_t HostCoordinate(double value) {
   return static_cast<int32_t>(std::nearbyint(value));
 }
 
+// A rotation in the session's range, 0 up to 360 degrees.
+double SessionRotation(double degrees) {
+  double rotation = std::fmod(degrees, 360.0);
+  if (rotation < 0) rotation += 360.0;
+  return rotation == 0 || rotation >= 360.0 ? 0.0 : rotation;  // no -0, no 360
+}
+
 }  // namespace
 
 bool TOutComponentPlacementDescriptor::ImportFromPcb() {
@@ -46,8 +53,9 @@ bool TOutComponentPlacementDescriptor::ExportToFile() {
     writer.WriteLine("(component " + QuoteName(footprint), true);
     writer.IndentIn(1);
     for (const auto& [designator, info] : designators) {
-      // A back-side part is written turned back by half a turn, left outside any range.
-      const double rotation = info.Back ? info.Rotation - 180 : info.Rotation;
+      // The import gives a part the design's rotation on either side, so the host rotation
+      // is written back as it stands.
+      const double rotation = SessionRotation(info.Rotation);
       writer.WriteLine("(place " + QuoteName(designator) + " " +
                            FormatNumber(ToSpecctraX(HostCoordinate(info.X))) + " " +
                            FormatNumber(ToSpecctraY(HostCoordinate(info.Y))) + " " +

@@ -329,7 +329,7 @@ TEST_F(ComponentsOnBoard, ComponentsCarryDesignatorSideRotationPositionAndOutlin
                                              {11300000, 20250000},
                                              {9750000, 20250000}}));
 
-  // The session writes them back by footprint and designator, back-side parts turned back.
+  // The session writes them back by footprint and designator, back-side parts with the rotation the import gave them.
   TranslationState().ResolutionScale = 1.0 / kMil;  // a session in mils
   TSpecctraWriter writer("out.ses");
   TSessionOwner session(&writer, Board);
@@ -339,7 +339,7 @@ TEST_F(ComponentsOnBoard, ComponentsCarryDesignatorSideRotationPositionAndOutlin
   EXPECT_EQ(writer.Buffer(),
             "(component 'DIP(8)'\r\n"
             "  (place U1 1000 2000 front 0)\r\n"
-            "  (place U2 1000 2000 back -90)\r\n"
+            "  (place U2 1000 2000 back 90)\r\n"
             "  (place U3 1000 1000 front 0)\r\n"
             ")\r\n");
 }

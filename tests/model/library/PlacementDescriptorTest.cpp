@@ -112,7 +112,7 @@ public:
   explicit TWritingOwner(TSpecctraWriter* writer) : TSpecctraObject(nullptr) { SetWriter(writer); }
 };
 
-TEST(TOutComponentPlacementDescriptor, FootprintsAndDesignatorsInOrderWithBackRotation) {
+TEST(TOutComponentPlacementDescriptor, FootprintsAndDesignatorsInOrderWithTheirRotations) {
   ResetTranslationState();
   TranslationState().BoardOffsetX = 1000000;
   TranslationState().ResolutionScale = 0.0001;  // a session in mils
@@ -124,16 +124,25 @@ TEST(TOutComponentPlacementDescriptor, FootprintsAndDesignatorsInOrderWithBackRo
   placement.AddPlacement("SOIC8", {"R(1)", 1000000, 0, true, 270});
   placement.AddPlacement("SOIC8", {"U1", 1000000, 0, false, 0});
   placement.AddPlacement("soic8", {"U1", 1000000, 10000, false, 0});
+  // Rotations are written in the session's range, 0 up to 360.
+  placement.AddPlacement("TO92", {"Q1", 1000000, 0, false, -90});
+  placement.AddPlacement("TO92", {"Q2", 1000000, 0, true, 360});
+  placement.AddPlacement("TO92", {"Q3", 1000000, 0, true, -450.5});
   ASSERT_TRUE(placement.ExportToFile());
   EXPECT_EQ(writer.Buffer(),
             "(component 'DIP(14)'\r\n"
-            "  (place U10 0 0 back -90)\r\n"
+            "  (place U10 0 0 back 90)\r\n"
             ")\r\n"
             "(component SOIC8\r\n"
-            "  (place 'R(1)' 0 0 back 90)\r\n"
+            "  (place 'R(1)' 0 0 back 270)\r\n"
             "  (place U1 0 0 front 0)\r\n"
             "  (place U1 0 1 front 0)\r\n"
             "  (place U2 1 2 front 90)\r\n"
+            ")\r\n"
+            "(component TO92\r\n"
+            "  (place Q1 0 0 front 270)\r\n"
+            "  (place Q2 0 0 back 0)\r\n"
+            "  (place Q3 0 0 back 269.5)\r\n"
             ")\r\n");
   ResetTranslationState();
 }
