@@ -82,8 +82,8 @@ public:
   static double ToSpecctraX(int32_t value);
   static double ToSpecctraY(int32_t value);
 
-  // ExportToPcb (or ExportToFile) of each object in order, up to the first that fails; the
-  // last result, true for an empty list, false for none.
+  // ExportToPcb of every object (one that fails is reported as dropped), or ExportToFile up to
+  // the first that fails; false when one failed or for no list, true for an empty list.
   static bool ExportAllToPcb(TSpecctraList* list);
   static bool ExportAllToFile(TSpecctraList* list);
 
