@@ -46,7 +46,8 @@ bool TSpecctraViaInstance::LoadFromFile() {
     result = HandleToken() && false;
   else
     FPadstackName = parser.TokenText();
-  const bool loopResult = RunParseLoop([&](int32_t id) {
+  // A statement the via does not know costs only itself.
+  const bool loopResult = RunTolerantParseLoop([&](int32_t id) {
     switch (id) {
       case tkOpenParen:
       case tkCloseParen: return false;

@@ -40,7 +40,8 @@ void TSpecctraWire::AddWireVertex(double x, double y) {
 bool TSpecctraWire::LoadFromFile() {
   TSpecctraParser& parser = *Parser();
   bool result = true;
-  const bool loopResult = RunParseLoop([&](int32_t id) {
+  // A statement the wire does not know costs only itself.
+  const bool loopResult = RunTolerantParseLoop([&](int32_t id) {
     switch (id) {
       case KeywordId("circle"):
       case KeywordId("path"):

@@ -61,13 +61,20 @@ TEST(SpecctraViaInstance, AVirtualPinBlockNamesTheViaAndMovesIt) {
 
 TEST(SpecctraViaInstance, MalformedStatementsFailAndKeepTheBlockDepth) {
   const char* cases[] = {
-      "(via V 1 2 (type sometimes))", "(via V 1 2 (attr other))", "(via V 1 2 3)",
-      "(via V 1 2 (net))",           "(via V (width 3) 1 2)",     "(via V 1 2 (net A) (x))",
+      "(via V 1 2 (type sometimes))", "(via V 1 2 (attr other))",
+      "(via V 1 2 (net))",           "(via V (width 3) 1 2)",
   };
   for (const char* text : cases) {
     SCOPED_TRACE(text);
     const TParsedVia parsed = ParseVia(text);
     EXPECT_FALSE(parsed.Result);
+    EXPECT_EQ(parsed.Next, "NEXT");
+  }
+  // A word or a statement the via does not know is reported and passed over.
+  for (const char* text : {"(via V 1 2 3)", "(via V 1 2 (net A) (x (y)) (net B))"}) {
+    SCOPED_TRACE(text);
+    const TParsedVia parsed = ParseVia(text);
+    EXPECT_TRUE(parsed.Result);
     EXPECT_EQ(parsed.Next, "NEXT");
   }
 }

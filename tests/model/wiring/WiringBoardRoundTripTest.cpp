@@ -194,6 +194,28 @@ TEST_F(WiringOnBoard, AWireThatFailsDropsItselfOnly) {
         << line << "\n" << ::testing::PrintToString(lines);
 }
 
+// Statements a wire or a via does not know (written by other tools) are reported and passed
+// over; the wire and the via keep their net and everything after them.
+TEST_F(WiringOnBoard, UnknownStatementsCostAWireOrAViaNothing) {
+  Import("(wiring (wire (path TOP 8 0 0 10 10) (net GND 1) (clearance_class c) (shove_fixed)"
+         " (type protect))"
+         " (via V20 1000 1000 (net GND 1) (clearance_class c) (via_number 5)))");
+  const std::vector<THostTrack> tracks = HostTracks();
+  ASSERT_EQ(tracks.size(), 1u) << ::testing::PrintToString(ReportLines());
+  EXPECT_EQ(tracks[0].Net, "GND");
+  EXPECT_FALSE(tracks[0].Routed) << "the type after the unknown statements is read";
+  std::vector<std::string> errors;
+  const TTaggedVias stored = LoadStoredViaTags(Board, errors);
+  ASSERT_EQ(stored.Count(), 1) << ::testing::PrintToString(ReportLines());
+  EXPECT_EQ(stored.Item(0).Number, 5);
+  const std::vector<std::string> lines = ReportLines();
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                          [](const std::string& line) {
+                            return line.starts_with("ERROR: Unexpected token <CLEARANCE_CLASS>");
+                          }),
+            2);
+}
+
 TEST_F(WiringOnBoard, ATrackIsWrittenByOneRoutedNetOnly) {
   Import("(wiring (wire (path TOP 10 1000 1000 2000 1000) (net GND)))");
   TranslationState().WrittenObjects.clear();
