@@ -85,7 +85,8 @@ TEST(SpecctraWire, UnknownValuesFailAndKeepTheBlockDepth) {
     EXPECT_EQ(parsed.Next, "NEXT");
   }
   // A statement or a word the wire does not know is reported and passed over.
-  for (const char* text : {"(wire (something 1))", "(wire (path TOP 1 0 0 1 1) (net A 1) (x (y)))"}) {
+  for (const char* text :
+       {"(wire (something 1))", "(wire (path TOP 1 0 0 1 1) (net A 1) (x (y)))"}) {
     SCOPED_TRACE(text);
     const TParsedWire parsed = ParseWire(text);
     EXPECT_TRUE(parsed.Result);
