@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     ::abort();
   host::IServerDocument* document = nullptr;
   if (gHost.Module->NewDocument("PCB", board.c_str(), &document) != host::kOk) ::abort();
-  ImportDesignIntoBoard(design, PcbBoardFromFileName(board));
+  ParseAndBuild(design, PcbBoardFromFileName(board));
   gHost.Store->CloseDocument(document);
   return 0;
 }
