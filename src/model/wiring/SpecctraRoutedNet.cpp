@@ -3,6 +3,7 @@
 #include "model/base/BoardHelpers.h"
 #include "model/base/SpecctraText.h"
 #include "model/library/SpecctraViaInstance.h"
+#include "model/wiring/PlaneOutlineEdges.h"
 #include "model/wiring/RoutedNetContext.h"
 #include "model/wiring/SpecctraWire.h"
 #include "rtl/PcbIteration.h"
@@ -29,14 +30,23 @@ bool TSpecctraRoutedNet::ImportFromPcb() {
   return true;
 }
 
+// Tracks, then copper polygons. Outlines the import traced around planes and keepouts are
+// no copper and stay out, as do the polygons of the planes they trace.
 void TSpecctraRoutedNet::ImportWires() {
   TSpecctraList& wires = EnsureWires();
   const auto& written = TranslationState().WrittenObjects;
+  const TPlaneOutlineEdges outlines(HostHandle());
   ForEachPcbObject(HostHandle(), kPcbObjectTrack, [&](PcbHandle track) {
-    if (written.contains(std::to_string(track))) return;
+    if (written.contains(std::to_string(track)) || outlines.IsOutlineTrack(track)) return;
     auto wire = std::make_unique<TSpecctraWire>(this);
     wire->SetHostHandle(track);
     if (wire->ImportFromPcb()) wires.Add(std::move(wire));
+  });
+  ForEachPcbObject(HostHandle(), kPcbObjectPolygon, [&](PcbHandle polygon) {
+    if (written.contains(std::to_string(polygon)) || outlines.IsTracedPolygon(polygon)) return;
+    auto wire = std::make_unique<TSpecctraWire>(this);
+    wire->SetHostHandle(polygon);
+    if (wire->ImportHostPolygon()) wires.Add(std::move(wire));
   });
 }
 

@@ -4,8 +4,11 @@
 #include <stdexcept>
 
 #include "model/base/BoardHelpers.h"
+#include "model/base/SpecctraText.h"
+#include "model/geometry/SpecctraFilledPolyShape.h"
 #include "model/geometry/SpecctraPolyLineShape.h"
 #include "model/library/SpecctraViaInstance.h"
+#include "rtl/PcbPolygons.h"
 #include "rtl/PcbPrimitives.h"
 #include "rtl/TranslationState.h"
 #include "specctra_io/SpecctraParser.h"
@@ -98,6 +101,24 @@ bool TSpecctraWire::ImportFromPcb() {
   return true;
 }
 
+bool TSpecctraWire::ImportHostPolygon() {
+  if (!HostHandle()) return false;
+  TPcbPolygon polygon(HostHandle());
+  polygon.Update(kPcbMessageRead);
+  const std::vector<TPcbPoint> outline = polygon.GetOutline();
+  if (polygon.GetKeepout() || outline.size() < 3) return false;
+  FNetName = polygon.GetNet() ? HostNetName(polygon.GetNet()) : std::string();
+  auto shape = std::make_unique<TSpecctraFilledPolyShape>(this);
+  shape->SetLayerName(HostLayerName(GetBoardHandle(), polygon.GetLayerId()));
+  shape->SetWidth(polygon.GetWidth());
+  AddShape(std::move(shape));
+  for (const TPcbPoint& point : outline) AddWireVertex(point.X, point.Y);
+  // The shape closes its ring, as a polygon read from a file does.
+  PrimaryShape()->Normalize();
+  TranslationState().WrittenObjects.insert(std::to_string(HostHandle()));
+  return true;
+}
+
 bool TSpecctraWire::ExportToFile() {
   TSpecctraWriter& writer = *Writer();
   writer.Write("(wire ", true);
@@ -105,6 +126,10 @@ bool TSpecctraWire::ExportToFile() {
   if (TSpecctraAbstractGeometryShape* primary = PrimaryShape()) primary->ExportToFile();
   if (Type() != wtNone && Type() != wtNormal)
     writer.WriteLine("(type " + std::string(WireTypeName(Type())) + ")", true);
+  // A polygon names its net, as the design's polygon wires do.
+  const TSpecctraAbstractGeometryShape* primary = PrimaryShape();
+  if (primary && primary->Kind() == eFilledPoly_Shape && !FNetName.empty())
+    writer.WriteLine("(net " + QuoteName(FNetName) + ")", true);
   writer.IndentOut(3);
   writer.WriteLine(")", true);
   return true;

@@ -27,7 +27,10 @@ public:
   bool LoadFromFile() override;
   // From the host track of the host handle: one path on its layer with its width and ends.
   bool ImportFromPcb() override;
-  //   (wire (path LAYER w x y x y) (type t))
+  // From the host polygon of the host handle: one polygon on its layer with its track width
+  // and outline, and its net. False for a keepout or an outline of fewer than three vertices.
+  bool ImportHostPolygon();
+  //   (wire (path LAYER w x y x y) (type t)), or (wire (polygon LAYER w x y ...) (net N))
   bool ExportToFile() override;
 
   // -1 (none) or 1 .. 127; anything else raises std::range_error.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <sstream>
 #include <memory>
 #include <string>
 #include <utility>
@@ -128,6 +130,13 @@ std::size_t Occurrences(const std::string& text, const std::string& part) {
   for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
     ++count;
   return count;
+}
+
+std::vector<std::string> Words(const std::string& text) {
+  std::istringstream stream(text);
+  std::vector<std::string> words;
+  for (std::string word; stream >> word;) words.push_back(word);
+  return words;
 }
 
 }  // namespace
@@ -329,4 +338,44 @@ TEST_F(WiringOnBoard, AViaBecomesAHostViaWithItsPadstacksGeometry) {
     const std::string expectedNet = via.NetName() == "NOSUCH" ? "" : via.NetName();
     EXPECT_EQ(made.GetNet() ? HostNetName(made.GetNet()) : "", expectedNet);
   }
+}
+
+// Planes and keepouts reach the board as solids traced by width-0 tracks; the routes file
+// holds the copper only: the path wire and the wire's polygon with its outline, no hairline
+// and no plane solid.
+TEST_F(WiringOnBoard, CopperPolygonsComeBackAndPlaneOutlinesStayOut) {
+  const std::string structure =
+      "(structure (layer TOP (type signal)) (layer PWR1 (type power) (use_net GND))"
+      " (layer BOT (type signal)) (boundary (rect pcb 2000 2000 90000 90000)) (via V20)"
+      " (plane GND (polygon TOP 0 3000 3000 9000 3000 9000 9000 3000 9000))"
+      " (plane \"Sig(1)\" (rect BOT 50000 50000 60000 60000))"
+      " (plane GND (polygon PWR1 0 3000 3000 9000 3000 9000 9000))"
+      " (keepout (path TOP 0 10000 10000 20000 10000 20000 20000)))";
+  Import("(wiring (wire (polygon BOT 0 30000 30000 40000 30000 40000 40000) (net \"Sig(1)\"))"
+         " (wire (path TOP 10 1000 1000 2000 1000) (net GND)))",
+         structure.c_str());
+  std::size_t hairlines = 0;
+  ForEachPcbObject(Board, kPcbObjectTrack, [&](PcbHandle handle) {
+    TPcbTrack track(handle);
+    track.Update(kPcbMessageRead);
+    if (track.GetWidth() == 0 && track.GetLayer() != kNoLayer) ++hairlines;
+  });
+  ASSERT_GE(hairlines, 4u + 4u + 2u) << "the fixture traces its planes and keepout";
+
+  const std::string text = ExportRoutes();
+  EXPECT_EQ(Occurrences(text, "(wire (path "), 1u) << text;
+  EXPECT_EQ(Occurrences(text, "(path TOP 0"), 0u) << text;
+  EXPECT_EQ(Occurrences(text, "(polygon "), 1u) << text;
+  // 1 mil is 2540 units; the ring comes back closed.
+  const std::size_t polygon = text.find("(polygon BOT 0");
+  ASSERT_NE(polygon, std::string::npos) << text;
+  std::string numbers;
+  for (std::size_t at = polygon + 14; at < text.size() && text[at] != ')'; ++at)
+    if (std::isdigit(static_cast<unsigned char>(text[at])) || text[at] == ' ' ||
+        text[at] == '-')
+      numbers += text[at];
+  EXPECT_EQ(Words(numbers), (std::vector<std::string>{"76200000", "76200000", "101600000",
+                                                       "76200000", "101600000", "101600000",
+                                                       "76200000", "76200000"}));
+  EXPECT_NE(text.find("(net 'Sig(1)')", polygon), std::string::npos) << text;
 }

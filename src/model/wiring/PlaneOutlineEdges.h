@@ -1,0 +1,32 @@
+// The copper outlines of one host net: a plane the import drew is a solid primitive (polygon,
+// split plane or fill) with its outline traced again as width-0 tracks on its layer. Those
+// tracks are drawing aids, not copper, and a polygon traced so is a plane, not a wire.
+#pragma once
+
+#include <set>
+#include <tuple>
+#include <vector>
+
+#include "host/PcbApi.h"
+#include "rtl/PcbGeometry.h"
+
+class TPlaneOutlineEdges {
+public:
+  // Reads the net's width-0 tracks, its polygons, split planes and fills.
+  explicit TPlaneOutlineEdges(PcbHandle hostNet);
+
+  // A keepout track, or a width-0 track along an edge of a plane, split plane or fill.
+  bool IsOutlineTrack(PcbHandle track) const;
+  // A polygon whose every edge is traced by width-0 tracks: the solid of a plane.
+  bool IsTracedPolygon(PcbHandle polygon) const { return FTracedPolygons.contains(polygon); }
+
+private:
+  // Layer and the two ends, the smaller end first.
+  using TEdge = std::tuple<PcbLayerId, int32_t, int32_t, int32_t, int32_t>;
+  static TEdge MakeEdge(PcbLayerId layer, TPcbPoint from, TPcbPoint to);
+  void AddOutline(PcbHandle object, PcbLayerId layer, const std::vector<TPcbPoint>& outline);
+
+  std::set<TEdge> FHairlines;
+  std::set<TEdge> FOutlineEdges;
+  std::set<PcbHandle> FTracedPolygons;
+};
