@@ -126,10 +126,6 @@ bool TSpecctraWire::ExportToFile() {
   if (TSpecctraAbstractGeometryShape* primary = PrimaryShape()) primary->ExportToFile();
   if (Type() != wtNone && Type() != wtNormal)
     writer.WriteLine("(type " + std::string(WireTypeName(Type())) + ")", true);
-  // A polygon names its net, as the design's polygon wires do.
-  const TSpecctraAbstractGeometryShape* primary = PrimaryShape();
-  if (primary && primary->Kind() == eFilledPoly_Shape && !FNetName.empty())
-    writer.WriteLine("(net " + QuoteName(FNetName) + ")", true);
   writer.IndentOut(3);
   writer.WriteLine(")", true);
   return true;
