@@ -11,7 +11,11 @@ loaded into pcb-rnd in batch mode and their unconnected connections counted with
            read by pcb-rnd's `ImportSes`.
 
 A faithful session leaves as few rats as the design's own wiring ("session" equal to "own");
-"bare" shows how many connections the wiring makes. pcb-rnd is not a build requirement and
+"bare" shows how many connections the wiring makes. The session column also gives the wires
+and vias ImportSes says it loaded. pcb-rnd 3.0's ImportSes reads only the dialect of the
+sessions made for boards it wrote itself (layers named "<group id>__<group name>", numbers in
+nm whatever the resolution, vias named "via_<diameter>_<drill>"), so on a session of any other
+writer it loads no wire and no via, and the session's rats equal the bare design's. pcb-rnd is not a build requirement and
 this check is not part of CI (Debian: `apt-get install pcb-rnd`).
 
 Usage: scripts/pcbrnd_check.py [--pcbhost PATH] [--limit N] [--timeout S] [DESIGN ...]
@@ -30,6 +34,7 @@ RATS = re.compile(r"(\d+) rat lines? remaining")
 # What AddRats says when it adds no rat line.
 NO_RATS = re.compile(r"Nothing more to add|The layout is complete")
 SHORT = re.compile(r"^W: SHORT: ", re.M)
+LOADED = re.compile(r"import_dsn: loaded (\d+) wires and (\d+) vias")
 
 
 def read(path):
@@ -73,8 +78,8 @@ def without_wiring(text):
 
 
 def count_rats(board, actions, timeout):
-    """Loads the board into pcb-rnd, runs the actions, then AddRats; the rats and the short
-    warnings it printed, or None for a run that failed."""
+    """Loads the board into pcb-rnd, runs the actions, then AddRats; the rats, the short
+    warnings it printed and what ImportSes loaded (or None for each that it did not say)."""
     script = "".join(a + "\n" for a in actions) + "AddRats(AllRats)\n"
     try:
         run = subprocess.run(["pcb-rnd", "--gui", "batch", board], input=script, text=True,
@@ -88,8 +93,9 @@ def count_rats(board, actions, timeout):
     elif NO_RATS.search(said):
         rats = 0
     else:
-        return None, None
-    return rats, len(SHORT.findall(said))
+        return None, None, None
+    loaded = LOADED.findall(said)
+    return rats, len(SHORT.findall(said)), "/".join(loaded[-1]) if loaded else None
 
 
 def check(design, pcbhost, timeout):
@@ -123,8 +129,7 @@ def routed_corpus():
 
 
 def shown(figures):
-    rats, shorts = figures
-    return "%8s %7s" % ("-" if rats is None else rats, "-" if shorts is None else shorts)
+    return " ".join("%7s" % ("-" if f is None else f) for f in figures[:2])
 
 
 def main():
@@ -143,19 +148,20 @@ def main():
     if args.limit:
         designs = designs[:args.limit]
 
-    print("%-70s %8s %7s %8s %7s %8s %7s" % ("design", "own rats", "shorts", "bare", "shorts",
-                                             "session", "shorts"))
+    print("%-60s %7s %7s %7s %7s %7s %7s %11s" % ("design", "own", "shorts", "bare", "shorts",
+                                                  "session", "shorts", "wires/vias"))
     differing = 0
     for design in designs:
         figures = check(design, pcbhost, args.timeout)
-        name = os.path.basename(design)[:70]
+        name = os.path.basename(design)[:60]
         if figures is None:
-            print("%-70s pcbhost import failed" % name)
+            print("%-60s pcbhost import failed" % name)
             differing += 1
             continue
-        print("%-70s %s %s %s" % (name, shown(figures["own"]), shown(figures["bare"]),
-                                  shown(figures["session"])), flush=True)
-        differing += figures["own"] != figures["session"]
+        loaded = figures["session"][2]
+        print("%-60s %s %s %s %11s" % (name, shown(figures["own"]), shown(figures["bare"]),
+                                       shown(figures["session"]), loaded or "-"), flush=True)
+        differing += figures["own"][0] != figures["session"][0]
     print("%d of %d designs: the session's figures differ from the design's own" %
           (differing, len(designs)))
 
