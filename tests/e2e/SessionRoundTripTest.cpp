@@ -169,7 +169,8 @@ TEST_P(CorpusSessionRoundTrip, GivesBackItsPlacesAndCopper) {
   // Wires in a shape the format does not define are reported and left out, one report line
   // each.
   for (const auto& [shape, count] : design.UnreadWireShapes)
-    EXPECT_GE(Occurrences(report, "Unexpected token <" + shape + ">"), static_cast<std::size_t>(count))
+    EXPECT_GE(Occurrences(report, "Unexpected token <" + shape + ">"),
+              static_cast<std::size_t>(count))
         << shape;
 
   // An unquoted apostrophe or semicolon ends a word in this format, so a place whose
@@ -190,9 +191,11 @@ TEST_P(CorpusSessionRoundTrip, GivesBackItsPlacesAndCopper) {
   ASSERT_FALSE(expected.empty());
   std::cout << "[ compared ] " << Counted(expected) << "\n";
   const TCopperDifference difference = CompareCopper(expected, actual, session.SessionUnit);
-  EXPECT_TRUE(difference.Missing.empty()) << "missing from the session: " << Listed(difference.Missing);
+  EXPECT_TRUE(difference.Missing.empty())
+      << "missing from the session: " << Listed(difference.Missing);
   EXPECT_TRUE(difference.Extra.empty()) << "not in the design: " << Listed(difference.Extra);
 }
 
-INSTANTIATE_TEST_SUITE_P(Designs, CorpusSessionRoundTrip, ::testing::ValuesIn(RoutedCorpusDesigns()),
+INSTANTIATE_TEST_SUITE_P(Designs, CorpusSessionRoundTrip,
+                         ::testing::ValuesIn(RoutedCorpusDesigns()),
                          [](const auto& design) { return CorpusTestName(design.param); });

@@ -69,7 +69,8 @@ TCopperDifference CompareCopper(const std::vector<TCopperItem>& expected,
   // A hair over the tolerance, so that a difference of exactly one unit read from text passes.
   const double slack = tolerance * (1 + 1e-9) + 1e-12;
   // The actual items by kind and key, each group ordered by least x.
-  std::map<std::tuple<TKind, std::string, std::string>, std::vector<std::pair<double, std::size_t>>> groups;
+  using TCandidates = std::vector<std::pair<double, std::size_t>>;
+  std::map<std::tuple<TKind, std::string, std::string>, TCandidates> groups;
   for (std::size_t i = 0; i < actual.size(); ++i)
     groups[{actual[i].Kind, actual[i].Key, actual[i].Padstack}].emplace_back(LeastX(actual[i]), i);
   for (auto& [key, group] : groups) std::sort(group.begin(), group.end());

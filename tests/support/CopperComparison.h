@@ -13,8 +13,8 @@ struct TCopperDifference {
   std::vector<TCopperItem> Extra;
 };
 
-// Pairs each expected item with one actual item of the same kind, key and padstack whose lengths lie
-// within the tolerance (mm): segments in either direction, polygon rings from any start vertex
-// in either direction, rotations within a hundredth of a degree.
+// Pairs each expected item with one actual item of the same kind, key and padstack whose
+// lengths lie within the tolerance (mm): segments in either direction, polygon rings from any
+// start vertex in either direction, rotations within a hundredth of a degree.
 TCopperDifference CompareCopper(const std::vector<TCopperItem>& expected,
                                 const std::vector<TCopperItem>& actual, double tolerance);

@@ -112,7 +112,8 @@ void AddWire(const TSExpression& wire, const std::string& enclosingNet, double s
     const std::size_t vertices = points.size() / 2;
     const auto addSegment = [&](std::size_t from, std::size_t to) {
       TCopperItem item{TCopperItem::EKind::Segment, key,
-                       {points[2 * from], points[2 * from + 1], points[2 * to], points[2 * to + 1]}};
+                       {points[2 * from], points[2 * from + 1], points[2 * to],
+                        points[2 * to + 1]}};
       item.Width = width * scale;
       copper.Items.push_back(item);
     };

@@ -23,5 +23,6 @@ struct TSExpression {
 
 // The lists and atoms of a text under one root list. A word runs up to a blank or a
 // parenthesis; a word that opens with the quote character runs up to the next one and loses
-// both, except the one character that a string_quote statement declares. Unbalanced input is closed at its end.
+// both, except the one character that a string_quote statement declares. Unbalanced input is
+// closed at its end.
 std::unique_ptr<TSExpression> ParseSExpression(const std::string& text, char quote = '"');
