@@ -103,25 +103,6 @@ int CountOf(const TJson& document, const std::string& kindName) {
   return count;
 }
 
-// The corpus designs by file name; none when there is no corpus.
-std::vector<std::filesystem::path> CorpusDesigns() {
-  std::vector<std::filesystem::path> designs;
-  const auto corpus = CorpusFolder();
-  if (!corpus) return designs;
-  for (const auto& entry : std::filesystem::directory_iterator(*corpus))
-    if (entry.path().extension() == ".dsn") designs.push_back(entry.path());
-  std::sort(designs.begin(), designs.end());
-  return designs;
-}
-
-// A test name from a file name: its letters and digits, the rest as underscores.
-std::string TestNameOf(const std::filesystem::path& path) {
-  std::string name = path.stem().string();
-  for (char& c : name)
-    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-  return name;
-}
-
 std::size_t Occurrences(const std::string& text, const std::string& part) {
   std::size_t count = 0;
   for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
@@ -168,4 +149,4 @@ TEST_P(CorpusImport, ImportsWithItsStructureAndNets) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Designs, CorpusImport, ::testing::ValuesIn(CorpusDesigns()),
-                         [](const auto& design) { return TestNameOf(design.param); });
+                         [](const auto& design) { return CorpusTestName(design.param); });

@@ -1,5 +1,7 @@
 #include "support/CorpusFolder.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -27,4 +29,21 @@ std::optional<std::filesystem::path> FindCorpusFolder() {
 std::optional<std::filesystem::path> CorpusFolder() {
   static const std::optional<std::filesystem::path> folder = FindCorpusFolder();
   return folder;
+}
+
+std::vector<std::filesystem::path> CorpusDesigns() {
+  std::vector<std::filesystem::path> designs;
+  const auto corpus = CorpusFolder();
+  if (!corpus) return designs;
+  for (const auto& entry : std::filesystem::directory_iterator(*corpus))
+    if (entry.path().extension() == ".dsn") designs.push_back(entry.path());
+  std::sort(designs.begin(), designs.end());
+  return designs;
+}
+
+std::string CorpusTestName(const std::filesystem::path& path) {
+  std::string name = path.stem().string();
+  for (char& c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  return name;
 }
