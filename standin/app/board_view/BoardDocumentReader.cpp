@@ -139,7 +139,8 @@ TPrimitiveShape ReadVia(TJsonValue object) {
 }
 
 TPrimitiveShape ReadPad(TJsonValue object) {
-  TPadView pad;
+  auto shape = std::make_unique<TPadView>();
+  TPadView& pad = *shape;
   pad.Centre = {CoordinateField(object, "x"), CoordinateField(object, "y")};
   pad.Name = TextField(object, "name");
   pad.Rotation = AngleField(object, "rotation");
@@ -149,7 +150,7 @@ TPrimitiveShape ReadPad(TJsonValue object) {
   pad.Middle = ReadStackShape(object, "middle", "middleCornerRadiusPercent");
   pad.Bottom = ReadStackShape(object, "bottom", "bottomCornerRadiusPercent");
   pad.PerLayer = ReadPerLayerShapes(FieldOf(object, "perLayer"));
-  return pad;
+  return TPadPointer(std::move(shape));
 }
 
 TPrimitiveShape ReadFill(TJsonValue object) {
