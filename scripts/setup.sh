@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the benchmarks need, when missing.
 set -euo pipefail
 packages=(g++ clang cmake ninja-build ccache googletest libgtest-dev libgmock-dev libbenchmark-dev
-          nlohmann-json3-dev libcli11-dev librsvg2-bin time)
+          nlohmann-json3-dev rapidjson-dev libcli11-dev librsvg2-bin time)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

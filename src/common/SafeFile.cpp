@@ -145,26 +145,21 @@ std::string LinkUnnamedFile(int fd, const std::string& folder, const std::string
   return {};
 }
 
-// Writes the bytes to a file without a name in the target's folder (O_TMPFILE), which the
-// system removes when the process dies before it is linked. Answers the linked temporary
-// name, or empty when the folder's file system has no unnamed files or linking fails (the
-// caller then writes a named temporary file); *failed is set when writing the bytes failed.
-std::string WriteUnnamedFile(const std::string& folder, std::string_view bytes, bool* failed) {
-  TFileDescriptor file(::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
-  if (file.Get() < 0) return {};
-  if (!WriteAll(file.Get(), bytes)) {
-    *failed = true;
-    return {};
-  }
-  return LinkUnnamedFile(file.Get(), folder, ".tmp-");
-}
-
-// Writes the bytes to a new named temporary file in the folder; its path, or empty.
-std::string WriteNamedFile(const std::string& folder, std::string_view bytes) {
+// Copies the whole of the unnamed file into a new named temporary file; its path, or empty.
+std::string CopyToNamedFile(int fd, const std::string& folder) {
   const std::string temporary = CreateTemporaryFileIn(folder, ".tmp-");
   if (temporary.empty()) return {};
-  TFileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
-  if (file.Get() < 0 || !WriteAll(file.Get(), bytes) || !file.Close()) {
+  TFileDescriptor copy(::open(temporary.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
+  std::vector<char> buffer(1 << 16);
+  bool copied = copy.Get() >= 0;
+  for (off_t offset = 0; copied;) {
+    const ssize_t n = ::pread(fd, buffer.data(), buffer.size(), offset);
+    if (n < 0 && errno == EINTR) continue;
+    if (n == 0) break;
+    copied = n > 0 && WriteAll(copy.Get(), std::string_view(buffer.data(), std::size_t(n)));
+    offset += n;
+  }
+  if (!copied || !copy.Close()) {
     const int savedErrno = errno;
     ::unlink(temporary.c_str());
     errno = savedErrno;
@@ -174,6 +169,62 @@ std::string WriteNamedFile(const std::string& folder, std::string_view bytes) {
 }
 
 }  // namespace
+
+TReplacingFile::TReplacingFile(std::string target) : FTarget(std::move(target)) {}
+
+TReplacingFile::~TReplacingFile() { Discard(); }
+
+void TReplacingFile::Discard() {
+  if (FDescriptor >= 0) ::close(FDescriptor);
+  FDescriptor = -1;
+  if (!FTemporary.empty()) ::unlink(FTemporary.c_str());
+  FTemporary.clear();
+}
+
+bool TReplacingFile::Fail(std::string* error) {
+  if (!FFailed) FErrno = errno;
+  FFailed = true;
+  Discard();
+  errno = FErrno;
+  SetError(error, "cannot write", FTarget);
+  return false;
+}
+
+bool TReplacingFile::Open(std::string* error) {
+  Discard();
+  FFailed = false;
+  const std::string folder = FolderOfPath(FTarget);
+  RemoveStaleTemporaryFiles(folder, ".tmp-");
+  FDescriptor = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+  if (FDescriptor >= 0) return true;
+  FTemporary = CreateTemporaryFileIn(folder, ".tmp-");
+  if (!FTemporary.empty())
+    FDescriptor = ::open(FTemporary.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+  return FDescriptor >= 0 || Fail(error);
+}
+
+bool TReplacingFile::Write(std::string_view bytes) {
+  if (FFailed || FDescriptor < 0) return false;
+  if (WriteAll(FDescriptor, bytes)) return true;
+  Fail(nullptr);
+  return false;
+}
+
+bool TReplacingFile::Commit(std::string* error) {
+  if (FFailed || FDescriptor < 0) return Fail(error);
+  if (FTemporary.empty()) {
+    const std::string folder = FolderOfPath(FTarget);
+    FTemporary = LinkUnnamedFile(FDescriptor, folder, ".tmp-");
+    if (FTemporary.empty()) FTemporary = CopyToNamedFile(FDescriptor, folder);
+    if (FTemporary.empty()) return Fail(error);
+  }
+  const int descriptor = FDescriptor;
+  FDescriptor = -1;
+  if (::close(descriptor) != 0) return Fail(error);
+  const std::string temporary = std::move(FTemporary);
+  FTemporary.clear();
+  return MoveFileReplacing(temporary, FTarget, error);
+}
 
 std::string CreateTemporaryFileIn(const std::string& folder, const std::string& prefix) {
   RemoveStaleTemporaryFiles(folder, prefix);
@@ -199,16 +250,10 @@ bool MoveFileReplacing(const std::string& temporary, const std::string& target,
 }
 
 bool WriteFileReplacing(const std::string& target, std::string_view bytes, std::string* error) {
-  const std::string folder = FolderOfPath(target);
-  RemoveStaleTemporaryFiles(folder, ".tmp-");
-  bool failed = false;
-  std::string temporary = WriteUnnamedFile(folder, bytes, &failed);
-  if (temporary.empty() && !failed) temporary = WriteNamedFile(folder, bytes);
-  if (temporary.empty()) {
-    SetError(error, "cannot write", target);
-    return false;
-  }
-  return MoveFileReplacing(temporary, target, error);
+  TReplacingFile file(target);
+  if (!file.Open(error)) return false;
+  file.Write(bytes);
+  return file.Commit(error);
 }
 
 std::string FindFileIgnoringCase(const std::string& folder, const std::string& name) {

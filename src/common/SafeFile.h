@@ -18,6 +18,34 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string* e
 bool WriteFileReplacing(const std::string& target, std::string_view bytes,
                         std::string* error = nullptr);
 
+// A file written piece by piece that replaces the target only once it is complete: the pieces
+// go to a temporary file beside the target (an unnamed one where the file system has them),
+// which Commit renames over the target. Left uncommitted, nothing of it remains.
+class TReplacingFile {
+public:
+  explicit TReplacingFile(std::string target);
+  TReplacingFile(const TReplacingFile&) = delete;
+  TReplacingFile& operator=(const TReplacingFile&) = delete;
+  ~TReplacingFile();
+
+  // False when no temporary file can be made in the target's folder.
+  bool Open(std::string* error = nullptr);
+  // False once a write has failed; later writes are then ignored and Commit fails.
+  bool Write(std::string_view bytes);
+  // Replaces the target; on failure the target is untouched and false returned.
+  bool Commit(std::string* error = nullptr);
+
+private:
+  bool Fail(std::string* error);
+  void Discard();
+
+  std::string FTarget;
+  std::string FTemporary;  // the named temporary file, if there is one
+  int FDescriptor = -1;
+  bool FFailed = false;
+  int FErrno = 0;
+};
+
 // A new, empty temporary file in the folder named "<prefix><pid>-XXXXXX"; its path, or empty
 // on failure. Files of the prefix left there by processes that no longer run are removed.
 std::string CreateTemporaryFileIn(const std::string& folder, const std::string& prefix);

@@ -1,8 +1,11 @@
 #include "server/BoardDocumentFile.h"
 
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "common/JsonRecordReader.h"
+#include "common/JsonWriter.h"
 #include "common/SafeFile.h"
 #include "server/Board.h"
 #include "server/ComponentObject.h"
@@ -17,32 +20,6 @@ namespace {
 constexpr const char* kFormatName = "pcbdoc";
 constexpr int64_t kFormatVersion = 1;
 
-// Document text --------------------------------------------------------------------------------
-
-// A list with one entry per line.
-std::string ListText(const TJson& list) {
-  if (list.empty()) return "[]";
-  std::string text = "[";
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    text += i == 0 ? "\n    " : ",\n    ";
-    text += list[i].dump();
-  }
-  return text + "\n  ]";
-}
-
-// An object with one field per line, at the indentation of its key; lists stay on one line.
-std::string NestedText(const TJson& object, const std::string& indent = "  ") {
-  if (object.empty()) return "{}";
-  std::string text = "{";
-  const std::string inner = indent + "  ";
-  for (auto field = object.begin(); field != object.end(); ++field) {
-    text += field == object.begin() ? "\n" : ",\n";
-    text += inner + TJson(field.key()).dump() + ": ";
-    text += field->is_object() ? NestedText(*field, inner) : field->dump();
-  }
-  return text + "\n" + indent + "}";
-}
-
 // Loading ----------------------------------------------------------------------------------
 
 struct TLoadedDocument {
@@ -50,38 +27,36 @@ struct TLoadedDocument {
   TLayerStack Layers;
   PcbHandle Outline = 0;
   std::vector<TLoadedObject> Objects;
+  bool EmptyFile = false;
 };
 
 // "format" and "version" are checked as soon as they are read, before any object.
-void CheckHeaderValue(const std::string& key, const TJson& value) {
-  if (key == "format" && value != kFormatName)
+void CheckHeaderValue(std::string_view key, TJsonValue value) {
+  if (key == "format" && !(value.IsText() && value.Text() == kFormatName))
     throw EBoardDocument("is not a board document (\"format\" is not \"pcbdoc\")");
   if (key != "version") return;
-  if (!value.is_number_integer() || value.get<int64_t>() < 1)
+  if (!value.IsInteger() || value.Signed() < 1)
     throw EBoardDocument("field \"version\" is not a version number");
-  if (value.get<int64_t>() > kFormatVersion)
+  if (value.Signed() > kFormatVersion)
     throw EBoardDocument("was written by a newer version of the program (document version " +
-                         std::to_string(value.get<int64_t>()) + ", this one reads version " +
+                         std::to_string(value.Signed()) + ", this one reads version " +
                          std::to_string(kFormatVersion) + ")");
 }
 
 // The objects are read one by one as the parser completes them and are not kept as JSON.
-TLoadedDocument ParseDocument(const std::string& bytes) {
-  TLoadedDocument document;
-  std::string section;
-  const auto callback = [&](int depth, TJson::parse_event_t event, TJson& parsed) {
-    if (depth == 1 && event == TJson::parse_event_t::key) {
-      section = parsed.get<std::string>();
-    } else if (depth == 1 && event == TJson::parse_event_t::value) {
-      CheckHeaderValue(section, parsed);
-    } else if (depth == 2 && event == TJson::parse_event_t::object_end && section == "objects") {
-      document.Objects.push_back(ReadObjectEntry(parsed, document.Objects.size()));
-      return false;
-    }
-    return true;
+// False when the file cannot be read (reason in *error); an empty file is an empty board.
+bool ParseDocument(const std::string& path, TLoadedDocument& document, std::string* error) {
+  TJsonRecordReader parser("objects");
+  TJsonRecordHandlers handlers;
+  handlers.Header = CheckHeaderValue;
+  handlers.Record = [&](TJsonValue entry, std::size_t index) {
+    document.Objects.push_back(ReadObjectEntry(entry, index));
   };
-  const TJson root = TJson::parse(bytes, callback);
-  if (!root.is_object()) throw EBoardDocument("is not a board document (no JSON object)");
+  if (!parser.ReadFile(path, handlers, error)) return false;
+  const TJsonValue root = parser.Header();
+  document.EmptyFile = !root.Exists();
+  if (document.EmptyFile) return true;
+  if (!root.IsObject()) throw EBoardDocument("is not a board document (no JSON object)");
   TFieldReader reader(root, "");
   reader.Field("format");
   reader.Field("version");
@@ -91,7 +66,7 @@ TLoadedDocument ParseDocument(const std::string& bytes) {
   document.Layers.ReadFields(reader);
   ReadLayerPairFields(reader, document.Settings.LayerPairs);
   reader.ListField("objects");
-  return document;
+  return true;
 }
 
 // Every handle an object names must be one of the document's objects of the right kind.
@@ -100,14 +75,14 @@ void CheckReferences(const TLoadedDocument& document) {
   byHandle.reserve(document.Objects.size());
   for (const TLoadedObject& loaded : document.Objects)
     if (!byHandle.emplace(loaded.Handle, &loaded).second)
-      throw EBoardDocument(loaded.Where + ": handle " + std::to_string(loaded.Handle) +
+      throw EBoardDocument(loaded.Where() + ": handle " + std::to_string(loaded.Handle) +
                            " is used twice");
   const auto kindOf = [&](PcbHandle handle) -> const TLoadedObject* {
     const auto found = byHandle.find(handle);
     return found == byHandle.end() ? nullptr : found->second;
   };
   const auto fail = [](const TLoadedObject& loaded, const std::string& problem) {
-    throw EBoardDocument(loaded.Where + ": " + problem);
+    throw EBoardDocument(loaded.Where() + ": " + problem);
   };
   const TLoadedObject* outline = nullptr;
   for (const TLoadedObject& loaded : document.Objects) {
@@ -165,15 +140,9 @@ void Commit(TPcbModel& model, TBoard& board, TLoadedDocument&& document) {
     const PcbHandle container = document.Objects[i].Container;
     if (model.Add(container != 0 ? map(container) : board.Handle(), handles[i]) == kPcbOk) continue;
     for (const PcbHandle handle : handles) model.Destroy(handle);
-    throw EBoardDocument(document.Objects[i].Where + ": cannot be placed in its container");
+    throw EBoardDocument(document.Objects[i].Where() + ": cannot be placed in its container");
   }
   board.SetModified(false);
-}
-
-// "[json.exception.parse_error.101] parse error at ...": the text after the bracket.
-std::string ParseErrorText(const std::string& what) {
-  const std::size_t end = what.find("] ");
-  return "is not valid JSON: " + (end == std::string::npos ? what : what.substr(end + 2));
 }
 
 bool Refuse(const TBoard& board, const std::string& problem, std::string* error) {
@@ -181,36 +150,60 @@ bool Refuse(const TBoard& board, const std::string& problem, std::string* error)
   return false;
 }
 
-}  // namespace
 
-std::string BoardDocumentText(const TPcbModel& model, const TBoard& board) {
-  TJson boardFields = TJson::object();
-  TFieldWriter boardWriter(boardFields);
-  WriteBoardFields(boardWriter, board.Settings(), board.FileName(), board.Outline());
-  TJson lists = TJson::object();
-  TFieldWriter listWriter(lists);
-  board.Layers().WriteFields(listWriter);
-  WriteLayerPairFields(listWriter, board.Settings().LayerPairs);
-  std::string text = "{\n  \"format\": \"pcbdoc\",\n  \"version\": 1,\n";
-  text += "  \"board\": " + NestedText(boardFields) + ",\n";
-  text += "  \"layers\": " + ListText(lists["layers"]) + ",\n";
-  text += "  \"layerPairs\": " + ListText(lists["layerPairs"]) + ",\n";
-  text += "  \"objects\": [";
-  bool first = true;
+// Writes the document in pieces: drain(text) takes each piece; false from it stops the writing.
+template <class Drain>
+bool WriteDocument(const TPcbModel& model, const TBoard& board, Drain&& drain) {
+  constexpr std::size_t kPieceSize = 1 << 20;
+  TJsonWriter json;
+  TFieldWriter writer(json);
+  json.StartObject();
+  json.Key("format");
+  json.Text(kFormatName);
+  writer.Always("version", kFormatVersion);
+  json.NewLine();
+  writer.Group("board", [&](TFieldWriter& fields) {
+    WriteBoardFields(fields, board.Settings(), board.FileName(), board.Outline());
+  });
+  json.NewLine();
+  board.Layers().WriteFields(writer);
+  json.NewLine();
+  WriteLayerPairFields(writer, board.Settings().LayerPairs);
+  json.Key("objects");
+  json.StartList();
   for (const PcbHandle handle : board.Index().All()) {
     const TBoardObject* object = model.Find(handle);
     if (!object) continue;
-    text += first ? "\n    " : ",\n    ";
-    text += WriteObjectEntry(model, board, *object).dump();
-    first = false;
+    json.NewLine();
+    WriteObjectEntry(json, model, board, *object);
+    if (json.BufferSize() < kPieceSize) continue;
+    if (!drain(std::string_view(json.Buffer()))) return false;
+    json.Drained();
   }
-  text += first ? "]\n}\n" : "\n  ]\n}\n";
+  json.NewLine();
+  json.EndList();
+  json.EndObject();
+  json.NewLine();
+  return drain(std::string_view(json.Buffer()));
+}
+
+}  // namespace
+
+std::string BoardDocumentText(const TPcbModel& model, const TBoard& board) {
+  std::string text;
+  WriteDocument(model, board, [&](std::string_view piece) {
+    text += piece;
+    return true;
+  });
   return text;
 }
 
 bool SaveBoardDocument(const TPcbModel& model, const TBoard& board, std::string* error) {
   try {
-    return WriteFileReplacing(board.FileName(), BoardDocumentText(model, board), error);
+    TReplacingFile file(board.FileName());
+    if (!file.Open(error)) return false;
+    WriteDocument(model, board, [&](std::string_view piece) { return file.Write(piece); });
+    return file.Commit(error);
   } catch (const std::exception& problem) {
     if (error) *error = "cannot save board document " + board.FileName() + ": " + problem.what();
     return false;
@@ -218,19 +211,19 @@ bool SaveBoardDocument(const TPcbModel& model, const TBoard& board, std::string*
 }
 
 bool LoadBoardDocument(TPcbModel& model, TBoard& board, std::string* error) {
-  std::string readError;
-  const auto bytes = ReadWholeFile(board.FileName(), &readError);
-  if (!bytes) return Refuse(board, readError, error);
-  if (bytes->empty()) return true;
   try {
-    TLoadedDocument document = ParseDocument(*bytes);
+    TLoadedDocument document;
+    std::string readError;
+    if (!ParseDocument(board.FileName(), document, &readError))
+      return Refuse(board, readError, error);
+    if (document.EmptyFile) return true;
     CheckReferences(document);
     Commit(model, board, std::move(document));
     return true;
   } catch (const EBoardDocument& problem) {
     return Refuse(board, problem.what(), error);
-  } catch (const TJson::parse_error& problem) {
-    return Refuse(board, ParseErrorText(problem.what()), error);
+  } catch (const EJsonSyntax& problem) {
+    return Refuse(board, std::string("is not valid JSON: ") + problem.what(), error);
   } catch (const std::exception& problem) {
     return Refuse(board, problem.what(), error);
   }

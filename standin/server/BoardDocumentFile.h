@@ -1,5 +1,7 @@
-// Reading and writing a board as a PCB document file (.pcbdoc): JSON with its keys in a fixed
-// order and its objects in creation order, one per line, so that documents diff cleanly.
+// Reading and writing a board as a PCB document file (.pcbdoc): compact JSON with its keys in
+// a fixed order and its objects in creation order, one per line, so that documents diff
+// cleanly. Fields at zero are left out (see DocumentFields.h). The text is written straight to
+// the file as the objects are visited, and read back object by object as it is parsed.
 //
 //   { "format": "pcbdoc", "version": 1,
 //     "board": { "fileName", "originX", "originY", "unitMils", "currentLayer", ... },
@@ -7,9 +9,9 @@
 //     "objects": [ { "handle", "kind", "kindName", "container", ... }, ... ] }
 //
 // A 0-byte file is an empty board. A document that cannot be read, is not JSON, is cut short,
-// names an unknown kind, misses a field, refers to a handle it does not hold or comes from a
-// newer version is refused with one error naming the file and the problem; the board is then
-// left as it was.
+// names an unknown kind, misses a field every entry has, holds a value that does not fit,
+// refers to a handle it does not hold or comes from a newer version is refused with one error
+// naming the file and the problem; the board is then left as it was.
 #pragma once
 
 #include <string>

@@ -14,7 +14,11 @@ int HexDigitValue(char c) {
   return -1;
 }
 
-const char* TypeName(const TJson& value) { return value.type_name(); }
+// Plain ASCII text is its own bytes.
+bool IsAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
 
 }  // namespace
 
@@ -30,7 +34,7 @@ std::string HexOfBytes(const uint8_t* bytes, std::size_t size) {
   return hex;
 }
 
-bool BytesOfHex(const std::string& hex, uint8_t* bytes, std::size_t size) {
+bool BytesOfHex(std::string_view hex, uint8_t* bytes, std::size_t size) {
   if (hex.size() % 2 != 0 || hex.size() / 2 > size) return false;
   std::fill(bytes, bytes + size, uint8_t{0});
   for (std::size_t i = 0; i < hex.size(); i += 2) {
@@ -43,77 +47,115 @@ bool BytesOfHex(const std::string& hex, uint8_t* bytes, std::size_t size) {
 }
 
 void TFieldWriter::operator()(const char* name, const std::vector<std::string>& texts) {
-  TJson list = TJson::array();
-  for (const std::string& text : texts) list.push_back(BytesToDocumentText(text));
-  FObject[name] = std::move(list);
+  if (texts.empty()) return;
+  FJson.Key(name);
+  FJson.StartList();
+  for (const std::string& text : texts) FJson.Bytes(text);
+  FJson.EndList();
 }
 
-TFieldReader::TFieldReader(const TJson& object, std::string where)
+void TFieldWriter::BytesField(const char* name, std::string_view bytes) {
+  if (bytes.empty()) return;
+  FJson.Key(name);
+  FJson.Bytes(bytes);
+}
+
+TFieldReader::TFieldReader(TJsonValue object, std::string where)
     : FObject(object), FWhere(std::move(where)) {}
 
+TFieldReader::TFieldReader(TJsonValue object, const TFieldReader& parent, const char* field,
+                           std::size_t position)
+    : FObject(object), FParent(&parent), FField(field), FPosition(position) {}
+
 void TFieldReader::operator()(const char* name, std::vector<std::string>& texts) {
-  const TJson& list = ListField(name);
+  const TJsonValue list = Value(name);
   texts.clear();
-  for (const TJson& entry : list) texts.push_back(TextOf(entry, name, kShortStringMax));
+  if (!list.Exists()) return;
+  if (!list.IsList()) ListFail(name, list);
+  for (const TJsonValue entry : list) texts.push_back(TextOf(entry, name, kShortStringMax));
 }
 
-const TJson& TFieldReader::Field(const char* name) const {
-  const auto found = FObject.find(name);
-  if (found == FObject.end()) Fail(name, "is missing");
-  return *found;
+TJsonValue TFieldReader::Value(const char* name) const { return FObject.Find(name, &FCursor); }
+
+TJsonValue TFieldReader::Field(const char* name) const {
+  const TJsonValue value = Value(name);
+  if (!value.Exists()) Fail(name, "is missing");
+  return value;
 }
 
-const TJson& TFieldReader::ListField(const char* name) const {
-  const TJson& list = Field(name);
-  if (!list.is_array()) Fail(name, std::string("is not a list but ") + TypeName(list));
+void TFieldReader::ListFail(const char* name, TJsonValue value) const {
+  Fail(name, std::string("is not a list but ") + value.TypeName());
+}
+
+std::size_t TFieldReader::ListSize(const char* name) const {
+  const TJsonValue list = Value(name);
+  if (list.Exists() && !list.IsList()) ListFail(name, list);
+  return list.Size();
+}
+
+TJsonValue TFieldReader::ListField(const char* name) const {
+  const TJsonValue list = Field(name);
+  if (!list.IsList()) ListFail(name, list);
   return list;
 }
 
 int64_t TFieldReader::Integer(const char* name, int64_t least, int64_t most) const {
-  return IntegerOf(Field(name), name, least, most);
+  const TJsonValue value = Value(name);
+  if (value.Exists()) return IntegerOf(value, name, least, most);
+  if (least > 0 || most < 0) Fail(name, "is missing");
+  return 0;
 }
 
-int64_t TFieldReader::IntegerOf(const TJson& value, const char* name, int64_t least,
+int64_t TFieldReader::IntegerOf(TJsonValue value, const char* name, int64_t least,
                                 int64_t most) const {
-  const std::string range = " (" + std::to_string(least) + " to " + std::to_string(most) + ")";
-  if (value.is_number_unsigned()) {
-    const auto number = value.get<uint64_t>();
-    if (number > static_cast<uint64_t>(most)) Fail(name, "is out of range" + range);
+  const auto range = [&] {
+    return " (" + std::to_string(least) + " to " + std::to_string(most) + ")";
+  };
+  if (value.IsUnsigned()) {
+    const uint64_t number = value.Unsigned();
+    if (number > static_cast<uint64_t>(most) || static_cast<int64_t>(number) < least)
+      Fail(name, "is out of range" + range());
     return static_cast<int64_t>(number);
   }
-  if (!value.is_number_integer())
-    Fail(name, std::string("is not an integer but ") + TypeName(value));
-  const auto number = value.get<int64_t>();
-  if (number < least || number > most) Fail(name, "is out of range" + range);
+  if (!value.IsInteger()) Fail(name, std::string("is not an integer but ") + value.TypeName());
+  const int64_t number = value.Signed();
+  if (number < least || number > most) Fail(name, "is out of range" + range());
   return number;
 }
 
 bool TFieldReader::Boolean(const char* name) const {
-  const TJson& value = Field(name);
-  if (!value.is_boolean()) Fail(name, std::string("is not true or false but ") + TypeName(value));
-  return value.get<bool>();
+  const TJsonValue value = Value(name);
+  if (!value.Exists()) return false;
+  if (!value.IsBoolean())
+    Fail(name, std::string("is not true or false but ") + value.TypeName());
+  return value.Boolean();
 }
 
-double TFieldReader::Real(const char* name) const { return RealOf(Field(name), name); }
+double TFieldReader::Real(const char* name) const {
+  const TJsonValue value = Value(name);
+  return value.Exists() ? RealOf(value, name) : 0.0;
+}
 
-double TFieldReader::RealOf(const TJson& value, const char* name) const {
-  if (!value.is_number()) Fail(name, std::string("is not a number but ") + TypeName(value));
-  const double number = value.get<double>();
+double TFieldReader::RealOf(TJsonValue value, const char* name) const {
+  if (!value.IsNumber()) Fail(name, std::string("is not a number but ") + value.TypeName());
+  const double number = value.Real();
   if (!std::isfinite(number)) Fail(name, "is not a finite number");
   return number;
 }
 
 std::string TFieldReader::Text(const char* name, std::size_t capacity) const {
-  return TextOf(Field(name), name, capacity);
+  const TJsonValue value = Value(name);
+  return value.Exists() ? TextOf(value, name, capacity) : std::string();
 }
 
-std::string TFieldReader::TextOf(const TJson& value, const char* name,
+std::string TFieldReader::TextOf(TJsonValue value, const char* name,
                                  std::size_t capacity) const {
-  if (!value.is_string()) Fail(name, std::string("is not a text but ") + TypeName(value));
-  const std::string& text = value.get_ref<const std::string&>();
-  std::string bytes = DocumentTextToBytes(text);
+  if (!value.IsText()) Fail(name, std::string("is not a text but ") + value.TypeName());
+  const std::string_view text = value.Text();
+  const bool ascii = IsAscii(text);
+  std::string bytes = ascii ? std::string(text) : DocumentTextToBytes(text);
   // Only characters up to U+00FF are bytes; any other would not come back as it was.
-  if (BytesToDocumentText(bytes) != text) Fail(name, "holds a character beyond U+00FF");
+  if (!ascii && BytesToDocumentText(bytes) != text) Fail(name, "holds a character beyond U+00FF");
   if (bytes.size() > capacity) Fail(name, "is longer than " + std::to_string(capacity) + " bytes");
   return bytes;
 }
@@ -123,11 +165,20 @@ void TFieldReader::Fail(const char* field, const std::string& problem) const {
 }
 
 void TFieldReader::Fail(const std::string& problem) const {
-  throw EBoardDocument(FWhere.empty() ? problem : FWhere + ": " + problem);
+  const std::string where = Where();
+  throw EBoardDocument(where.empty() ? problem : where + ": " + problem);
+}
+
+std::string TFieldReader::Where() const {
+  if (!FParent) return FWhere;
+  std::string where = FParent->Where(FField);
+  if (FPosition != kNoPosition) where += "[" + std::to_string(FPosition) + "]";
+  return where;
 }
 
 std::string TFieldReader::Where(const char* field) const {
-  return FWhere.empty() ? std::string(field) : FWhere + "." + field;
+  const std::string where = Where();
+  return where.empty() ? std::string(field) : where + "." + field;
 }
 
 }  // namespace standin

@@ -2,28 +2,30 @@
 //
 // Each record has one template that names its fields in document order, e.g.
 //   template <class V, class R> void TrackFields(V& v, R& r) { v("x1", r.x1); ... }
-// TFieldWriter turns the fields into a JSON object, TFieldReader fills them from one and
-// refuses a missing field or a value that does not fit. Tags (AsLayer, AsFlag, AsHex, ...)
+// TFieldWriter writes the fields as a JSON object straight into the document's text, leaving
+// out every field at its zero value (0, false, empty text, all-zero bytes, empty list or
+// object); TFieldReader fills them from an object read back, reads a field that is not there
+// as that zero value, and refuses a value that does not fit. Tags (AsLayer, AsFlag, AsHex, ...)
 // give a field its document form where the plain value is not enough.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "host/PcbApi.h"
 #include "common/DocumentText.h"
+#include "common/JsonTree.h"
+#include "common/JsonWriter.h"
 
 namespace standin {
-
-using TJson = nlohmann::ordered_json;
 
 // A board document that cannot be loaded; the text says what and where.
 class EBoardDocument : public std::runtime_error {
@@ -99,92 +101,153 @@ concept THostString = requires(S s) {
 
 std::string HexOfBytes(const uint8_t* bytes, std::size_t size);
 // False when the text is not hexadecimal or holds more than size bytes; the rest is zero.
-bool BytesOfHex(const std::string& hex, uint8_t* bytes, std::size_t size);
+bool BytesOfHex(std::string_view hex, uint8_t* bytes, std::size_t size);
 
 class TFieldWriter {
 public:
-  explicit TFieldWriter(TJson& object) : FObject(object) {}
+  explicit TFieldWriter(TJsonWriter& json) : FJson(json) {}
 
   template <class T>
     requires std::is_arithmetic_v<T>
   void operator()(const char* name, const T& value) {
-    if constexpr (std::is_floating_point_v<T>)
-      FObject[name] = std::isfinite(value) ? value : 0.0;
-    else
-      FObject[name] = value;
+    if (IsZero(value)) return;
+    FJson.Key(name);
+    Number(value);
+  }
+  // A number written even when it is zero (fields every reader looks for).
+  template <class T>
+    requires std::is_arithmetic_v<T>
+  void Always(const char* name, const T& value) {
+    FJson.Key(name);
+    Number(value);
   }
   template <THostString S>
   void operator()(const char* name, const S& text) {
     const std::size_t length = std::min<std::size_t>(text.length, sizeof(text.text));
-    FObject[name] = BytesToDocumentText(std::string_view(text.text, length));
+    BytesField(name, std::string_view(text.text, length));
   }
   template <class T>
   void operator()(const char* name, TTextField<T> field) {
-    FObject[name] = BytesToDocumentText(field.Text);
+    BytesField(name, field.Text);
   }
   template <class T, std::size_t N>
   void operator()(const char* name, const std::array<T, N>& values) {
-    FObject[name] = values;
+    NumberList(name, values.data(), N);
   }
   template <class T, std::size_t N>
   void operator()(const char* name, const T (&values)[N]) {
-    TJson list = TJson::array();
-    for (const T& value : values) list.push_back(value);
-    FObject[name] = std::move(list);
+    NumberList(name, values, N);
   }
   void operator()(const char* name, const std::vector<std::string>& texts);
   template <class T>
   void operator()(const char* name, TLayerField<T> field) {
-    FObject[name] = field.Value;
+    (*this)(name, field.Value);
   }
   template <class T>
   void operator()(const char* name, TFlagField<T> field) {
-    FObject[name] = (field.Flags & field.Mask) != 0;
+    (*this)(name, (field.Flags & field.Mask) != 0);
   }
   template <class T>
   void operator()(const char* name, TOtherFlagsField<T> field) {
-    FObject[name] = static_cast<uint16_t>(field.Flags & ~field.Named);
+    (*this)(name, static_cast<uint16_t>(field.Flags & ~field.Named));
   }
   template <class T>
   void operator()(const char* name, TSwitchField<T> field) {
-    FObject[name] = field.Value != 0;
+    (*this)(name, field.Value != 0);
   }
   template <class T>
   void operator()(const char* name, THexField<T> field) {
-    FObject[name] = HexOfBytes(std::data(field.Bytes), std::size(field.Bytes));
+    const std::string hex = HexOfBytes(std::data(field.Bytes), std::size(field.Bytes));
+    if (hex.empty()) return;
+    FJson.Key(name);
+    FJson.Text(hex);
   }
 
-  // A nested object: fields(writer) names its fields.
+  // A nested object: fields(writer) names its fields. Left out when they all are.
   template <class Fields>
   void Group(const char* name, Fields&& fields) {
-    TJson group = TJson::object();
-    TFieldWriter writer(group);
-    fields(writer);
-    FObject[name] = std::move(group);
+    const TJsonWriter::TMark mark = FJson.Mark();
+    FJson.Key(name);
+    FJson.StartObject();
+    fields(*this);
+    if (FJson.ContainerEmpty())
+      FJson.Rewind(mark);
+    else
+      FJson.EndObject();
   }
   // A list of nested objects: fields(writer, item) names each item's fields.
   template <class T, class Fields>
   void List(const char* name, const std::vector<T>& items, Fields&& fields) {
-    TJson list = TJson::array();
-    for (const T& item : items) {
-      TJson element = TJson::object();
-      TFieldWriter writer(element);
-      fields(writer, item);
-      list.push_back(std::move(element));
+    Entries(name, items.size(), [&](TFieldWriter& writer, std::size_t i) { fields(writer, items[i]); });
+  }
+  // A list of count nested objects: fields(writer, i) names the fields of the i-th.
+  template <class Fields>
+  void Entries(const char* name, std::size_t count, Fields&& fields) {
+    if (count == 0) return;
+    FJson.Key(name);
+    FJson.StartList();
+    for (std::size_t i = 0; i < count; ++i) {
+      FJson.StartObject();
+      fields(*this, i);
+      FJson.EndObject();
     }
-    FObject[name] = std::move(list);
+    FJson.EndList();
+  }
+  // A list of count [x, y] pairs: pair(i) gives the i-th as a std::pair.
+  template <class Pair>
+  void PairList(const char* name, std::size_t count, Pair&& pair) {
+    if (count == 0) return;
+    FJson.Key(name);
+    FJson.StartList();
+    for (std::size_t i = 0; i < count; ++i) {
+      const auto [x, y] = pair(i);
+      FJson.StartList();
+      Number(x);
+      Number(y);
+      FJson.EndList();
+    }
+    FJson.EndList();
   }
 
-  TJson& Object() { return FObject; }
-
 private:
-  TJson& FObject;
+  template <class T>
+  static bool IsZero(const T& value) {
+    if constexpr (std::is_floating_point_v<T>)
+      return value == 0 || !std::isfinite(value);
+    else
+      return value == T{};
+  }
+  template <class T>
+  void Number(const T& value) {
+    if constexpr (std::is_same_v<T, bool>)
+      FJson.Boolean(value);
+    else if constexpr (std::is_floating_point_v<T>)
+      FJson.Real(static_cast<double>(value));
+    else if constexpr (std::is_signed_v<T>)
+      FJson.Signed(static_cast<int64_t>(value));
+    else
+      FJson.Unsigned(static_cast<uint64_t>(value));
+  }
+  template <class T>
+  void NumberList(const char* name, const T* values, std::size_t count) {
+    if (std::all_of(values, values + count, [](const T& value) { return IsZero(value); })) return;
+    FJson.Key(name);
+    FJson.StartList();
+    for (std::size_t i = 0; i < count; ++i) Number(values[i]);
+    FJson.EndList();
+  }
+  void BytesField(const char* name, std::string_view bytes);
+
+  TJsonWriter& FJson;
 };
 
 class TFieldReader {
 public:
   // where: the object's place in the document, for error texts ("objects[3] (track)").
-  TFieldReader(const TJson& object, std::string where);
+  TFieldReader(TJsonValue object, std::string where);
+  // A nested object: the field of the parent it is, and its position when it is a list entry.
+  TFieldReader(TJsonValue object, const TFieldReader& parent, const char* field,
+               std::size_t position = kNoPosition);
 
   template <class T>
     requires std::is_integral_v<T> && (!std::is_same_v<T, bool>)
@@ -234,66 +297,112 @@ public:
   }
   template <class T>
   void operator()(const char* name, THexField<T> field) {
-    const TJson& value = Field(name);
-    if (!value.is_string() ||
-        !BytesOfHex(value.get_ref<const std::string&>(), std::data(field.Bytes),
-                    std::size(field.Bytes)))
+    const TJsonValue value = Value(name);
+    if (!value.Exists()) {
+      std::fill(std::begin(field.Bytes), std::end(field.Bytes), 0);
+      return;
+    }
+    if (!value.IsText() ||
+        !BytesOfHex(value.Text(), std::data(field.Bytes), std::size(field.Bytes)))
       Fail(name, "is not hexadecimal text of at most " + std::to_string(std::size(field.Bytes)) +
                      " bytes");
   }
 
+  // A nested object; when it is not there, its fields all read as absent.
   template <class Fields>
   void Group(const char* name, Fields&& fields) {
-    const TJson& group = Field(name);
-    if (!group.is_object()) Fail(name, "is not an object");
-    TFieldReader reader(group, Where(name));
+    const TJsonValue group = Value(name);
+    if (group.Exists() && !group.IsObject()) Fail(name, "is not an object");
+    TFieldReader reader(group, *this, name);
     fields(reader);
   }
   template <class T, class Fields>
   void List(const char* name, std::vector<T>& items, Fields&& fields) {
-    const TJson& list = ListField(name);
     items.clear();
-    items.reserve(list.size());
-    for (std::size_t i = 0; i < list.size(); ++i) {
-      if (!list[i].is_object()) Fail(name, "has an entry that is not an object");
-      TFieldReader reader(list[i], Where(name) + "[" + std::to_string(i) + "]");
-      fields(reader, items.emplace_back());
+    items.reserve(ListSize(name));
+    Entries(name, [&](TFieldReader& reader, std::size_t) { fields(reader, items.emplace_back()); });
+  }
+  // Each entry of a list of objects (none when the list is not there): fields(reader, i).
+  template <class Fields>
+  void Entries(const char* name, Fields&& fields) {
+    const TJsonValue list = Value(name);
+    if (list.Exists() && !list.IsList()) ListFail(name, list);
+    std::size_t position = 0;
+    for (const TJsonValue entry : list) {
+      if (!entry.IsObject()) Fail(name, "has an entry that is not an object");
+      TFieldReader reader(entry, *this, name, position);
+      fields(reader, position++);
+    }
+  }
+  // Each [x, y] pair of a list (none when the list is not there): pair(i, x, y), whole numbers
+  // from least to most.
+  template <class Pair>
+  void PairList(const char* name, int64_t least, int64_t most, Pair&& pair) {
+    const TJsonValue list = Value(name);
+    if (list.Exists() && !list.IsList()) ListFail(name, list);
+    std::size_t position = 0;
+    for (const TJsonValue entry : list) {
+      if (!entry.IsList() || entry.Size() != 2) Fail(name, "has a point that is not [x, y]");
+      pair(position++, IntegerOf(entry.At(0), name, least, most),
+           IntegerOf(entry.At(1), name, least, most));
     }
   }
 
   // The field, which must be there.
-  const TJson& Field(const char* name) const;
-  // The field as a list.
-  const TJson& ListField(const char* name) const;
+  TJsonValue Field(const char* name) const;
+  // The field, or no value when it is not there.
+  TJsonValue Value(const char* name) const;
+  // The number of entries of a list field; 0 when it is not there.
+  std::size_t ListSize(const char* name) const;
+  // A list field that must be there.
+  TJsonValue ListField(const char* name) const;
+  // A whole number from least to most; an absent field reads as 0, and is refused as missing
+  // when 0 is out of the range.
   int64_t Integer(const char* name, int64_t least, int64_t most) const;
-  int64_t IntegerOf(const TJson& value, const char* name, int64_t least, int64_t most) const;
+  int64_t IntegerOf(TJsonValue value, const char* name, int64_t least, int64_t most) const;
   bool Boolean(const char* name) const;
   double Real(const char* name) const;
-  double RealOf(const TJson& value, const char* name) const;
-  // A byte string of at most capacity bytes.
+  double RealOf(TJsonValue value, const char* name) const;
+  // A byte string of at most capacity bytes; empty when absent.
   std::string Text(const char* name, std::size_t capacity) const;
-  std::string TextOf(const TJson& value, const char* name, std::size_t capacity) const;
+  std::string TextOf(TJsonValue value, const char* name, std::size_t capacity) const;
 
   [[noreturn]] void Fail(const char* field, const std::string& problem) const;
   [[noreturn]] void Fail(const std::string& problem) const;
+  // The object's place in the document, and that of one of its fields.
+  std::string Where() const;
   std::string Where(const char* field) const;
 
+  static constexpr std::size_t kNoPosition = static_cast<std::size_t>(-1);
+
 private:
+  [[noreturn]] void ListFail(const char* name, TJsonValue value) const;
+
   template <class T>
   void ReadNumbers(const char* name, T* values, std::size_t count) {
-    const TJson& list = ListField(name);
-    if (list.size() != count) Fail(name, "must have " + std::to_string(count) + " entries");
-    for (std::size_t i = 0; i < count; ++i) {
+    const TJsonValue list = Value(name);
+    if (!list.Exists()) {
+      std::fill(values, values + count, T{});
+      return;
+    }
+    if (!list.IsList()) ListFail(name, list);
+    if (list.Size() != count) Fail(name, "must have " + std::to_string(count) + " entries");
+    std::size_t i = 0;
+    for (const TJsonValue entry : list) {
       if constexpr (std::is_floating_point_v<T>)
-        values[i] = RealOf(list[i], name);
+        values[i++] = static_cast<T>(RealOf(entry, name));
       else
-        values[i] = static_cast<T>(IntegerOf(list[i], name, std::numeric_limits<T>::min(),
-                                             static_cast<int64_t>(std::numeric_limits<T>::max())));
+        values[i++] = static_cast<T>(IntegerOf(entry, name, std::numeric_limits<T>::min(),
+                                               static_cast<int64_t>(std::numeric_limits<T>::max())));
     }
   }
 
-  const TJson& FObject;
+  TJsonValue FObject;
+  mutable uint32_t FCursor = 0;
   std::string FWhere;
+  const TFieldReader* FParent = nullptr;
+  const char* FField = nullptr;
+  std::size_t FPosition = kNoPosition;
 };
 
 }  // namespace standin

@@ -153,31 +153,23 @@ bool TLayerStack::Insert(PcbLayerNumber number, PcbLayerNumber reference) {
 }
 
 void TLayerStack::WriteFields(TFieldWriter& writer) const {
-  TJson list = TJson::array();
-  for (PcbLayerNumber number = kTopLayer; number <= kViaHoleLayer; ++number) {
-    TJson entry = TJson::object();
-    TFieldWriter entryWriter(entry);
-    PcbLayerNumber shown = number;
-    LayerFields(entryWriter, FLayers[number], shown);
-    list.push_back(std::move(entry));
-  }
-  writer.Object()["layers"] = std::move(list);
+  writer.Entries("layers", kViaHoleLayer, [&](TFieldWriter& entry, std::size_t i) {
+    PcbLayerNumber number = static_cast<PcbLayerNumber>(kTopLayer + i);
+    LayerFields(entry, FLayers[number], number);
+  });
 }
 
 void TLayerStack::ReadFields(TFieldReader& reader) {
-  const TJson& list = reader.ListField("layers");
-  if (list.size() != kViaHoleLayer) reader.Fail("layers", "must have 82 entries");
-  for (PcbLayerNumber number = kTopLayer; number <= kViaHoleLayer; ++number) {
-    const TJson& entry = list[number - 1];
-    if (!entry.is_object()) reader.Fail("layers", "has an entry that is not an object");
-    TFieldReader entryReader(entry,
-                             reader.Where("layers") + "[" + std::to_string(number - 1) + "]");
+  if (reader.ListField("layers").Size() != kViaHoleLayer)
+    reader.Fail("layers", "must have 82 entries");
+  reader.Entries("layers", [&](TFieldReader& entry, std::size_t i) {
+    const auto number = static_cast<PcbLayerNumber>(kTopLayer + i);
     PcbLayerNumber read = number;
     // The number decides which fields the entry has; check it first.
-    entryReader("number", read);
-    if (read != number) entryReader.Fail("number", "must be " + std::to_string(number));
-    LayerFields(entryReader, FLayers[number], read);
-  }
+    entry("number", read);
+    if (read != number) entry.Fail("number", "must be " + std::to_string(number));
+    LayerFields(entry, FLayers[number], read);
+  });
 }
 
 }  // namespace standin

@@ -48,13 +48,15 @@ std::unique_ptr<TBoardObject> NewObjectOfEntry(TFieldReader& reader, uint8_t kin
 
 }  // namespace
 
-TJson WriteObjectEntry(const TPcbModel& model, const TBoard& board, const TBoardObject& object) {
-  TJson entry = TJson::object();
-  TFieldWriter writer(entry);
-  writer("handle", object.Handle());
-  writer("kind", object.Kind());
-  entry["kindName"] = std::string(ObjectKindName(object.Kind()));
-  writer("container", object.ComponentHandle());
+void WriteObjectEntry(TJsonWriter& json, const TPcbModel& model, const TBoard& board,
+                      const TBoardObject& object) {
+  json.StartObject();
+  TFieldWriter writer(json);
+  writer.Always("handle", object.Handle());
+  writer.Always("kind", object.Kind());
+  json.Key("kindName");
+  json.Text(ObjectKindName(object.Kind()));
+  writer.Always("container", object.ComponentHandle());
   if (object.Kind() == kPcbObjectComponent) {
     const std::string designator = DesignatorOf(model, object);
     writer("designator", AsText(designator, 0));
@@ -63,22 +65,29 @@ TJson WriteObjectEntry(const TPcbModel& model, const TBoard& board, const TBoard
   if (common.Net != 0 && !IsNetOnBoard(model, board, common.Net)) common.Net = 0;
   CommonObjectFields(writer, common);
   object.WriteFields(writer);
-  return entry;
+  json.EndObject();
 }
 
-TLoadedObject ReadObjectEntry(const TJson& entry, std::size_t index) {
+std::string TLoadedObject::Where() const {
+  std::string where = "objects[" + std::to_string(Index) + "]";
+  if (Object) where += " (" + std::string(ObjectKindName(Object->Kind())) + ")";
+  return where;
+}
+
+TLoadedObject ReadObjectEntry(TJsonValue entry, std::size_t index) {
   TLoadedObject loaded;
-  loaded.Where = "objects[" + std::to_string(index) + "]";
-  if (!entry.is_object()) throw EBoardDocument(loaded.Where + ": is not an object");
-  TFieldReader head(entry, loaded.Where);
+  loaded.Index = index;
+  const std::string where = loaded.Where();
+  if (!entry.IsObject()) throw EBoardDocument(where + ": is not an object");
+  TFieldReader head(entry, where);
+  head.Field("kind");
   const auto kind = static_cast<uint8_t>(head.Integer("kind", 0, 255));
   const std::string_view kindName = ObjectKindName(kind);
   if (kindName.empty()) head.Fail("kind", "is not a kind of object (" + std::to_string(kind) + ")");
-  if (head.Text("kindName", 64) != kindName)
+  if (head.TextOf(head.Field("kindName"), "kindName", 64) != kindName)
     head.Fail("kindName", "does not name kind " + std::to_string(kind) + " (" +
                               std::string(kindName) + ")");
-  loaded.Where += " (" + std::string(kindName) + ")";
-  TFieldReader reader(entry, loaded.Where);
+  TFieldReader reader(entry, where + " (" + std::string(kindName) + ")");
   loaded.Handle = static_cast<PcbHandle>(reader.Integer("handle", 1, UINT32_MAX));
   loaded.Container = static_cast<PcbHandle>(reader.Integer("container", 0, UINT32_MAX));
   if (kind == kPcbObjectComponent) reader.Text("designator", kPcbEmbeddedDataSize);

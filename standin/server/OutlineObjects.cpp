@@ -120,29 +120,23 @@ std::optional<TBounds> TOutline::Bounds() const {
 }
 
 void TOutline::WriteFields(TFieldWriter& writer) const {
-  TJson points = TJson::array();
   std::vector<TArcSegment> arcs;
-  for (std::size_t i = 0; i < FSegments.size(); ++i) {
-    points.push_back({FSegments[i].x, FSegments[i].y});
+  for (std::size_t i = 0; i < FSegments.size(); ++i)
     if (!IsPlainStraight(FSegments[i])) arcs.push_back({static_cast<int32_t>(i), FSegments[i]});
-  }
-  writer.Object()["outline"] = std::move(points);
+  writer.PairList("outline", FSegments.size(),
+                  [&](std::size_t i) { return std::pair(FSegments[i].x, FSegments[i].y); });
   writer.List("arcSegments", arcs, [](auto& g, auto& arc) { ArcSegmentFields(g, arc); });
 }
 
 void TOutline::ReadFields(TFieldReader& reader) {
-  const TJson& points = reader.ListField("outline");
-  if (points.size() > static_cast<std::size_t>(kPcbOutlineCapacity))
+  const std::size_t count = reader.ListSize("outline");
+  if (count > static_cast<std::size_t>(kPcbOutlineCapacity))
     reader.Fail("outline", "has more than " + std::to_string(kPcbOutlineCapacity) + " points");
-  std::vector<PcbOutlineSegment> segments(points.size(), PcbOutlineSegment{});
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    if (!points[i].is_array() || points[i].size() != 2)
-      reader.Fail("outline", "has a point that is not [x, y]");
-    segments[i].x =
-        static_cast<int32_t>(reader.IntegerOf(points[i][0], "outline", kMinCoord, kMaxCoord));
-    segments[i].y =
-        static_cast<int32_t>(reader.IntegerOf(points[i][1], "outline", kMinCoord, kMaxCoord));
-  }
+  std::vector<PcbOutlineSegment> segments(count, PcbOutlineSegment{});
+  reader.PairList("outline", kMinCoord, kMaxCoord, [&](std::size_t i, int64_t x, int64_t y) {
+    segments[i].x = static_cast<int32_t>(x);
+    segments[i].y = static_cast<int32_t>(y);
+  });
   std::vector<TArcSegment> arcs;
   reader.List("arcSegments", arcs, [](auto& g, auto& arc) { ArcSegmentFields(g, arc); });
   for (const TArcSegment& arc : arcs) {

@@ -33,6 +33,49 @@ TEST(SafeFile, AFailedWriteKeepsTheOldTarget) {
   EXPECT_EQ(ReadWholeFile(target).value(), "precious");
 }
 
+// A file written piece by piece replaces the target only when committed; one given up, or
+// one whose write failed, leaves the target and the folder as they were.
+TEST(SafeFile, AFileWrittenInPiecesReplacesTheTargetOnlyWhenCommitted) {
+  TTempFolder folder;
+  const std::string target = folder.Path("board.pcbdoc");
+  ASSERT_TRUE(WriteFileReplacing(target, "old"));
+  {
+    TReplacingFile file(target);
+    ASSERT_TRUE(file.Open());
+    EXPECT_TRUE(file.Write("given "));
+    EXPECT_TRUE(file.Write("up"));
+  }
+  EXPECT_EQ(ReadWholeFile(target).value(), "old");
+  EXPECT_EQ(folder.FileNames(), std::vector<std::string>{"board.pcbdoc"});
+
+  TReplacingFile file(target);
+  ASSERT_TRUE(file.Open());
+  const std::string piece(1 << 20, 'x');
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(file.Write(piece));
+  ASSERT_TRUE(file.Commit());
+  EXPECT_EQ(ReadWholeFile(target).value(), piece + piece + piece);
+  EXPECT_EQ(folder.FileNames(), std::vector<std::string>{"board.pcbdoc"});
+
+  // A write the file system refuses (beyond the size limit) fails the commit.
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{1000, 1000};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    TReplacingFile big(target);
+    const bool opened = big.Open();
+    const bool written = big.Write(piece);
+    std::string error;
+    const bool committed = big.Commit(&error);
+    ::_exit(opened && !written && !committed && error.find(target) != std::string::npos ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(ReadWholeFile(target).value().size(), 3u << 20);
+  EXPECT_EQ(folder.FileNames(), std::vector<std::string>{"board.pcbdoc"});
+}
+
 TEST(SafeFile, ReadingAFolderOrAMissingFileFails) {
   TTempFolder folder;
   std::string error;

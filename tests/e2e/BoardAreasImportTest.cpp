@@ -41,12 +41,12 @@ TEST(BoardAreasImport, OutlineKeepoutsAndPlanesReachTheBoardDocument) {
 
   std::vector<TJson> keepoutTracks, outlineTracks;
   for (const TJson& track : ObjectsOf(board, "track")) {
-    if (track["keepout"] == true) keepoutTracks.push_back(track);
-    if (track["layer"] == 56) outlineTracks.push_back(track);
+    if (track.value("keepout", false)) keepoutTracks.push_back(track);
+    if (track.value("layer", 0) == 56) outlineTracks.push_back(track);
   }
   ASSERT_EQ(keepoutTracks.size(), 4u);
   EXPECT_EQ(keepoutTracks[0]["layer"], 1);
-  EXPECT_EQ(keepoutTracks[0]["width"], 0);
+  EXPECT_EQ(keepoutTracks[0].value("width", 0), 0) << "left out at zero";
   EXPECT_EQ(keepoutTracks[2]["x1"], 20000000 + 300 * 10000);
   EXPECT_EQ(keepoutTracks[2]["y1"], 20000000 + 200 * 10000);
   EXPECT_EQ(outlineTracks.size(), 4u) << "the pcb path is drawn once";

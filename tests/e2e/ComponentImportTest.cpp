@@ -40,9 +40,10 @@ TEST(ComponentImport, PartsAndPadsReachTheBoardAndTheSession) {
   for (const TJson& object : board["objects"]) {
     if (object["kindName"] != "pad") continue;
     const std::string component = designators.at(object["container"]);
-    const int64_t net = object["net"];
+    const int64_t net = object.value("net", 0);
     pads[component + "-" + object["name"].get<std::string>()] = {
-        component, object["x"], object["y"], object["layer"], object["holeSize"],
+        component, object.value("x", 0), object.value("y", 0), object.value("layer", 0),
+        object.value("holeSize", 0),
         net ? nets.at(net) : ""};
   }
   ASSERT_EQ(pads.size(), 10u);

@@ -17,7 +17,7 @@ TJson ReadDocument(const std::string& path) { return TJson::parse(TTempFolder::R
 std::map<std::string, std::string> EmbeddedObjects(const TJson& document) {
   std::map<std::string, std::string> objects;
   for (const TJson& object : document["objects"])
-    if (object["kindName"] == "embedded") objects[object["name"]] = object["data"];
+    if (object["kindName"] == "embedded") objects[object["name"]] = object.value("data", "");
   return objects;
 }
 

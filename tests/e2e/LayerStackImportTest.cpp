@@ -32,7 +32,7 @@ std::vector<std::string> StructureOutLines(const std::string& text) {
 std::vector<TJson> RoutingLayersRules(const TJson& document) {
   std::vector<TJson> rules;
   for (const TJson& object : document["objects"])
-    if (object["kindName"] == "rule" && object["ruleKind"] == 9) rules.push_back(object);
+    if (object["kindName"] == "rule" && object.value("ruleKind", 0) == 9) rules.push_back(object);
   return rules;
 }
 

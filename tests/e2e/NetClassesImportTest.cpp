@@ -32,8 +32,8 @@ TEST(NetClassesImport, ClassesAndGridsReachTheBoardAndInfoListsThem) {
   std::vector<TClassEntry> classes;
   for (const TJson& object : board["objects"])
     if (object["kindName"] == "class")
-      classes.push_back({object["name"], object["classKind"],
-                         object["members"].get<std::vector<std::string>>()});
+      classes.push_back({object.value("name", ""), object.value("classKind", 0),
+                         object.value("members", std::vector<std::string>())});
   const std::vector<TClassEntry> expected = {
       {"PWR", 0, {"VCC", "GND"}},
       {"BUS", 0, {"D0", "D1"}},
@@ -46,9 +46,8 @@ TEST(NetClassesImport, ClassesAndGridsReachTheBoardAndInfoListsThem) {
   std::vector<std::string> rules;
   for (const TJson& object : board["objects"])
     if (object["kindName"] == "rule")
-      rules.push_back(object["name"].get<std::string>() + " / " +
-                      object["scope1"].get<std::string>() + " / " +
-                      object["scope2"].get<std::string>());
+      rules.push_back(object.value("name", "") + " / " + object.value("scope1", "") + " / " +
+                      object.value("scope2", ""));
   EXPECT_EQ(rules, (std::vector<std::string>{
                        "Width PWR / InNetClass('PWR') / All",
                        "Clearance PWR BUS  / InNetClass('PWR') / InNetClass('BUS')"}));

@@ -20,10 +20,10 @@ TEST(RulesImport, RulesOfTheBoardLayersAndNetsReachTheSavedBoard) {
   for (const nlohmann::json& object : board["objects"]) {
     if (object["kindName"] != "rule" || object["name"] == "Routing Layers From Layer Stack")
       continue;
-    rules.push_back(object["name"].get<std::string>() + " | " +
-                    object["scope1"].get<std::string>() + " | " +
-                    object["scope2"].get<std::string>() + " | " + object["values"].dump() +
-                    (object["sameNet"] == 1 ? " | same net" : ""));
+    rules.push_back(object.value("name", "") + " | " + object.value("scope1", "") + " | " +
+                    object.value("scope2", "") + " | " +
+                    object.value("values", nlohmann::json::object()).dump() +
+                    (object.value("sameNet", 0) == 1 ? " | same net" : ""));
   }
   const std::vector<std::string> expected = {
       "Clearance PCB | All | All | {\"gap\":60000}",

@@ -122,10 +122,10 @@ TEST(WiringRoundTrip, WiresReachTheBoardAndComeBackInTheSession) {
   // Copper tracks as layer, net and whether the router may move them.
   std::multiset<std::string> tracks;
   for (const TJson& object : board["objects"]) {
-    const int layer = object["layer"].get<int>();
+    const int layer = object.value("layer", 0);
     if (object["kindName"] != "track" || layer < 1 || layer > 32) continue;
-    tracks.insert(std::to_string(layer) + " " + netNames[object["net"].get<int>()] +
-                  (object["routed"].get<bool>() ? " routed" : " kept"));
+    tracks.insert(std::to_string(layer) + " " + netNames[object.value("net", 0)] +
+                  (object.value("routed", false) ? " routed" : " kept"));
   }
   EXPECT_EQ(tracks, (std::multiset<std::string>{"1 Sig(1) routed", "1 Sig(1) routed",
                                                 "32 Sig(1) kept", "1 CLK kept"}));

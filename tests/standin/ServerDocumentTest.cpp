@@ -1,8 +1,10 @@
-// Board documents (.pcbdoc): the fields by the names readers of the document rely on, a save
-// after a load gives the same document, and documents that cannot be loaded are refused with
-// one error naming the file and the problem, loading nothing and writing nothing.
+// Board documents (.pcbdoc): the fields by the names readers of the document rely on, fields
+// at zero left out and read back as zero, a save after a load gives the same document (also
+// from a document written with every field), and documents that cannot be loaded are refused
+// with one error naming the file and the problem, loading nothing and writing nothing.
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -175,6 +177,12 @@ const TJson* FindObject(const TJson& document, const std::string& kindName, int 
   return nullptr;
 }
 
+// The field's value; null when the document leaves it out (at zero).
+TJson FieldOr(const TJson& object, const char* key) {
+  const auto found = object.find(key);
+  return found == object.end() ? TJson() : *found;
+}
+
 std::vector<std::string> KeysOf(const TJson& object, std::size_t count) {
   std::vector<std::string> keys;
   for (auto it = object.begin(); it != object.end() && keys.size() < count; ++it)
@@ -200,8 +208,9 @@ TEST_F(ServerDocument, TheSavedDocumentNamesItsFieldsAsReadersExpect) {
   EXPECT_EQ(boardFields["plotLayers"][108], 5);
   ASSERT_EQ(document["layers"].size(), 82u);
   const TJson& top = document["layers"][0];
-  EXPECT_EQ(KeysOf(top, 6), (std::vector<std::string>{"number", "name", "prev", "next",
-                                                      "copperThickness", "dielectric"}));
+  EXPECT_EQ(KeysOf(top, 5), (std::vector<std::string>{"number", "name", "next",
+                                                      "copperThickness", "dielectric"}))
+      << "\"prev\" is 0: left out";
   EXPECT_EQ(top["next"], 39);
   EXPECT_EQ(document["layers"][38]["planeNet"], "GND");
   EXPECT_EQ(document["layers"][38]["next"], kBottomLayer);
@@ -219,9 +228,13 @@ TEST_F(ServerDocument, TheSavedDocumentNamesItsFieldsAsReadersExpect) {
   EXPECT_EQ((*track)["net"], (*net)["handle"]);
   for (const auto& [name, value] : std::map<std::string, TJson>{
            {"x1", 10}, {"y1", 20}, {"x2", 30}, {"y2", 40}, {"width", 5}, {"layer", 1},
-           {"routed", true}, {"keepout", true}, {"testPointTop", false},
-           {"testPointBottom", false}, {"flags", 0x0010}, {"aux16", 3}, {"aux32", 99}})
-    EXPECT_EQ((*track)[name], value) << name;
+           {"routed", true}, {"keepout", true}, {"testPointTop", nullptr},
+           {"testPointBottom", nullptr}, {"flags", 0x0010}, {"aux16", 3}, {"aux32", 99}})
+    EXPECT_EQ(FieldOr(*track, name.c_str()), value) << name;
+  const TJson* via = FindObject(document, "via");
+  ASSERT_NE(via, nullptr);
+  for (const char* zero : {"net", "x", "y", "diameter", "holeSize", "keepout", "flags"})
+    EXPECT_EQ(FieldOr(*via, zero), nullptr) << "a new via's " << zero << " is 0: left out";
 
   const TJson* component = FindObject(document, "component");
   ASSERT_NE(component, nullptr);
@@ -274,7 +287,7 @@ TEST_F(ServerDocument, TheSavedDocumentNamesItsFieldsAsReadersExpect) {
   const TJson* cls = FindObject(document, "class");
   ASSERT_NE(cls, nullptr);
   EXPECT_EQ((*cls)["members"], TJson::array({"VCC"}));
-  EXPECT_EQ((*cls)["classKind"], kPcbClassKindNet);
+  EXPECT_EQ(FieldOr(*cls, "classKind"), nullptr) << "net classes are kind 0";
   const TJson* embedded = FindObject(document, "embedded");
   ASSERT_NE(embedded, nullptr);
   EXPECT_EQ((*embedded)["name"], "SpecctraIF");
@@ -299,14 +312,15 @@ std::string Comparable(const std::string& text) {
   std::map<uint64_t, uint64_t> order;
   for (const TJson& object : document["objects"])
     order.emplace(object["handle"].get<uint64_t>(), order.size() + 1);
-  const auto renumber = [&](TJson& value) {
-    if (value.get<uint64_t>() != 0) value = order.at(value.get<uint64_t>());
+  const auto renumber = [&](TJson& object, const char* key) {
+    if (object.contains(key) && object[key].get<uint64_t>() != 0)
+      object[key] = order.at(object[key].get<uint64_t>());
   };
-  renumber(document["board"]["boardOutline"]);
+  renumber(document["board"], "boardOutline");
   for (TJson& object : document["objects"]) {
-    for (const char* key : {"handle", "container", "net"}) renumber(object[key]);
+    for (const char* key : {"handle", "container", "net"}) renumber(object, key);
     if (object["kindName"] == "component")
-      for (const char* key : {"designatorText", "secondText"}) renumber(object[key]);
+      for (const char* key : {"designatorText", "secondText"}) renumber(object, key);
   }
   return document.dump(1);
 }
@@ -386,8 +400,10 @@ TEST_F(ServerDocument, BadDocumentsAreRefusedWithoutLoadingOrWritingAnything) {
        "field \"kind\" is not a kind of object (23)"},
       {"kind name of another kind",
        edited([&](TJson& d) { object(d, "fill")["kindName"] = "track"; }), "does not name kind"},
-      {"missing field", edited([&](TJson& d) { object(d, "track").erase("width"); }),
-       "(track): field \"width\" is missing"},
+      {"missing handle", edited([&](TJson& d) { object(d, "track").erase("handle"); }),
+       "(track): field \"handle\" is missing"},
+      {"missing kind", edited([&](TJson& d) { object(d, "track").erase("kind"); }),
+       "field \"kind\" is missing"},
       {"text for a number", edited([&](TJson& d) { object(d, "track")["x1"] = "ten"; }),
        "field \"x1\" is not an integer"},
       {"number out of range", edited([&](TJson& d) { object(d, "track")["x1"] = 1LL << 40; }),
@@ -468,6 +484,119 @@ TEST_F(ServerDocument, EveryTruncationOfADocumentIsRefused) {
     ASSERT_EQ(LoadBoard(path), 0u) << length;
   }
   EXPECT_EQ(Model().ObjectCount(), objects);
+}
+
+// A field the document leaves out is zero, also where a new board or object starts off with
+// another value (the layers' copper thickness and dielectric).
+TEST_F(ServerDocument, AFieldLeftOutReadsAsZeroNotAsTheDefault) {
+  const PcbHandle board = NewBoard(Folder.Path("zero.pcbdoc"));
+  PcbLayerRecord top{};
+  QueryLayer(kPcbMessageRead, kTopLayer, board, &top);
+  ASSERT_NE(top.copperThickness, 0);
+  top.copperThickness = 0;
+  QueryLayer(kPcbMessageWrite, kTopLayer, board, &top);
+  PcbDielectricRecord dielectric{};
+  QueryLayerDielectric(kPcbMessageWrite, kTopLayer, board, &dielectric);
+  ASSERT_TRUE(SaveBoard(board));
+  const TJson document = ReadJson(Folder.Path("zero.pcbdoc"));
+  EXPECT_EQ(FieldOr(document["layers"][0], "copperThickness"), nullptr);
+  EXPECT_EQ(FieldOr(document["layers"][0], "dielectric"), nullptr) << "an all-zero group";
+  CloseBoard(board);
+
+  const PcbHandle loaded = LoadBoard(Folder.Path("zero.pcbdoc"));
+  ASSERT_NE(loaded, 0u) << LastError();
+  PcbLayerRecord read{};
+  QueryLayer(kPcbMessageRead, kTopLayer, loaded, &read);
+  EXPECT_EQ(read.copperThickness, 0);
+  PcbDielectricRecord readDielectric{};
+  QueryLayerDielectric(kPcbMessageRead, kTopLayer, loaded, &readDielectric);
+  EXPECT_EQ(readDielectric.height, 0);
+  EXPECT_EQ(readDielectric.dielectricConstant, 0.0);
+  EXPECT_EQ(readDielectric.material.length, 0);
+  PcbLayerRecord second{};
+  QueryLayer(kPcbMessageRead, 2, loaded, &second);
+  EXPECT_EQ(second.copperThickness, 14000) << "the other layers as saved";
+}
+
+// The document as the writer would leave it: every field at zero left out (numbers, false,
+// empty texts, all-zero lists and groups), list entries and the fields every entry has kept.
+TJson WithoutZeros(const TJson& value, bool entry = false) {
+  if (value.is_array()) {
+    TJson list = TJson::array();
+    for (const TJson& item : value) list.push_back(WithoutZeros(item, item.is_object()));
+    return list;
+  }
+  if (!value.is_object()) return value;
+  TJson object = TJson::object();
+  for (auto member = value.begin(); member != value.end(); ++member) {
+    const TJson kept = WithoutZeros(*member);
+    const bool always = entry && (member.key() == "handle" || member.key() == "kind" ||
+                                  member.key() == "kindName" || member.key() == "container");
+    const bool zero =
+        kept == 0 || kept == false || kept == "" || kept.empty() ||
+        (kept.is_array() && std::all_of(kept.begin(), kept.end(), [](const TJson& item) {
+           return item.is_number() && item == 0;
+         }));
+    if (always || !zero) object[member.key()] = kept;
+  }
+  return object;
+}
+
+// Documents of this version written with every field (as earlier versions of the host did)
+// still load, and saving the board gives the same document without its zeros.
+TEST_F(ServerDocument, ADocumentWrittenWithEveryFieldLoads) {
+  const std::string full = TTempFolder::Read(FIXTURES_DIR "/boards/written_in_full.pcbdoc");
+  const PcbHandle board = LoadBoard(Folder.Write("full.pcbdoc", full));
+  ASSERT_NE(board, 0u) << LastError();
+  EXPECT_EQ(BoardOf(board).Index().Count(), TJson::parse(full)["objects"].size());
+  ASSERT_TRUE(SaveBoard(board));
+  const std::string compact = TTempFolder::Read(Folder.Path("full.pcbdoc"));
+  EXPECT_LT(compact.size(), full.size());
+  EXPECT_EQ(Comparable(compact), Comparable(WithoutZeros(TJson::parse(full)).dump()));
+}
+
+// Byte strings of every byte, escapes and numbers at their limits come back as they were.
+TEST_F(ServerDocument, NamesOfEveryByteAndExtremeNumbersSurviveASaveAndALoad) {
+  const PcbHandle board = NewBoard(Folder.Path("bytes.pcbdoc"));
+  const PcbHandle net = AddNew(board, kPcbObjectNet);
+  PcbNetRecord netRecord{};
+  netRecord.name = Short("\"quoted\" \\ back\tslash\n" + std::string("\x7F\x80\xFF", 3));
+  QueryNet(kPcbMessageWrite, net, &netRecord);
+  const PcbHandle track = AddNew(board, kPcbObjectTrack);
+  PcbTrackRecord trackRecord{0, UINT16_MAX, kTopLayer, 0, 1, UINT32_MAX, -2000000000, 2000000000,
+                             -1, 1, 5, -6, INT32_MIN, INT32_MAX};
+  QueryTrack(kPcbMessageWrite, track, &trackRecord);
+  const PcbHandle arc = AddNew(board, kPcbObjectArc);
+  PcbArcRecord arcRecord{0, 0, kTopLayer, 0, 0, 0, 0, 0, 500, 0.1, 123.45678901234567, 10, 0};
+  QueryArc(kPcbMessageWrite, arc, &arcRecord);
+  ASSERT_TRUE(SaveBoard(board));
+  CloseBoard(board);
+  const PcbHandle loaded = LoadBoard(Folder.Path("bytes.pcbdoc"));
+  ASSERT_NE(loaded, 0u) << LastError();
+  const auto first = [&](uint8_t kind) {
+    const PcbHandle iterator = CreateIterator(loaded, kind, kPcbIterateDefault, 0);
+    const PcbHandle found = GetFirstObject(iterator);
+    DestroyIterator(iterator);
+    return found;
+  };
+  PcbNetRecord readNet{};
+  QueryNet(kPcbMessageRead, first(kPcbObjectNet), &readNet);
+  EXPECT_EQ(std::string(readNet.name.text, readNet.name.length),
+            std::string(netRecord.name.text, netRecord.name.length));
+  PcbTrackRecord readTrack{};
+  QueryTrack(kPcbMessageRead, first(kPcbObjectTrack), &readTrack);
+  EXPECT_EQ(readTrack.aux16, UINT16_MAX);
+  EXPECT_EQ(readTrack.aux32, UINT32_MAX);
+  EXPECT_EQ(readTrack.x1, -2000000000);
+  EXPECT_EQ(readTrack.y1, 2000000000);
+  EXPECT_EQ(readTrack.x2, -1);
+  EXPECT_EQ(readTrack.reserved1, -6);
+  EXPECT_EQ(readTrack.reserved2, INT32_MIN);
+  EXPECT_EQ(readTrack.reserved3, INT32_MAX);
+  PcbArcRecord readArc{};
+  QueryArc(kPcbMessageRead, first(kPcbObjectArc), &readArc);
+  EXPECT_EQ(readArc.startAngle, 0.1);
+  EXPECT_EQ(readArc.endAngle, 123.45678901234567);
 }
 
 }  // namespace

@@ -3,13 +3,14 @@
 #include <charconv>
 #include <functional>
 #include <limits>
+#include <stdexcept>
 #include <string_view>
 #include <unordered_map>
 #include <utility>
 
 #include "app/board_view/DocumentFields.h"
 #include "app/board_view/ObjectKindNames.h"
-#include "common/SafeFile.h"
+#include "common/JsonRecordReader.h"
 
 namespace pcbhost {
 namespace {
@@ -20,32 +21,48 @@ constexpr uint32_t kAnyByte = 255;
 // Text height when the document gives none: 60 mil.
 constexpr double kDefaultTextHeight = 600000;
 
-bool Fail(std::string* error, const std::string& text) {
-  if (error) *error = text;
+// The view is left empty when the document cannot be read.
+bool Fail(TBoardView& view) {
+  view = TBoardView();
   return false;
 }
 
-// "format" and "version" say whether this host reads the document.
-bool CheckFrame(const TDocumentJson& document, const std::string& path, std::string* error) {
-  if (!document.is_object()) return Fail(error, "not a board document (no JSON object): " + path);
-  const TDocumentJson& format = FieldOf(document, "format");
-  if (!format.is_string() || format.get_ref<const std::string&>() != "pcbdoc")
-    return Fail(error, "not a board document (format is not \"pcbdoc\"): " + path);
-  const TDocumentJson& version = FieldOf(document, "version");
-  if (!version.is_number_integer())
-    return Fail(error, "not a board document (no version number): " + path);
-  if (version.get<int64_t>() != kBoardDocumentVersion)
-    return Fail(error, "board document version " + version.dump() +
-                           " is not supported (this host reads version " +
-                           std::to_string(kBoardDocumentVersion) + "): " + path);
-  return true;
+bool Fail(std::string* error, const std::string& text, TBoardView& view) {
+  if (error) *error = text;
+  return Fail(view);
+}
+
+// A document this host does not read; the text is the whole error line.
+class ENotReadable : public std::runtime_error {
+public:
+  using std::runtime_error::runtime_error;
+};
+
+// "format" and "version" say whether this host reads the document; checked as soon as each
+// is read, and once more at the end for the one that was not there.
+void CheckFrameField(std::string_view key, TJsonValue value, const std::string& path) {
+  if (key == "format" && !(value.IsText() && value.Text() == "pcbdoc"))
+    throw ENotReadable("not a board document (format is not \"pcbdoc\"): " + path);
+  if (key != "version") return;
+  if (!value.IsInteger()) throw ENotReadable("not a board document (no version number): " + path);
+  if (value.Signed() != kBoardDocumentVersion)
+    throw ENotReadable("board document version " + std::to_string(value.Signed()) +
+                       " is not supported (this host reads version " +
+                       std::to_string(kBoardDocumentVersion) + "): " + path);
+}
+
+void CheckFrame(TJsonValue document, const std::string& path) {
+  if (!document.IsObject())
+    throw ENotReadable("not a board document (no JSON object): " + path);
+  for (const char* key : {"format", "version"})
+    CheckFrameField(key, FieldOf(document, key), path);
 }
 
 // The layer records replace the defaults, stack links included.
-void ReadLayers(const TDocumentJson& layers, TBoardView& view) {
-  if (!layers.is_array()) return;
+void ReadLayers(TJsonValue layers, TBoardView& view) {
+  if (!layers.IsList()) return;
   for (TLayerView& layer : view.Layers) layer.Previous = layer.Next = 0;
-  for (const TDocumentJson& entry : layers) {
+  for (TJsonValue entry : layers) {
     const uint32_t number = WholeField(entry, "number", kLastLayer);
     if (number == 0) continue;
     TLayerView& layer = view.Layers[number];
@@ -58,38 +75,39 @@ void ReadLayers(const TDocumentJson& layers, TBoardView& view) {
 }
 
 // "x" / "y", or the record's "xSize" / "ySize".
-double ShapeSize(const TDocumentJson& shape, const char* shortKey, const char* longKey) {
-  return FieldOf(shape, shortKey).is_null() ? SizeField(shape, longKey)
-                                            : SizeField(shape, shortKey);
+double ShapeSize(TJsonValue shape, const char* shortKey, const char* longKey) {
+  const TJsonValue value = FieldOf(shape, shortKey);
+  return !value.Exists() || value.IsNull() ? SizeField(shape, longKey) : SizeField(shape, shortKey);
 }
 
-TPadShapeView ReadPadShape(const TDocumentJson& shape) {
+TPadShapeView ReadPadShape(TJsonValue shape) {
   TPadShapeView view;
   view.Shape = WholeField(shape, "shape", kAnyByte);
   view.X = ShapeSize(shape, "x", "xSize");
   view.Y = ShapeSize(shape, "y", "ySize");
-  if (FieldOf(shape, "cornerRadiusPercent").is_number())
+  if (FieldOf(shape, "cornerRadiusPercent").IsNumber())
     view.CornerPercent = WholeField(shape, "cornerRadiusPercent", 100);
   return view;
 }
 
 // The pad's top, middle or bottom shape; its corner percentage is the pad's own field.
-TPadShapeView ReadStackShape(const TDocumentJson& pad, const char* key, const char* cornerKey) {
+TPadShapeView ReadStackShape(TJsonValue pad, const char* key, const char* cornerKey) {
   TPadShapeView shape = ReadPadShape(FieldOf(pad, key));
-  if (FieldOf(pad, cornerKey).is_number()) shape.CornerPercent = WholeField(pad, cornerKey, 100);
+  if (FieldOf(pad, cornerKey).IsNumber()) shape.CornerPercent = WholeField(pad, cornerKey, 100);
   return shape;
 }
 
 // Entries {"layer": n, shape...} in a list, or shapes keyed by layer number.
-std::map<uint32_t, TPadShapeView> ReadPerLayerShapes(const TDocumentJson& perLayer) {
+std::map<uint32_t, TPadShapeView> ReadPerLayerShapes(TJsonValue perLayer) {
   std::map<uint32_t, TPadShapeView> shapes;
-  if (perLayer.is_array()) {
-    for (const TDocumentJson& entry : perLayer) {
+  if (perLayer.IsList()) {
+    for (TJsonValue entry : perLayer) {
       const uint32_t layer = WholeField(entry, "layer", kLastLayer);
       if (layer != 0) shapes[layer] = ReadPadShape(entry);
     }
-  } else if (perLayer.is_object()) {
-    for (const auto& [key, entry] : perLayer.items()) {
+  } else if (perLayer.IsObject()) {
+    for (const TJsonValue entry : perLayer) {
+      const std::string_view key = entry.Key();
       uint32_t layer = 0;
       const auto [end, problem] = std::from_chars(key.data(), key.data() + key.size(), layer);
       if (problem == std::errc() && end == key.data() + key.size() && layer >= 1 &&
@@ -100,13 +118,13 @@ std::map<uint32_t, TPadShapeView> ReadPerLayerShapes(const TDocumentJson& perLay
   return shapes;
 }
 
-TPrimitiveShape ReadTrack(const TDocumentJson& object) {
+TPrimitiveShape ReadTrack(TJsonValue object) {
   return TTrackView{{CoordinateField(object, "x1"), CoordinateField(object, "y1")},
                     {CoordinateField(object, "x2"), CoordinateField(object, "y2")},
                     SizeField(object, "width")};
 }
 
-TPrimitiveShape ReadArc(const TDocumentJson& object) {
+TPrimitiveShape ReadArc(TJsonValue object) {
   return TArcView{{CoordinateField(object, "x"), CoordinateField(object, "y")},
                   SizeField(object, "radius"),
                   AngleField(object, "startAngle"),
@@ -114,14 +132,15 @@ TPrimitiveShape ReadArc(const TDocumentJson& object) {
                   SizeField(object, "width")};
 }
 
-TPrimitiveShape ReadVia(const TDocumentJson& object) {
+TPrimitiveShape ReadVia(TJsonValue object) {
   return TViaView{{CoordinateField(object, "x"), CoordinateField(object, "y")},
                   SizeField(object, "diameter"),
                   SizeField(object, "holeSize")};
 }
 
-TPrimitiveShape ReadPad(const TDocumentJson& object) {
-  TPadView pad;
+TPrimitiveShape ReadPad(TJsonValue object) {
+  auto shape = std::make_unique<TPadView>();
+  TPadView& pad = *shape;
   pad.Centre = {CoordinateField(object, "x"), CoordinateField(object, "y")};
   pad.Name = TextField(object, "name");
   pad.Rotation = AngleField(object, "rotation");
@@ -131,16 +150,16 @@ TPrimitiveShape ReadPad(const TDocumentJson& object) {
   pad.Middle = ReadStackShape(object, "middle", "middleCornerRadiusPercent");
   pad.Bottom = ReadStackShape(object, "bottom", "bottomCornerRadiusPercent");
   pad.PerLayer = ReadPerLayerShapes(FieldOf(object, "perLayer"));
-  return pad;
+  return TPadPointer(std::move(shape));
 }
 
-TPrimitiveShape ReadFill(const TDocumentJson& object) {
+TPrimitiveShape ReadFill(TJsonValue object) {
   return TFillView{{CoordinateField(object, "x1"), CoordinateField(object, "y1")},
                    {CoordinateField(object, "x2"), CoordinateField(object, "y2")},
                    AngleField(object, "rotation")};
 }
 
-TPrimitiveShape ReadText(const TDocumentJson& object) {
+TPrimitiveShape ReadText(TJsonValue object) {
   TTextView text{{CoordinateField(object, "x"), CoordinateField(object, "y")},
                  TextField(object, "text"),
                  SizeField(object, "height"),
@@ -149,13 +168,13 @@ TPrimitiveShape ReadText(const TDocumentJson& object) {
   return text;
 }
 
-std::function<TPrimitiveShape(const TDocumentJson&)> AreaReader(TAreaKind kind) {
-  return [kind](const TDocumentJson& object) {
+std::function<TPrimitiveShape(TJsonValue)> AreaReader(TAreaKind kind) {
+  return [kind](TJsonValue object) {
     return TPrimitiveShape(TAreaView{kind, PointListField(object, "outline")});
   };
 }
 
-using TShapeReader = std::function<TPrimitiveShape(const TDocumentJson&)>;
+using TShapeReader = std::function<TPrimitiveShape(TJsonValue)>;
 
 const std::unordered_map<std::string_view, TShapeReader>& ShapeReaders() {
   static const std::unordered_map<std::string_view, TShapeReader> readers = {
@@ -174,13 +193,13 @@ const std::unordered_map<std::string_view, TShapeReader>& ShapeReaders() {
 }
 
 // The kind's name, from "kindName" or else from the kind number.
-std::string KindNameOf(const TDocumentJson& object) {
+std::string KindNameOf(TJsonValue object) {
   std::string name = TextField(object, "kindName");
   if (name.empty()) name = ObjectKindName(WholeField(object, "kind", kAnyByte));
   return name.empty() ? "unknown" : name;
 }
 
-void ReadGroupObject(const std::string& kindName, const TDocumentJson& object, TBoardView& view) {
+void ReadGroupObject(const std::string& kindName, TJsonValue object, TBoardView& view) {
   if (kindName == "net") {
     view.Nets.push_back({WholeField(object, "handle", kAnyHandle), TextField(object, "name")});
   } else if (kindName == "component") {
@@ -198,7 +217,7 @@ void ReadGroupObject(const std::string& kindName, const TDocumentJson& object, T
   }
 }
 
-void ReadObject(const TDocumentJson& object, TBoardView& view) {
+void ReadObject(TJsonValue object, TBoardView& view) {
   const std::string kindName = KindNameOf(object);
   ++view.KindCounts[kindName];
   ++view.ObjectCount;
@@ -216,19 +235,27 @@ void ReadObject(const TDocumentJson& object, TBoardView& view) {
 
 bool ReadBoardView(const std::string& path, TBoardView& view, std::string* error) {
   view = TBoardView();
-  const auto bytes = ReadWholeFile(path, error);
-  if (!bytes) return false;
-  if (bytes->empty()) return true;
-  const TDocumentJson document = TDocumentJson::parse(*bytes, nullptr, false);
-  if (document.is_discarded()) return Fail(error, "not a board document (not JSON): " + path);
-  if (!CheckFrame(document, path, error)) return false;
-  view.FileName = TextField(FieldOf(document, "board"), "fileName");
-  ReadLayers(FieldOf(document, "layers"), view);
-  const TDocumentJson& objects = FieldOf(document, "objects");
-  if (objects.is_array())
-    for (const TDocumentJson& object : objects)
-      if (object.is_object()) ReadObject(object, view);
-  return true;
+  TJsonRecordReader parser("objects");
+  TJsonRecordHandlers handlers;
+  handlers.Header = [&](std::string_view key, TJsonValue value) {
+    CheckFrameField(key, value, path);
+  };
+  handlers.Record = [&](TJsonValue object, std::size_t) {
+    if (object.IsObject()) ReadObject(object, view);
+  };
+  try {
+    if (!parser.ReadFile(path, handlers, error)) return Fail(view);
+    const TJsonValue document = parser.Header();
+    if (!document.Exists()) return true;
+    CheckFrame(document, path);
+    view.FileName = TextField(FieldOf(document, "board"), "fileName");
+    ReadLayers(FieldOf(document, "layers"), view);
+    return true;
+  } catch (const EJsonSyntax&) {
+    return Fail(error, "not a board document (not JSON): " + path, view);
+  } catch (const ENotReadable& problem) {
+    return Fail(error, problem.what(), view);
+  }
 }
 
 }  // namespace pcbhost

@@ -33,7 +33,7 @@ struct TExtentVisitor {
   void operator()(const TViaView& via) const {
     Box.Include(via.Centre, std::max(via.Diameter, via.HoleSize) / 2);
   }
-  void operator()(const TPadView& pad) const { Box.Include(pad.Centre, PadReach(pad)); }
+  void operator()(const TPadPointer& pad) const { Box.Include(pad->Centre, PadReach(*pad)); }
   void operator()(const TFillView& fill) const {
     const TBoardPoint centre{(fill.Corner1.X + fill.Corner2.X) / 2,
                              (fill.Corner1.Y + fill.Corner2.Y) / 2};

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string>
 #include <variant>
 #include <vector>
@@ -81,8 +82,12 @@ struct TAreaView {
   std::vector<TBoardPoint> Outline;
 };
 
+// A pad is held apart: it is several times the size of the other shapes, and a board's
+// tracks far outnumber its pads.
+using TPadPointer = std::unique_ptr<const TPadView>;
+
 using TPrimitiveShape =
-    std::variant<TTrackView, TArcView, TViaView, TPadView, TFillView, TTextView, TAreaView>;
+    std::variant<TTrackView, TArcView, TViaView, TPadPointer, TFillView, TTextView, TAreaView>;
 
 struct TPrimitiveView {
   // Layer number 0..82.

@@ -109,16 +109,16 @@ void WriteClassesText(std::ostream& out, const TBoardView& view) {
   }
 }
 
-TDocumentJson CountsJson(const TBoardView& view) {
-  TDocumentJson counts = TDocumentJson::object();
+TSummaryJson CountsJson(const TBoardView& view) {
+  TSummaryJson counts = TSummaryJson::object();
   for (const auto& [name, count] : OrderedCounts(view)) counts[BytesToDocumentText(name)] = count;
   return counts;
 }
 
-TDocumentJson StackJson(const TBoardView& view) {
-  TDocumentJson stack = TDocumentJson::array();
+TSummaryJson StackJson(const TBoardView& view) {
+  TSummaryJson stack = TSummaryJson::array();
   for (const uint32_t layer : view.LayerStack()) {
-    TDocumentJson entry = {{"number", layer}, {"name", BytesToDocumentText(view.LayerName(layer))}};
+    TSummaryJson entry = {{"number", layer}, {"name", BytesToDocumentText(view.LayerName(layer))}};
     if (layer >= kInternalPlane1 && layer <= kInternalPlane16)
       entry["planeNet"] = BytesToDocumentText(view.Layers[layer].PlaneNet);
     stack.push_back(std::move(entry));
@@ -126,14 +126,14 @@ TDocumentJson StackJson(const TBoardView& view) {
   return stack;
 }
 
-TDocumentJson NetsJson(const TBoardView& view) {
-  TDocumentJson nets = TDocumentJson::array();
+TSummaryJson NetsJson(const TBoardView& view) {
+  TSummaryJson nets = TSummaryJson::array();
   for (const TNetView& net : view.Nets) nets.push_back(BytesToDocumentText(net.Name));
   return nets;
 }
 
-TDocumentJson ComponentsJson(const TBoardView& view) {
-  TDocumentJson components = TDocumentJson::array();
+TSummaryJson ComponentsJson(const TBoardView& view) {
+  TSummaryJson components = TSummaryJson::array();
   for (const TComponentView& component : view.Components)
     components.push_back({{"designator", BytesToDocumentText(component.Designator)},
                           {"footprint", BytesToDocumentText(component.Footprint)},
@@ -144,8 +144,8 @@ TDocumentJson ComponentsJson(const TBoardView& view) {
   return components;
 }
 
-TDocumentJson RulesJson(const TBoardView& view) {
-  TDocumentJson rules = TDocumentJson::array();
+TSummaryJson RulesJson(const TBoardView& view) {
+  TSummaryJson rules = TSummaryJson::array();
   for (const TRuleView& rule : view.Rules)
     rules.push_back({{"ruleKind", rule.RuleKind},
                      {"kind", RuleKindName(rule.RuleKind)},
@@ -155,10 +155,10 @@ TDocumentJson RulesJson(const TBoardView& view) {
   return rules;
 }
 
-TDocumentJson ClassesJson(const TBoardView& view) {
-  TDocumentJson classes = TDocumentJson::array();
+TSummaryJson ClassesJson(const TBoardView& view) {
+  TSummaryJson classes = TSummaryJson::array();
   for (const TClassView& c : view.Classes) {
-    TDocumentJson members = TDocumentJson::array();
+    TSummaryJson members = TSummaryJson::array();
     for (const std::string& member : c.Members) members.push_back(BytesToDocumentText(member));
     classes.push_back({{"name", BytesToDocumentText(c.Name)},
                        {"kind", ClassKindName(c.ClassKind)},
@@ -196,8 +196,8 @@ std::string BoardSummaryText(const TBoardView& view, const std::string& path) {
   return out.str();
 }
 
-TDocumentJson BoardSummaryJson(const TBoardView& view, const std::string& path) {
-  TDocumentJson summary;
+TSummaryJson BoardSummaryJson(const TBoardView& view, const std::string& path) {
+  TSummaryJson summary;
   summary["file"] = BytesToDocumentText(path);
   summary["fileName"] = BytesToDocumentText(view.FileName);
   summary["objects"] = view.ObjectCount;

@@ -2,12 +2,14 @@
 // components and rules; as lines for people or as JSON for tools.
 #pragma once
 
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "app/board_view/BoardView.h"
-#include "app/board_view/DocumentFields.h"
 
 namespace pcbhost {
+
+using TSummaryJson = nlohmann::ordered_json;
 
 // The counts that every verb's summary shows: "2 components, 8 pads, 1 net, ...".
 std::string BoardCountsLine(const TBoardView& view);
@@ -19,6 +21,6 @@ std::string BoardSummaryText(const TBoardView& view, const std::string& path);
 // kind, then any other kind met), "layerStack", "nets", "components", "rules". Texts are stored
 // as board documents store them (each byte the character of the same number); positions are
 // in mil, board coordinates.
-TDocumentJson BoardSummaryJson(const TBoardView& view, const std::string& path);
+TSummaryJson BoardSummaryJson(const TBoardView& view, const std::string& path);
 
 }  // namespace pcbhost

@@ -114,10 +114,6 @@ std::string Definitions(const TDrawing& drawing) {
 std::string LayerGroup(const TDrawing& drawing, uint32_t layer) {
   TPrimitivePaint paint = drawing.Paint;
   paint.KeepoutFill = "url(#" + KeepoutPatternId(layer) + ")";
-  std::string body;
-  for (const TPrimitiveView* primitive : drawing.ByLayer.at(layer))
-    body += PrimitiveSvg(*primitive, paint);
-  if (body.empty()) return "";
   const std::string colour(LayerColour(layer));
   const TSvgElement group = TSvgElement("g")
                                 .Set("id", "layer-" + std::to_string(layer))
@@ -126,15 +122,25 @@ std::string LayerGroup(const TDrawing& drawing, uint32_t layer) {
                                 .Set("fill", colour)
                                 .Set("stroke", colour)
                                 .Number("opacity", LayerOpacity(layer));
-  return group.Open() + body + group.Close();
+  // Written in place: the layers of a large board are many megabytes.
+  std::string text = group.Open();
+  const std::size_t opened = text.size();
+  for (const TPrimitiveView* primitive : drawing.ByLayer.at(layer))
+    text += PrimitiveSvg(*primitive, paint);
+  if (text.size() == opened) return "";
+  text += group.Close();
+  return text;
 }
 
 std::string ViaGroup(const TDrawing& drawing) {
-  std::string body;
-  for (const TPrimitiveView* via : drawing.Vias) body += PrimitiveSvg(*via, drawing.Paint);
   const TSvgElement group =
       TSvgElement("g").Set("id", "vias").Set("fill", kViaColour).Set("stroke", "none");
-  return body.empty() ? "" : group.Open() + body + group.Close();
+  std::string text = group.Open();
+  const std::size_t opened = text.size();
+  for (const TPrimitiveView* via : drawing.Vias) text += PrimitiveSvg(*via, drawing.Paint);
+  if (text.size() == opened) return "";
+  text += group.Close();
+  return text;
 }
 
 std::string OutlineGroup(const TDrawing& drawing, std::string_view id, std::string_view fill,
@@ -161,7 +167,8 @@ std::string HoleGroup(const TDrawing& drawing) {
 // The board, y axis up: one flipped group holds every layer, bottom side first.
 std::string BoardGroup(const TDrawing& drawing, std::vector<TLegendEntry>& legend) {
   const TSvgElement board = TSvgElement("g").Set("id", "board").Set("transform", "scale(1,-1)");
-  std::string body = OutlineGroup(drawing, "board-shape", kBoardColour, "none");
+  std::string body = board.Open();
+  body += OutlineGroup(drawing, "board-shape", kBoardColour, "none");
   bool viasDrawn = false;
   for (const uint32_t layer : drawing.DrawOrder()) {
     if (!viasDrawn && DrawnAboveVias(layer)) {
@@ -179,7 +186,8 @@ std::string BoardGroup(const TDrawing& drawing, std::vector<TLegendEntry>& legen
   if (!drawing.Outlines.empty()) legend.push_back({"Board outline", std::string(kOutlineColour)});
   body += HoleGroup(drawing);
   if (!drawing.Holes.empty()) legend.push_back({"Drill holes", std::string(kDrillHoleColour)});
-  return board.Open() + body + board.Close();
+  body += board.Close();
+  return body;
 }
 
 }  // namespace
@@ -187,7 +195,7 @@ std::string BoardGroup(const TDrawing& drawing, std::vector<TLegendEntry>& legen
 std::string RenderBoardSvg(const TBoardView& view, const std::string& title) {
   const TDrawing drawing(view);
   std::vector<TLegendEntry> legend;
-  const std::string board = BoardGroup(drawing, legend);
+  std::string board = BoardGroup(drawing, legend);
 
   // The flipped board covers x MinX..MaxX and y -MaxY..-MinY; the legend stands to its right.
   const double line = drawing.Size() * kLegendLineShare;
@@ -216,9 +224,13 @@ std::string RenderBoardSvg(const TBoardView& view, const std::string& title) {
              .Length("height", height)
              .Set("fill", kBackgroundColour)
              .Empty();
+  svg.reserve(svg.size() + board.size() + (1 << 16));
   svg += board;
+  board.clear();
+  board.shrink_to_fit();
   svg += LegendSvg(legend, legendLeft, top, line);
-  return svg + "</svg>\n";
+  svg += "</svg>\n";
+  return svg;
 }
 
 }  // namespace pcbhost

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <string>
 #include <string_view>
@@ -63,7 +64,8 @@ struct TBoardView {
   std::vector<TComponentView> Components;
   std::vector<TRuleView> Rules;
   std::vector<TClassView> Classes;
-  std::vector<TPrimitiveView> Primitives;
+  // Added one by one as the document is read: a deque, which never moves what it holds.
+  std::deque<TPrimitiveView> Primitives;
 
   // A board without layer records: default names, a stack of TopLayer and BottomLayer.
   TBoardView();

@@ -4,34 +4,32 @@
 #pragma once
 
 #include <cstdint>
-#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
 #include "app/board_view/BoardPrimitives.h"
+#include "common/JsonTree.h"
 
 namespace pcbhost {
 
-using TDocumentJson = nlohmann::ordered_json;
-
 // A coordinate or length, clamped to the host's 32-bit range.
-double CoordinateField(const TDocumentJson& object, const char* key);
+double CoordinateField(TJsonValue object, const char* key);
 // A size (width, diameter, radius): as a coordinate, and never negative.
-double SizeField(const TDocumentJson& object, const char* key);
+double SizeField(TJsonValue object, const char* key);
 // An angle in degrees, turned into -360..360.
-double AngleField(const TDocumentJson& object, const char* key);
+double AngleField(TJsonValue object, const char* key);
 // A whole number 0..limit; anything else reads as 0.
-uint32_t WholeField(const TDocumentJson& object, const char* key, uint32_t limit);
+uint32_t WholeField(TJsonValue object, const char* key, uint32_t limit);
 // true, or a number other than 0.
-bool FlagField(const TDocumentJson& object, const char* key);
+bool FlagField(TJsonValue object, const char* key);
 // A byte string, stored as characters U+0000..U+00FF.
-std::string TextField(const TDocumentJson& object, const char* key);
+std::string TextField(TJsonValue object, const char* key);
 // The texts of a list field; entries that are not texts are left out.
-std::vector<std::string> TextListField(const TDocumentJson& object, const char* key);
+std::vector<std::string> TextListField(TJsonValue object, const char* key);
 // A list of [x, y] points ({"x", "y"} objects also serve); other entries are left out.
-std::vector<TBoardPoint> PointListField(const TDocumentJson& object, const char* key);
+std::vector<TBoardPoint> PointListField(TJsonValue object, const char* key);
 
-// The field, or null when the value is not an object or has no such key.
-const TDocumentJson& FieldOf(const TDocumentJson& object, const char* key);
+// The field, or no value when the value is not an object or has no such key.
+TJsonValue FieldOf(TJsonValue object, const char* key);
 
 }  // namespace pcbhost

@@ -72,7 +72,7 @@ struct TPrimitiveDrawer {
         .Empty();
   }
 
-  std::string operator()(const TPadView& pad) const { return PadSvg(pad, Primitive.Layer); }
+  std::string operator()(const TPadPointer& pad) const { return PadSvg(*pad, Primitive.Layer); }
 
   std::string operator()(const TFillView& fill) const {
     const double left = std::min(fill.Corner1.X, fill.Corner2.X);
@@ -128,8 +128,8 @@ struct TPrimitiveDrawer {
 
 // The centre and size of a pad's or via's hole; size 0 for anything else.
 std::pair<TBoardPoint, double> HoleOf(const TPrimitiveView& primitive) {
-  if (const auto* pad = std::get_if<TPadView>(&primitive.Shape))
-    return {pad->Centre, pad->HoleSize};
+  if (const auto* pad = std::get_if<TPadPointer>(&primitive.Shape))
+    return {(*pad)->Centre, (*pad)->HoleSize};
   if (const auto* via = std::get_if<TViaView>(&primitive.Shape))
     return {via->Centre, via->HoleSize};
   return {{}, 0};

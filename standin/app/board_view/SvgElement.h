@@ -34,6 +34,8 @@ public:
   std::string WithText(std::string_view text) const;
 
 private:
+  TSvgElement& Attribute(std::string_view name, std::string_view value);
+
   std::string FTag;
   std::string FAttributes;
 };
