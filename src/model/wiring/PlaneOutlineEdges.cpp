@@ -40,7 +40,7 @@ TPlaneOutlineEdges::TPlaneOutlineEdges(PcbHandle hostNet) {
   ForEachPcbObject(hostNet, kPcbObjectSplitPlane, [&](PcbHandle handle) {
     TPcbSplitPlane plane(handle);
     plane.Update(kPcbMessageRead);
-    AddOutline(0, plane.GetLayerId(), plane.GetOutline());
+    AddOutline(handle, plane.GetLayerId(), plane.GetOutline());
   });
   ForEachPcbObject(hostNet, kPcbObjectFill, [&](PcbHandle handle) {
     TPcbFill fill(handle);
@@ -66,7 +66,7 @@ void TPlaneOutlineEdges::AddOutline(PcbHandle object, PcbLayerId layer,
       edges, [&](const TEdge& edge) { return FHairlines.contains(edge); });
   if (!traced) return;
   FOutlineEdges.insert(edges.begin(), edges.end());
-  if (object) FTracedPolygons.insert(object);
+  if (object) FTracedSolids.insert(object);
 }
 
 bool TPlaneOutlineEdges::IsOutlineTrack(PcbHandle handle) const {
