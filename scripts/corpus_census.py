@@ -18,13 +18,13 @@ What is counted, on each side:
   wires       design: segments of `(wire (path L W x y ...))` (n points: n-1 segments; a
               segment whose ends coincide is not counted), one per `(wire (qarc ...))`, one
               per `(wire (polygon ...))`
-              board: free tracks and arcs of nonzero width on copper layers (signal layers
-              1-32 and internal planes 39-54), one per polygon or split plane on those
-              layers that has a net, unless width-0 tracks trace its whole ring: those are
-              the solids of the structure's planes
-Names lost are compared ignoring case, as the lexer upper-cases unquoted words.
+              board: free tracks of nonzero length and arcs, of nonzero width, on copper
+              layers (signal layers 1-32 and internal planes 39-54), one per polygon or split
+              plane on those layers that has a net, unless width-0 tracks trace its whole
+              ring: those are the solids of the structure's planes
   vias        design: `(via PADSTACK x y ...)` of the wiring
               board: via objects held by no component
+Names lost are compared ignoring case, as the lexer upper-cases unquoted words.
 """
 import argparse
 import concurrent.futures
@@ -181,6 +181,12 @@ def is_traced(solid, hairlines):
     return bool(edges) and all(e in hairlines for e in edges)
 
 
+def is_point(track):
+    """A track whose ends coincide: the import keeps a path's repeated vertex as one."""
+    return track.get("kindName") == "track" and \
+        (track.get("x1"), track.get("y1")) == (track.get("x2"), track.get("y2"))
+
+
 def board_counts(board):
     objects = board.get("objects", [])
     hairlines = hairline_edges(objects)
@@ -196,7 +202,8 @@ def board_counts(board):
             counts["pads"] += 1
         elif kind == "net":
             nets.add(o.get("name", "").upper())
-        elif kind in ("track", "arc") and not held and copper and o.get("width", 0) > 0:
+        elif kind in ("track", "arc") and not held and copper and o.get("width", 0) > 0 \
+                and not is_point(o):
             counts["wires"] += 1
         elif kind in ("polygon", "splitPlane") and copper and o.get("net", 0) != 0 \
                 and not is_traced(o, hairlines):
