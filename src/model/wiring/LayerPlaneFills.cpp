@@ -6,15 +6,6 @@
 #include "rtl/PcbBoard.h"
 #include "rtl/PcbPolygons.h"
 
-namespace {
-
-std::vector<TPcbPoint> ClosedRing(std::vector<TPcbPoint> outline) {
-  if (!outline.empty() && !(outline.front() == outline.back())) outline.push_back(outline.front());
-  return outline;
-}
-
-}  // namespace
-
 TLayerPlaneFills::TLayerPlaneFills(PcbHandle board) {
   TPcbBoard pcb(board);
   pcb.Update(kPcbMessageRead);

@@ -7,16 +7,6 @@
 #include "rtl/PcbPolygons.h"
 #include "rtl/PcbPrimitives.h"
 
-namespace {
-
-// The closed ring of an outline: the first vertex again at the end unless it is there.
-std::vector<TPcbPoint> ClosedRing(std::vector<TPcbPoint> outline) {
-  if (!outline.empty() && !(outline.front() == outline.back())) outline.push_back(outline.front());
-  return outline;
-}
-
-}  // namespace
-
 TPlaneOutlineEdges::TEdge TPlaneOutlineEdges::MakeEdge(PcbLayerId layer, TPcbPoint from,
                                                       TPcbPoint to) {
   if (std::tie(to.X, to.Y) < std::tie(from.X, from.Y)) std::swap(from, to);
