@@ -17,7 +17,8 @@ What is counted, on each side:
               board: net objects
   wires       design: segments of `(wire (path L W x y ...))` (n points: n-1 segments; a
               segment whose ends coincide is not counted), one per `(wire (qarc ...))`, one
-              per `(wire (polygon ...))`
+              per `(wire (polygon ...))`, one per line of four numbers of the foreign
+              `(wire (polyline_path L W x1 y1 x2 y2 ...))`, which the import reports and drops
               board: free tracks of nonzero length and arcs, of nonzero width, on copper
               layers (signal layers 1-32 and internal planes 39-54), one per polygon or split
               plane on those layers that has a net, unless width-0 tracks trace its whole
@@ -146,6 +147,11 @@ def wire_count(wire):
     shape = wire[1] if len(wire) > 1 and isinstance(wire[1], list) else []
     if head(shape) in ("qarc", "polygon"):
         return 1
+    if head(shape) == "polyline_path":
+        # A foreign shape the import does not know: counted so that its loss shows.
+        values = numbers(shape[3:])
+        lines = [values[i:i + 4] for i in range(0, len(values) - 3, 4)]
+        return sum(1 for x1, y1, x2, y2 in lines if (x1, y1) != (x2, y2))
     if head(shape) != "path":
         return 0
     values = numbers(shape[3:])
