@@ -5,6 +5,11 @@
 
 #include "rtl/HostUnits.h"
 
+std::vector<TPcbPoint> ClosedRing(std::vector<TPcbPoint> outline) {
+  if (!outline.empty() && !(outline.front() == outline.back())) outline.push_back(outline.front());
+  return outline;
+}
+
 int32_t OffsetCoord(int32_t value, int32_t delta) {
   return RoundToHostUnits(static_cast<double>(value) + delta);
 }

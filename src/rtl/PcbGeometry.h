@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 struct TPcbPoint {
   int32_t X = 0;
@@ -19,6 +20,9 @@ struct TPcbRotatedRect {
   double Height = 0;
   double Rotation = 0;
 };
+
+// The closed ring of an outline: the first vertex again at the end unless it is there.
+std::vector<TPcbPoint> ClosedRing(std::vector<TPcbPoint> outline);
 
 // value + delta held to the 32-bit range.
 int32_t OffsetCoord(int32_t value, int32_t delta);

@@ -1,5 +1,7 @@
 #include "model/geometry/ShapeHostLookups.h"
 
+#include <string>
+
 #include "model/network/SpecctraNet.h"
 #include "model/structure/SpecctraLayer.h"
 
@@ -8,9 +10,12 @@ PcbLayerNumber MappedHostLayer(TSpecctraObject& layer) {
   return found ? found->HostLayerId() : 0;
 }
 
-bool FirstUnmappedUse(TSpecctraObject& layer, std::string_view kind) {
+void ReportUnmappedUse(const TSpecctraObject& reporter, TSpecctraObject& layer,
+                       std::string_view kind) {
   auto* found = dynamic_cast<TSpecctraLayer*>(&layer);
-  return found && found->FirstUnmappedUse(kind);
+  if (found && found->FirstUnmappedUse(kind))
+    reporter.ReportWarning("Layer " + layer.Name() + " has no host layer: its " +
+                           std::string(kind) + " are not created.");
 }
 
 PcbHandle HostNetOfNet(TSpecctraObject& net) {

@@ -97,10 +97,7 @@ std::string_view OwnerKindText(std::optional<TShapeOwnerKind> owner) {
 // no room for) creates nothing; that is said once per layer and kind of object.
 PcbLayerNumber TSpecctraAbstractGeometryShape::StackHostLayer(TSpecctraObject& layer) {
   const PcbLayerNumber mapped = MappedHostLayer(layer);
-  const std::string_view kind = OwnerKindText(OwnerKind());
-  if (!mapped && FirstUnmappedUse(layer, kind))
-    ReportWarning("Layer " + layer.Name() + " has no host layer: its " + std::string(kind) +
-                  " are not created.");
+  if (!mapped) ReportUnmappedUse(*this, layer, OwnerKindText(OwnerKind()));
   return mapped;
 }
 

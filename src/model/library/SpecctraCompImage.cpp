@@ -147,6 +147,7 @@ std::optional<TPinPadstack> TSpecctraCompImage::DescribeLibraryPadstack(std::str
   }
   auto* padstack = dynamic_cast<TSpecctraPadstack*>(file->FindPadstack(name));
   if (!padstack) return std::nullopt;
+  padstack->ReportPadsOnUnmappedLayers();
   auto* structure = file->StructureSection();
   return DescribePadstack(*padstack, structure ? &structure->LayerStack() : nullptr);
 }

@@ -6,6 +6,7 @@
 #include "common/AsciiText.h"
 #include "model/base/SpecctraText.h"
 #include "model/files/SpecctraFile.h"
+#include "model/geometry/ShapeHostLookups.h"
 #include "model/library/ViaPadstackFacts.h"
 #include "model/library/ViaStyleRule.h"
 #include "rtl/HostUnits.h"
@@ -261,6 +262,15 @@ TSpecctraExtent TSpecctraPadstack::GetPadsExtent() {
     extent.MaxY = std::max(extent.MaxY, bounds.MaxY);
   }
   return extent;
+}
+
+void TSpecctraPadstack::ReportPadsOnUnmappedLayers() {
+  TSpecctraLayerStack* stack = LayerStack();
+  if (!stack) return;
+  for (int32_t i = 0; i < PadCount(); ++i) {
+    TSpecctraLayer* layer = stack->FindLayer(PadLayerName(*Pad(i)));
+    if (layer && layer->HostLayerId() == 0) ReportUnmappedUse(*this, *layer, "pads");
+  }
 }
 
 void TSpecctraPadstack::CreateViaStyleRule(const std::string& namePrefix,

@@ -74,6 +74,9 @@ public:
   bool ViaGeometry(uint8_t& top, uint8_t& bottom, int32_t& diameter);
   // The union of the pads' primary-shape bounds; all 0 without pads.
   TSpecctraExtent GetPadsExtent();
+  // A pad on a stack layer that has no host layer has no copper to become; that is said once
+  // per layer (for every padstack of the design together).
+  void ReportPadsOnUnmappedLayers();
 
   // One embedded object on the board holding the padstack under its index in the library.
   // False (nothing stored, an error reported) when its record would not fit the host's texts.

@@ -8,6 +8,7 @@
 #include "model/files/SpecctraFile.h"
 #include "model/geometry/ShapeHostLookups.h"
 #include "model/geometry/ShapeOwner.h"
+#include "model/library/SpecctraPadstack.h"
 #include "model/library/ViaPlaneContacts.h"
 #include "rtl/HostUnits.h"
 #include "rtl/PcbObjectCalls.h"
@@ -162,9 +163,17 @@ bool TSpecctraViaInstance::ExportToPcb() {
     ReportError("Invalid library reference ponter returned during via padstack retrieval.");
     ExportWithPadstack(std::nullopt);
   } else {
+    ReportPadsOnUnmappedLayers();
     ExportWithPadstack(FindViaPadstackFacts(*this, FPadstackName));
   }
   return true;
+}
+
+void TSpecctraViaInstance::ReportPadsOnUnmappedLayers() {
+  auto* file = dynamic_cast<TSpecctraFile*>(TopObject());
+  if (auto* padstack = file ? dynamic_cast<TSpecctraPadstack*>(file->FindPadstack(FPadstackName))
+                            : nullptr)
+    padstack->ReportPadsOnUnmappedLayers();
 }
 
 void TSpecctraViaInstance::ExportWithPadstack(const std::optional<TViaPadstackFacts>& padstack) {

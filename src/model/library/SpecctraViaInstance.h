@@ -77,6 +77,8 @@ public:
   int32_t HostSize() const { return FHostSize; }
 
 private:
+  // Pads of the via's padstack on a stack layer without a host layer are named once per layer.
+  void ReportPadsOnUnmappedLayers();
   bool ReadWord(std::string& text);
   bool ReadPosition();
   bool ReadTypeWord();

@@ -7,16 +7,6 @@
 #include "rtl/PcbPolygons.h"
 #include "rtl/PcbPrimitives.h"
 
-namespace {
-
-// The closed ring of an outline: the first vertex again at the end unless it is there.
-std::vector<TPcbPoint> ClosedRing(std::vector<TPcbPoint> outline) {
-  if (!outline.empty() && !(outline.front() == outline.back())) outline.push_back(outline.front());
-  return outline;
-}
-
-}  // namespace
-
 TPlaneOutlineEdges::TEdge TPlaneOutlineEdges::MakeEdge(PcbLayerId layer, TPcbPoint from,
                                                       TPcbPoint to) {
   if (std::tie(to.X, to.Y) < std::tie(from.X, from.Y)) std::swap(from, to);
@@ -40,7 +30,7 @@ TPlaneOutlineEdges::TPlaneOutlineEdges(PcbHandle hostNet) {
   ForEachPcbObject(hostNet, kPcbObjectSplitPlane, [&](PcbHandle handle) {
     TPcbSplitPlane plane(handle);
     plane.Update(kPcbMessageRead);
-    AddOutline(0, plane.GetLayerId(), plane.GetOutline());
+    AddOutline(handle, plane.GetLayerId(), plane.GetOutline());
   });
   ForEachPcbObject(hostNet, kPcbObjectFill, [&](PcbHandle handle) {
     TPcbFill fill(handle);
@@ -66,7 +56,7 @@ void TPlaneOutlineEdges::AddOutline(PcbHandle object, PcbLayerId layer,
       edges, [&](const TEdge& edge) { return FHairlines.contains(edge); });
   if (!traced) return;
   FOutlineEdges.insert(edges.begin(), edges.end());
-  if (object) FTracedPolygons.insert(object);
+  if (object) FTracedSolids.insert(object);
 }
 
 bool TPlaneOutlineEdges::IsOutlineTrack(PcbHandle handle) const {

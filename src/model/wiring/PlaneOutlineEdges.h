@@ -1,6 +1,7 @@
 // The copper outlines of one host net: a plane the import drew is a solid primitive (polygon,
 // split plane or fill) with its outline traced again as width-0 tracks on its layer. Those
-// tracks are drawing aids, not copper, and a polygon traced so is a plane, not a wire.
+// tracks are drawing aids, not copper, and a polygon or split plane traced so is a plane, not
+// a wire.
 #pragma once
 
 #include <set>
@@ -17,8 +18,8 @@ public:
 
   // A keepout track, or a width-0 track along an edge of a plane, split plane or fill.
   bool IsOutlineTrack(PcbHandle track) const;
-  // A polygon whose every edge is traced by width-0 tracks: the solid of a plane.
-  bool IsTracedPolygon(PcbHandle polygon) const { return FTracedPolygons.contains(polygon); }
+  // A polygon or split plane whose every edge is traced by width-0 tracks: a plane's solid.
+  bool IsTracedSolid(PcbHandle solid) const { return FTracedSolids.contains(solid); }
 
 private:
   // Layer and the two ends, the smaller end first.
@@ -28,5 +29,5 @@ private:
 
   std::set<TEdge> FHairlines;
   std::set<TEdge> FOutlineEdges;
-  std::set<PcbHandle> FTracedPolygons;
+  std::set<PcbHandle> FTracedSolids;
 };

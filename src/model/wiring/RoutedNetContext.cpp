@@ -19,4 +19,5 @@ TTaggedVias LoadReported(TSpecctraObject& reader) {
 TRoutedNetContext::TRoutedNetContext(TSpecctraObject& reader)
     : ViaTags(LoadReported(reader)),
       Planes(reader.GetBoardHandle()),
+      PlaneFills(reader.GetBoardHandle()),
       Padstacks(LibraryViaPadstacks(reader)) {}

@@ -1,5 +1,6 @@
 // What every routed net of one routes or session export reads from the board in the same
-// way: the stored via tags, the plane layers by net and the library's via padstacks. Read
+// way: the stored via tags, the plane layers by net, the plane layers' own split planes and
+// the library's via padstacks. Read
 // once per export, so that nets cost only their own primitives.
 #pragma once
 
@@ -9,6 +10,7 @@
 #include "host/PcbApi.h"
 #include "model/library/ViaPadstackFacts.h"
 #include "model/library/ViaPlaneContacts.h"
+#include "model/wiring/LayerPlaneFills.h"
 #include "model/wiring/TaggedVias.h"
 
 class TSpecctraObject;
@@ -19,6 +21,7 @@ struct TRoutedNetContext {
 
   TTaggedVias ViaTags;
   TViaPlaneContacts Planes;
+  TLayerPlaneFills PlaneFills;
   // Nothing when the file has no library section.
   std::optional<std::vector<TViaPadstackFacts>> Padstacks;
 };

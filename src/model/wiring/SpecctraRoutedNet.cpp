@@ -24,15 +24,16 @@ bool TSpecctraRoutedNet::ImportFromPcb() {
   std::unique_ptr<TRoutedNetContext> own;
   if (!FContext) own = std::make_unique<TRoutedNetContext>(*this);
   const TRoutedNetContext& context = FContext ? *FContext : *own;
-  ImportWires();
+  ImportWires(context);
   ImportVias(context);
   ApplyViaTags(context);
   return true;
 }
 
-// Tracks, then copper polygons. Outlines the import traced around planes and keepouts are
-// no copper and stay out, as do the polygons of the planes they trace.
-void TSpecctraRoutedNet::ImportWires() {
+// Tracks, then copper polygons, then split planes (polygon wires on plane layers). Outlines
+// the import traced around planes and keepouts are no copper and stay out, as do the solids of
+// the planes they trace and the split plane that is a plane layer's own.
+void TSpecctraRoutedNet::ImportWires(const TRoutedNetContext& context) {
   TSpecctraList& wires = EnsureWires();
   const auto& written = TranslationState().WrittenObjects;
   const TPlaneOutlineEdges outlines(HostHandle());
@@ -43,10 +44,18 @@ void TSpecctraRoutedNet::ImportWires() {
     if (wire->ImportFromPcb()) wires.Add(std::move(wire));
   });
   ForEachPcbObject(HostHandle(), kPcbObjectPolygon, [&](PcbHandle polygon) {
-    if (written.contains(std::to_string(polygon)) || outlines.IsTracedPolygon(polygon)) return;
+    if (written.contains(std::to_string(polygon)) || outlines.IsTracedSolid(polygon)) return;
     auto wire = std::make_unique<TSpecctraWire>(this);
     wire->SetHostHandle(polygon);
     if (wire->ImportHostPolygon()) wires.Add(std::move(wire));
+  });
+  ForEachPcbObject(HostHandle(), kPcbObjectSplitPlane, [&](PcbHandle plane) {
+    if (written.contains(std::to_string(plane)) || outlines.IsTracedSolid(plane) ||
+        context.PlaneFills.IsLayerPlaneFill(plane))
+      return;
+    auto wire = std::make_unique<TSpecctraWire>(this);
+    wire->SetHostHandle(plane);
+    if (wire->ImportHostSplitPlane()) wires.Add(std::move(wire));
   });
 }
 

@@ -1,5 +1,6 @@
 // A host net on its way into a routes or session file: named as the host net, with its
-// tracks as wires and its vias, written as a (net ...) block of the network_out section.
+// tracks and copper polygons as wires and its vias, written as a (net ...) block of the
+// network_out section.
 #pragma once
 
 #include <memory>
@@ -23,7 +24,7 @@ public:
   bool ExportToFile() override;
 
 private:
-  void ImportWires();
+  void ImportWires(const TRoutedNetContext& context);
   void ImportVias(const TRoutedNetContext& context);
   // Gives each via the number of the tag at its host position, and a padstack that fits.
   void ApplyViaTags(const TRoutedNetContext& context);

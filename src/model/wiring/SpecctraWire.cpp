@@ -105,12 +105,26 @@ bool TSpecctraWire::ImportHostPolygon() {
   if (!HostHandle()) return false;
   TPcbPolygon polygon(HostHandle());
   polygon.Update(kPcbMessageRead);
-  const std::vector<TPcbPoint> outline = polygon.GetOutline();
-  if (polygon.GetKeepout() || outline.size() < 3) return false;
-  FNetName = polygon.GetNet() ? HostNetName(polygon.GetNet()) : std::string();
+  if (polygon.GetKeepout()) return false;
+  return ImportHostOutline(polygon.GetNet(), polygon.GetLayerId(), polygon.GetWidth(),
+                           polygon.GetOutline());
+}
+
+bool TSpecctraWire::ImportHostSplitPlane() {
+  if (!HostHandle()) return false;
+  TPcbSplitPlane plane(HostHandle());
+  plane.Update(kPcbMessageRead);
+  if (plane.GetKeepout()) return false;
+  return ImportHostOutline(plane.GetNet(), plane.GetLayerId(), 0, plane.GetOutline());
+}
+
+bool TSpecctraWire::ImportHostOutline(PcbHandle net, PcbLayerId layer, int32_t width,
+                                      const std::vector<TPcbPoint>& outline) {
+  if (outline.size() < 3) return false;
+  FNetName = net ? HostNetName(net) : std::string();
   auto shape = std::make_unique<TSpecctraFilledPolyShape>(this);
-  shape->SetLayerName(HostLayerName(GetBoardHandle(), polygon.GetLayerId()));
-  shape->SetWidth(polygon.GetWidth());
+  shape->SetLayerName(HostLayerName(GetBoardHandle(), layer));
+  shape->SetWidth(width);
   AddShape(std::move(shape));
   for (const TPcbPoint& point : outline) AddWireVertex(point.X, point.Y);
   // The shape closes its ring, as a polygon read from a file does.

@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/geometry/SpecctraEmbededConductor.h"
 #include "model/network/SpecctraConnection.h"
+#include "rtl/PcbGeometry.h"
 
 class TSpecctraWire : public TSpecctraEmbededConductor {
 public:
@@ -30,6 +32,8 @@ public:
   // From the host polygon of the host handle: one polygon on its layer with its track width
   // and outline, and its net. False for a keepout or an outline of fewer than three vertices.
   bool ImportHostPolygon();
+  // From the host split plane of the host handle, as from a polygon of width 0.
+  bool ImportHostSplitPlane();
   //   (wire (path LAYER w x y x y) (type t)), or (wire (polygon LAYER w x y ...) (net N))
   bool ExportToFile() override;
 
@@ -50,6 +54,10 @@ private:
   bool ReadTypeWord();
   bool ReadAttribute();
   bool LoadConnection();
+  // One polygon on the host layer with the width, outline and net given; the host handle
+  // counts as written.
+  bool ImportHostOutline(PcbHandle net, PcbLayerId layer, int32_t width,
+                         const std::vector<TPcbPoint>& outline);
 
   int32_t FTurret = kNoTurret;
   std::string FShieldNet;

@@ -17,6 +17,7 @@
 #include "rtl/PcbBoard.h"
 #include "rtl/PcbEmbedded.h"
 #include "rtl/PcbIteration.h"
+#include "rtl/PcbPad.h"
 #include "rtl/ServerRoundTripSupport.h"
 #include "rtl/TranslationState.h"
 #include "specctra_io/SpecctraParser.h"
@@ -260,4 +261,47 @@ TEST_F(LibraryOnBoard, ASecondImportKeepsItsOwnConstantsAndOffset) {
   EXPECT_EQ(ExportRoutes(), first);
   EXPECT_NE(first.find("(constant REV 3)"), std::string::npos);
   EXPECT_NE(first.find("(rect TOP 0 0 25400 25400)"), std::string::npos) << first;
+}
+
+// Pads on layers of the stack that find no host layer (middle layers beyond the host's): nothing
+// is created there, and that is said once for each layer, of pins' and vias' pads alike; the
+// pads of the same padstacks on mapped layers, and the parts themselves, still reach the board.
+TEST_F(LibraryOnBoard, PadsOnALayerWithoutHostLayerAreReportedOnce) {
+  std::string structure = "(structure (layer TOP (type signal))";
+  for (int i = 1; i <= 30; ++i) structure += " (layer M" + std::to_string(i) + " (type signal))";
+  structure += " (layer EXTRA (type signal)) (layer EXTRA2 (type signal))"
+               " (layer BOT (type signal)) (boundary (rect pcb 3000 3000 5000 5000)) (via VB))";
+  TSpecctraDesign& design = Import(
+      structure +
+      "(library (image PART (pin THRU 1 0 0) (pin INNER 2 100 0) (pin SMD 3 200 0))"
+      " (padstack THRU (shape (circle TOP 20)) (shape (circle EXTRA 30))"
+      " (shape (circle BOT 20)))"
+      " (padstack INNER (shape (circle EXTRA 20)))"
+      " (padstack SMD (shape (rect TOP -10 -5 10 5)))"
+      " (padstack VB (shape (circle TOP 20)) (shape (circle EXTRA2 20))))"
+      "(placement (component PART (place U1 4000 4000 front 0) (place U2 4500 4000 front 0)))"
+      "(network (net GND (pins U1-1 U2-1)))"
+      "(wiring (via VB 3500 3500 (net GND)) (via VB 3600 3600 (net GND)))");
+  const std::vector<std::string>& lines = design.ReportManager().Lines();
+  for (const char* layer : {"EXTRA", "EXTRA2"})
+    EXPECT_EQ(std::count(lines.begin(), lines.end(),
+                         "WARNING: Layer " + std::string(layer) +
+                             " has no host layer: its pads are not created."),
+              1)
+        << layer << "\n" << ::testing::PrintToString(lines);
+
+  std::map<std::string, int> padsByName;
+  std::map<std::string, std::vector<int32_t>> thruSizes;
+  ForEachPcbObject(Board, kPcbObjectComponent, [&](PcbHandle component) {
+    ForEachPcbObject(component, kPcbObjectPad, [&](PcbHandle handle) {
+      TPcbPad pad(handle);
+      pad.Update(kPcbMessageRead);
+      ++padsByName[pad.GetName()];
+      if (pad.GetName() == "1")
+        thruSizes["1"] = {pad.XSizeOnLayer(kTopLayer), pad.XSizeOnLayer(kBottomLayer)};
+    });
+  });
+  EXPECT_EQ(padsByName, (std::map<std::string, int>{{"1", 2}, {"2", 2}, {"3", 2}}))
+      << "every pin keeps its pad, the one whose only copper is on EXTRA too";
+  EXPECT_EQ(thruSizes["1"], (std::vector<int32_t>{20 * 10000, 20 * 10000}));
 }

@@ -382,3 +382,46 @@ TEST_F(WiringOnBoard, CopperPolygonsComeBackAndPlaneOutlinesStayOut) {
   ASSERT_NE(net, std::string::npos) << text;
   EXPECT_EQ(text.compare(net, 14, "(net 'Sig(1)'\r"), 0) << text;
 }
+
+// A wire's polygon on a plane layer becomes a split plane of its net on the host's internal
+// plane; the exports write it back as a polygon wire of its net. The structure's own planes on
+// that layer (solids traced by width-0 tracks) stay out of the wiring.
+TEST_F(WiringOnBoard, PolygonWiresOnPlaneLayersComeBackAndStructurePlanesStayOut) {
+  const std::string structure =
+      "(structure (layer TOP (type signal)) (layer PWR1 (type power) (use_net GND))"
+      " (layer PWR2 (type power) (use_net VCC)) (layer BOT (type signal))"
+      " (boundary (rect pcb 2000 2000 90000 90000)) (via V20)"
+      " (plane GND (polygon PWR1 0 3000 3000 9000 3000 9000 9000 3000 9000))"
+      " (plane VCC (polygon PWR2 0 3000 3000 9000 3000 9000 9000)))";
+  Import("(wiring (wire (polygon PWR1 0 30000 30000 40000 30000 40000 40000) (net GND))"
+         " (wire (polygon PWR2 0 50000 50000 60000 50000 60000 60000 50000 60000) (net VCC))"
+         " (wire (polygon TOP 0 10000 10000 20000 10000 20000 20000) (net GND)))",
+         structure.c_str());
+  std::size_t splitPlanes = 0;
+  ForEachPcbObject(Board, kPcbObjectSplitPlane, [&](PcbHandle) { ++splitPlanes; });
+  ASSERT_EQ(splitPlanes, 6u)
+      << "each plane layer's own, two planes of the structure, two polygon wires";
+
+  const std::string text = ExportRoutes();
+  EXPECT_EQ(Occurrences(text, "(polygon "), 3u) << text;
+  EXPECT_EQ(Occurrences(text, "(polygon PWR1 0"), 1u) << text;
+  EXPECT_EQ(Occurrences(text, "(polygon PWR2 0"), 1u) << text;
+  EXPECT_EQ(Occurrences(text, "(polygon TOP 0"), 1u) << text;
+  EXPECT_EQ(Occurrences(text, "(wire (path "), 0u) << "no outline of a plane comes back" << text;
+  // The wire's ring, not the plane's, in the block of the wire's net: 1 mil is 2540 units.
+  const std::size_t pwr1 = text.find("(polygon PWR1 0");
+  ASSERT_NE(pwr1, std::string::npos) << text;
+  std::string numbers;
+  for (std::size_t at = pwr1 + 15; at < text.size() && text[at] != ')'; ++at)
+    if (std::isdigit(static_cast<unsigned char>(text[at])) || text[at] == ' ') numbers += text[at];
+  EXPECT_EQ(Words(numbers), (std::vector<std::string>{"76200000", "76200000", "101600000",
+                                                       "76200000", "101600000", "101600000",
+                                                       "76200000", "76200000"}));
+  const std::size_t net = text.rfind("(net ", pwr1);
+  ASSERT_NE(net, std::string::npos) << text;
+  EXPECT_EQ(text.compare(net, 9, "(net GND\r"), 0) << text;
+  const std::size_t pwr2 = text.find("(polygon PWR2 0");
+  ASSERT_NE(pwr2, std::string::npos) << text;
+  EXPECT_EQ(text.compare(text.rfind("(net ", pwr2), 9, "(net VCC\r"), 0) << text;
+  EXPECT_TRUE(FRoutesReport.empty()) << ::testing::PrintToString(FRoutesReport);
+}
