@@ -11,7 +11,7 @@ namespace pcbhost {
 int CanImportVerb(const std::string& file) {
   std::string error;
   THostSession session;
-  if (!StartSession(session, &error)) return Fail(error);
+  if (!StartSession(session, true, &error)) return Fail(error);
   host::IPcbFileImporter* importer = FileImporter(session);
   if (!importer) return Fail("the plug-in offers no file importer");
   bool canImport = false;

@@ -1,5 +1,7 @@
 #include "app/HostSession.h"
 
+#include <new>
+
 #include "host/Plugin.h"
 
 namespace pcbhost {
@@ -20,6 +22,7 @@ bool THostSession::Start(const TSessionOptions& options, std::string* error) {
   FControl = standin::CreatePcbClient();
   for (const std::string& answer : options.Answers) FControl->AddDialogAnswer(answer);
   FControl->SetConfirmAnswer(options.Confirm);
+  FControl->SetProgressShown(!options.Quiet);
 
   if (!FPlugin.Load(TPluginLibrary::DefaultPath(), error)) return false;
   const auto factory = reinterpret_cast<ServerFactoryFn>(FPlugin.Symbol("ServerFactory"));
@@ -38,6 +41,8 @@ bool THostSession::RunCommand(const std::string& name, const std::string& parame
   const host::HResult status =
       FLauncher->LaunchCommand(name.c_str(), parameters.c_str(), 0, nullptr);
   FControl->EndCommand();
+  // What the command built since memory ran out may be incomplete: nothing of it is saved.
+  if (FControl->MemoryRanOut()) throw std::bad_alloc();
   return status == host::kOk;
 }
 

@@ -16,6 +16,8 @@ struct TSessionOptions {
   // Answers for the file dialogs, in order.
   std::vector<std::string> Answers;
   standin::TConfirmAnswer Confirm = standin::TConfirmAnswer::Ask;
+  // Draw no progress bar.
+  bool Quiet = false;
 };
 
 class THostSession {
@@ -33,6 +35,7 @@ public:
   host::IServerModule& PluginModule() { return *FModule; }
 
   // Runs the command with its parameter text; false when the launcher reports a failure.
+  // Throws std::bad_alloc when memory ran out during the command.
   bool RunCommand(const std::string& name, const std::string& parameters);
 
 private:
