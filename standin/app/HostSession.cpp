@@ -27,7 +27,9 @@ bool THostSession::Start(const TSessionOptions& options, std::string* error) {
   if (!FPlugin.Load(TPluginLibrary::DefaultPath(), error)) return false;
   const auto factory = reinterpret_cast<ServerFactoryFn>(FPlugin.Symbol("ServerFactory"));
   if (!factory) return SetError(error, "the plug-in " + FPlugin.Path() + " has no ServerFactory");
-  if (factory(FControl->Client(), &FModule) != host::kOk || !FModule) {
+  const host::HResult created = factory(FControl->Client(), &FModule);
+  ThrowIfMemoryRanOut();
+  if (created != host::kOk || !FModule) {
     FModule = nullptr;
     return SetError(error, "the plug-in's ServerFactory failed");
   }
@@ -41,9 +43,12 @@ bool THostSession::RunCommand(const std::string& name, const std::string& parame
   const host::HResult status =
       FLauncher->LaunchCommand(name.c_str(), parameters.c_str(), 0, nullptr);
   FControl->EndCommand();
-  // What the command built since memory ran out may be incomplete: nothing of it is saved.
-  if (FControl->MemoryRanOut()) throw std::bad_alloc();
+  ThrowIfMemoryRanOut();
   return status == host::kOk;
+}
+
+void THostSession::ThrowIfMemoryRanOut() const {
+  if (FControl->MemoryRanOut()) throw std::bad_alloc();
 }
 
 }  // namespace pcbhost

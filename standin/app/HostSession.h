@@ -38,6 +38,10 @@ public:
   // Throws std::bad_alloc when memory ran out during the command.
   bool RunCommand(const std::string& name, const std::string& parameters);
 
+  // Throws std::bad_alloc when memory ran out during the session: what the plug-in built since
+  // may be incomplete and must not be saved, and its failures are that one failure.
+  void ThrowIfMemoryRanOut() const;
+
 private:
   std::unique_ptr<standin::IClientControl> FControl;
   TPluginLibrary FPlugin;

@@ -23,8 +23,9 @@ int CheckImportable(THostSession& session, const std::string& design, const std:
   host::IPcbFileImporter* importer = FileImporter(session);
   if (!importer) return Fail("the plug-in offers no file importer");
   bool canImport = false;
-  if (importer->CanImportFile(WidePath(design).c_str(), &canImport) != host::kOk)
-    return Fail("the plug-in's importer failed on " + given);
+  const host::HResult status = importer->CanImportFile(WidePath(design).c_str(), &canImport);
+  session.ThrowIfMemoryRanOut();
+  if (status != host::kOk) return Fail("the plug-in's importer failed on " + given);
   return canImport ? kExitOk : Fail("not a Specctra design: " + given);
 }
 
@@ -65,8 +66,9 @@ int ImportAsProject(THostSession& session, const std::string& design, bool stric
   const std::set<std::string> before = FoldersIn(folder);
   host::IPcbFileImporter* importer = FileImporter(session);
   if (!importer) return Fail("the plug-in offers no file importer");
-  if (importer->ImportFile(WidePath(design).c_str()) != host::kOk)
-    return Fail("the import of " + design + " failed");
+  const host::HResult status = importer->ImportFile(WidePath(design).c_str());
+  session.ThrowIfMemoryRanOut();
+  if (status != host::kOk) return Fail("the import of " + design + " failed");
   std::string error;
   if (!session.Control().SaveModifiedDocuments(&error)) return Fail("cannot save: " + error);
   TTranslationSummary summary;
