@@ -32,6 +32,15 @@ struct TDesignRun {
   std::unique_ptr<TSpecctraDesign> Design;
 };
 
+template <class Step>
+void AttemptQuietly(Step&& step) noexcept {
+  try {
+    step();
+  } catch (...) {
+    // Nothing to do: the step's failure leaves the board as the import left it.
+  }
+}
+
 // Restores the board after an import, also when the import raised: the options back on, the
 // batch closed, the view fitted.
 class TImportBracket {
@@ -45,10 +54,16 @@ public:
   }
   TImportBracket(const TImportBracket&) = delete;
   TImportBracket& operator=(const TImportBracket&) = delete;
+  // Each step is taken even when one before it raised, and nothing escapes: the import may be
+  // unwinding already (out of memory, for instance).
   ~TImportBracket() {
-    if (!FOptionsRestored) RestoreOptions();
-    if (FServer) FServer->PostProcess();
-    ZoomToDocument();
+    AttemptQuietly([this] {
+      if (!FOptionsRestored) RestoreOptions();
+    });
+    AttemptQuietly([this] {
+      if (FServer) FServer->PostProcess();
+    });
+    AttemptQuietly([] { ZoomToDocument(); });
   }
   void RestoreOptions() {
     FBoard.SetOption("Polygon", true);

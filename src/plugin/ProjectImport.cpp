@@ -140,8 +140,13 @@ void ImportDesignAsProject(const std::string& dsnPath) {
   if (server) server->PreProcess();
   struct TBatchEnd {
     host::IPCB_ServerInterface* Server;
+    // Nothing escapes: the import may be unwinding already (out of memory, for instance).
     ~TBatchEnd() {
-      if (Server) Server->PostProcess();
+      try {
+        if (Server) Server->PostProcess();
+      } catch (...) {
+        // The batch stays open; the import has failed anyway.
+      }
     }
   } batchEnd{server};
   if (ParseAndBuild(dsnPath, board)) FinishImportedBoard(pcbPath, board);

@@ -3,16 +3,13 @@
 #include <filesystem>
 
 #include "app/TranslationSummary.h"
-#include "app/board_view/BoardDocumentReader.h"
 #include "app/board_view/BoardSvg.h"
 #include "common/SafeFile.h"
 
 namespace pcbhost {
 
-bool DrawBoardPicture(const std::string& board, const std::string& out, std::string& picture,
-                      std::string* error) {
-  TBoardView view;
-  if (!ReadBoardView(board, view, error)) return false;
+bool DrawBoardPicture(const TBoardView& view, const std::string& board, const std::string& out,
+                      std::string& picture, std::string* error) {
   picture = AbsolutePathOf(out.empty() ? WithExtension(board, "svg") : out);
   const std::string title = std::filesystem::path(board).filename().string();
   std::string reason;

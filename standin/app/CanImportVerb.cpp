@@ -11,12 +11,13 @@ namespace pcbhost {
 int CanImportVerb(const std::string& file) {
   std::string error;
   THostSession session;
-  if (!StartSession(session, &error)) return Fail(error);
+  if (!StartSession(session, true, &error)) return Fail(error);
   host::IPcbFileImporter* importer = FileImporter(session);
   if (!importer) return Fail("the plug-in offers no file importer");
   bool canImport = false;
-  if (importer->CanImportFile(WidePath(file).c_str(), &canImport) != host::kOk)
-    return Fail("the plug-in's importer failed on " + file);
+  const host::HResult status = importer->CanImportFile(WidePath(file).c_str(), &canImport);
+  session.ThrowIfMemoryRanOut();
+  if (status != host::kOk) return Fail("the plug-in's importer failed on " + file);
   std::cout << (canImport ? "yes" : "no") << "\n";
   return kExitOk;
 }

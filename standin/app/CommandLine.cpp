@@ -20,6 +20,8 @@ std::string AbsolutePath(const std::string& path) {
   return std::filesystem::absolute(path).lexically_normal().string();
 }
 
+constexpr const char* kQuietHelp = "draw no progress bar on the terminal";
+
 void AddRunVerb(CLI::App& app, TRunOptions& options, std::function<int()>& verb) {
   CLI::App* run = app.add_subcommand("run", "run plug-in commands by name in one host session");
   run->add_option("COMMAND", options.Items,
@@ -44,6 +46,7 @@ void AddRunVerb(CLI::App& app, TRunOptions& options, std::function<int()>& verb)
   run->add_flag_callback(
       "--no-save", [&options] { options.Save = false; },
       "do not save modified documents at the end");
+  run->add_flag("--quiet", options.Session.Quiet, kQuietHelp);
   run->callback([&options, &verb] {
     for (std::string& answer : options.Session.Answers) answer = AbsolutePath(answer);
     for (std::string& document : options.Documents) document = AbsolutePath(document);
@@ -137,6 +140,7 @@ void AddImportVerb(CLI::App& app, TImportCommandLine& line, std::function<int()>
                                       "draw the imported board (default: beside the board)");
   import->add_flag("--strict", options.Strict,
                    "exit with 1 when the import's report holds an error (the board is saved)");
+  import->add_flag("--quiet", options.Quiet, kQuietHelp);
   merge->excludes(out)->excludes(force);
   project->excludes(out)->excludes(merge)->excludes(force);
   import->callback([&line, &verb, rte, ses, svg] {
@@ -155,6 +159,7 @@ void AddExportVerb(CLI::App& app, const char* name, const char* description,
   command->add_option("--out", options.Out, "the file to write (default: BOARD's name)")
       ->type_name("FILE")
       ->allow_extra_args(false);
+  command->add_flag("--quiet", options.Quiet, kQuietHelp);
   command->callback([&options, &verb, body] { verb = [&options, body] { return body(options); }; });
 }
 

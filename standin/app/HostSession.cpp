@@ -1,5 +1,7 @@
 #include "app/HostSession.h"
 
+#include <new>
+
 #include "host/Plugin.h"
 
 namespace pcbhost {
@@ -20,11 +22,14 @@ bool THostSession::Start(const TSessionOptions& options, std::string* error) {
   FControl = standin::CreatePcbClient();
   for (const std::string& answer : options.Answers) FControl->AddDialogAnswer(answer);
   FControl->SetConfirmAnswer(options.Confirm);
+  FControl->SetProgressShown(!options.Quiet);
 
   if (!FPlugin.Load(TPluginLibrary::DefaultPath(), error)) return false;
   const auto factory = reinterpret_cast<ServerFactoryFn>(FPlugin.Symbol("ServerFactory"));
   if (!factory) return SetError(error, "the plug-in " + FPlugin.Path() + " has no ServerFactory");
-  if (factory(FControl->Client(), &FModule) != host::kOk || !FModule) {
+  const host::HResult created = factory(FControl->Client(), &FModule);
+  ThrowIfMemoryRanOut();
+  if (created != host::kOk || !FModule) {
     FModule = nullptr;
     return SetError(error, "the plug-in's ServerFactory failed");
   }
@@ -38,7 +43,12 @@ bool THostSession::RunCommand(const std::string& name, const std::string& parame
   const host::HResult status =
       FLauncher->LaunchCommand(name.c_str(), parameters.c_str(), 0, nullptr);
   FControl->EndCommand();
+  ThrowIfMemoryRanOut();
   return status == host::kOk;
+}
+
+void THostSession::ThrowIfMemoryRanOut() const {
+  if (FControl->MemoryRanOut()) throw std::bad_alloc();
 }
 
 }  // namespace pcbhost

@@ -16,6 +16,8 @@ struct TSessionOptions {
   // Answers for the file dialogs, in order.
   std::vector<std::string> Answers;
   standin::TConfirmAnswer Confirm = standin::TConfirmAnswer::Ask;
+  // Draw no progress bar.
+  bool Quiet = false;
 };
 
 class THostSession {
@@ -33,7 +35,12 @@ public:
   host::IServerModule& PluginModule() { return *FModule; }
 
   // Runs the command with its parameter text; false when the launcher reports a failure.
+  // Throws std::bad_alloc when memory ran out during the command.
   bool RunCommand(const std::string& name, const std::string& parameters);
+
+  // Throws std::bad_alloc when memory ran out during the session: what the plug-in built since
+  // may be incomplete and must not be saved, and its failures are that one failure.
+  void ThrowIfMemoryRanOut() const;
 
 private:
   std::unique_ptr<standin::IClientControl> FControl;

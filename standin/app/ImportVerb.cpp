@@ -12,6 +12,7 @@
 #include "app/ImportReports.h"
 #include "app/SessionSteps.h"
 #include "app/WidePath.h"
+#include "app/board_view/BoardDocumentReader.h"
 
 namespace pcbhost {
 namespace {
@@ -22,8 +23,9 @@ int CheckImportable(THostSession& session, const std::string& design, const std:
   host::IPcbFileImporter* importer = FileImporter(session);
   if (!importer) return Fail("the plug-in offers no file importer");
   bool canImport = false;
-  if (importer->CanImportFile(WidePath(design).c_str(), &canImport) != host::kOk)
-    return Fail("the plug-in's importer failed on " + given);
+  const host::HResult status = importer->CanImportFile(WidePath(design).c_str(), &canImport);
+  session.ThrowIfMemoryRanOut();
+  if (status != host::kOk) return Fail("the plug-in's importer failed on " + given);
   return canImport ? kExitOk : Fail("not a Specctra design: " + given);
 }
 
@@ -64,8 +66,9 @@ int ImportAsProject(THostSession& session, const std::string& design, bool stric
   const std::set<std::string> before = FoldersIn(folder);
   host::IPcbFileImporter* importer = FileImporter(session);
   if (!importer) return Fail("the plug-in offers no file importer");
-  if (importer->ImportFile(WidePath(design).c_str()) != host::kOk)
-    return Fail("the import of " + design + " failed");
+  const host::HResult status = importer->ImportFile(WidePath(design).c_str());
+  session.ThrowIfMemoryRanOut();
+  if (status != host::kOk) return Fail("the import of " + design + " failed");
   std::string error;
   if (!session.Control().SaveModifiedDocuments(&error)) return Fail("cannot save: " + error);
   TTranslationSummary summary;
@@ -73,7 +76,7 @@ int ImportAsProject(THostSession& session, const std::string& design, bool stric
   const auto board = std::find_if(saved.begin(), saved.end(), [](const std::string& file) {
     return std::filesystem::path(file).extension() == ".pcbdoc";
   });
-  if (board != saved.end()) summary.AddBoard(*board);
+  if (board != saved.end()) summary.AddBoard(session.Control(), *board);
   const int reportErrors = AddImportReports(session, design, {}, summary);
   for (const std::string& created : FoldersIn(folder))
     if (!before.count(created)) summary.AddWritten(created);
@@ -155,15 +158,19 @@ int ImportIntoBoard(THostSession& session, const TImportOptions& options,
     return Fail(sessionFile + " was not written");
 
   TTranslationSummary summary;
-  summary.AddBoard(board);
+  summary.AddBoard(session.Control(), board);
   const int reportErrors =
       AddImportReports(session, design, ImportExports(options, routes, sessionFile), summary);
   AddSavedFiles(session, summary);
   if (options.Routes) summary.AddWritten(routes);
   if (options.Session) summary.AddWritten(sessionFile);
   if (options.Svg) {
+    // The picture is drawn from the saved document: the file is what it shows.
+    TBoardView view;
     std::string picture, error;
-    if (!DrawBoardPicture(board, *options.Svg, picture, &error)) return Fail(error);
+    if (!ReadBoardView(board, view, &error) ||
+        !DrawBoardPicture(view, board, *options.Svg, picture, &error))
+      return Fail(error);
     summary.AddWritten(picture);
   }
   return FinishImport(summary, reportErrors, options.Strict);
@@ -177,7 +184,7 @@ int ImportVerb(const TImportOptions& options) {
     return Fail("cannot read " + options.Design + ": " + error);
   const std::string design = AbsolutePathOf(options.Design);
   THostSession session;
-  if (!StartSession(session, &error)) return Fail(error);
+  if (!StartSession(session, options.Quiet, &error)) return Fail(error);
   if (const int status = CheckImportable(session, design, options.Design); status != kExitOk)
     return status;
   return options.Project ? ImportAsProject(session, design, options.Strict)

@@ -5,17 +5,20 @@
 #include "app/ExitCodes.h"
 #include "app/TranslationSummary.h"
 #include "app/Verbs.h"
+#include "app/board_view/BoardDocumentReader.h"
 
 namespace pcbhost {
 
 int RenderVerb(const std::string& board, const std::string& out) {
+  TBoardView view;
   std::string picture, error;
-  if (!DrawBoardPicture(board, out, picture, &error)) {
+  if (!ReadBoardView(board, view, &error) ||
+      !DrawBoardPicture(view, board, out, picture, &error)) {
     PrintError(error);
     return kExitFailed;
   }
   TTranslationSummary summary;
-  summary.AddBoard(board);
+  summary.AddBoard(view);
   summary.AddWritten(picture);
   summary.Print();
   return kExitOk;

@@ -10,14 +10,16 @@ int Fail(const std::string& message) {
   return kExitFailed;
 }
 
-bool StartSession(THostSession& session, std::string* error) {
+bool StartSession(THostSession& session, bool quiet, std::string* error) {
   TSessionOptions options;
   options.Confirm = standin::TConfirmAnswer::No;
+  options.Quiet = quiet;
   return session.Start(options, error);
 }
 
-bool StartOnBoard(THostSession& session, const std::string& board, std::string* error) {
-  return StartSession(session, error) && session.Control().OpenDocument(board, error);
+bool StartOnBoard(THostSession& session, const std::string& board, bool quiet,
+                  std::string* error) {
+  return StartSession(session, quiet, error) && session.Control().OpenDocument(board, error);
 }
 
 host::IPcbFileImporter* FileImporter(THostSession& session) {

@@ -15,10 +15,11 @@ namespace pcbhost {
 // Prints the error line and answers the failure status.
 int Fail(const std::string& message);
 
-// Starts a session that answers every confirmation No.
-bool StartSession(THostSession& session, std::string* error);
+// Starts a session that answers every confirmation No; quiet: without a progress bar.
+bool StartSession(THostSession& session, bool quiet, std::string* error);
 // Starts such a session with the board open as the current document.
-bool StartOnBoard(THostSession& session, const std::string& board, std::string* error);
+bool StartOnBoard(THostSession& session, const std::string& board, bool quiet,
+                  std::string* error);
 
 // The plug-in's importer interface, or null.
 host::IPcbFileImporter* FileImporter(THostSession& session);

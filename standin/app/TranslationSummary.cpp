@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
+#include <map>
+#include <string_view>
 
-#include "app/board_view/BoardDocumentReader.h"
 #include "app/board_view/BoardSummary.h"
 #include "app/board_view/CountText.h"
+#include "app/board_view/ObjectKindNames.h"
 #include "common/PathIdentity.h"
 
 namespace pcbhost {
@@ -19,11 +21,23 @@ std::string WithExtension(const std::string& path, const std::string& extension)
   return std::filesystem::path(path).replace_extension(extension).string();
 }
 
-void TTranslationSummary::AddBoard(const std::string& document) {
-  TBoardView view;
+void TTranslationSummary::AddBoard(standin::IClientControl& control, const std::string& document) {
+  std::vector<std::size_t> counts;
   std::string error;
-  if (ReadBoardView(document, view, &error)) FLines.push_back("board: " + BoardCountsLine(view));
-  else FLines.push_back("board: " + error);
+  if (!control.CountBoardObjects(document, counts, &error)) {
+    FLines.push_back("board: " + error);
+    return;
+  }
+  std::map<std::string, std::size_t> kindCounts;
+  for (std::size_t kind = 0; kind < counts.size(); ++kind) {
+    const std::string_view name = ObjectKindName(static_cast<uint32_t>(kind));
+    if (!name.empty() && counts[kind] > 0) kindCounts[std::string(name)] = counts[kind];
+  }
+  FLines.push_back("board: " + BoardCountsLine(kindCounts));
+}
+
+void TTranslationSummary::AddBoard(const TBoardView& view) {
+  FLines.push_back("board: " + BoardCountsLine(view.KindCounts));
 }
 
 void TTranslationSummary::AddReport(const standin::TOpenedReport& report) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/board_view/BoardView.h"
+#include "client/ClientControl.h"
 #include "client/ReportLog.h"
 
 namespace pcbhost {
@@ -19,8 +21,10 @@ std::string WithExtension(const std::string& path, const std::string& extension)
 
 class TTranslationSummary {
 public:
-  // The counts of a saved board document (or that it cannot be read).
-  void AddBoard(const std::string& document);
+  // The counts of the board of an open document, as the host holds it (or why there are none).
+  void AddBoard(standin::IClientControl& control, const std::string& document);
+  // The counts of a board document read from its file.
+  void AddBoard(const TBoardView& view);
   // The report's counts as they were when the host opened it.
   void AddReport(const standin::TOpenedReport& report);
   void AddNote(std::string line);

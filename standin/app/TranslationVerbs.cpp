@@ -22,13 +22,13 @@ int ExportVerb(const TExportOptions& options, const char* command, const char* o
   const std::string out =
       options.Out.empty() ? WithExtension(board, extension) : AbsolutePathOf(options.Out);
   THostSession session;
-  if (!StartOnBoard(session, board, &error)) return Fail(error);
+  if (!StartOnBoard(session, board, options.Quiet, &error)) return Fail(error);
   const TFileState before(out);
   if (!session.RunCommand(command, "PcbFileName=" + board + "|" + outputName + "=" + out))
     return Fail(std::string("command ") + command + " failed on " + board);
   if (const int status = SaveAndCheck(session, out, before); status != kExitOk) return status;
   TTranslationSummary summary;
-  summary.AddBoard(board);
+  summary.AddBoard(session.Control(), board);
   AddOpenedReports(session, summary);
   AddSavedFiles(session, summary);
   summary.AddWritten(out);
@@ -70,7 +70,7 @@ int EmbeddedVerb(const TEmbeddedOptions& options) {
     return Fail("cannot read " + options.Board + ": " + error);
   const std::string board = AbsolutePathOf(options.Board);
   THostSession session;
-  if (!StartOnBoard(session, board, &error)) return Fail(error);
+  if (!StartOnBoard(session, board, false, &error)) return Fail(error);
   if (!options.Delete && options.Out.empty()) return PrintEmbeddedObjects(session, board);
   const std::string out = options.Delete ? "" : AbsolutePathOf(options.Out);
   const TFileState before(out);
@@ -79,7 +79,7 @@ int EmbeddedVerb(const TEmbeddedOptions& options) {
   if (!ran) return Fail("the embedded-object command failed on " + board);
   if (const int status = SaveAndCheck(session, out, before); status != kExitOk) return status;
   TTranslationSummary summary;
-  summary.AddBoard(board);
+  summary.AddBoard(session.Control(), board);
   AddSavedFiles(session, summary);
   if (!out.empty()) summary.AddWritten(out);
   summary.Print();

@@ -21,11 +21,14 @@ struct TImportOptions {
   bool Force = false;
   // Fail when the import's report holds an error.
   bool Strict = false;
+  // Draw no progress bar.
+  bool Quiet = false;
 };
 
 struct TExportOptions {
   std::string Board;
   std::string Out;
+  bool Quiet = false;
 };
 
 struct TEmbeddedOptions {

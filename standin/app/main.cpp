@@ -1,5 +1,6 @@
 // pcbhost: the stand-in PCB host's command line.
 #include <exception>
+#include <new>
 
 #include "app/CommandLine.h"
 #include "app/ErrorLine.h"
@@ -8,6 +9,10 @@
 int main(int argc, char** argv) {
   try {
     return pcbhost::RunCommandLine(argc, argv);
+  } catch (const std::bad_alloc&) {
+    // Nothing was saved after memory ran out: saves happen after the commands, whole or not
+    // at all.
+    pcbhost::PrintError("out of memory");
   } catch (const std::exception& error) {
     pcbhost::PrintError(error.what());
   } catch (...) {

@@ -1,5 +1,8 @@
 #include "client/Client.h"
 
+#include <cstdint>
+#include <new>
+
 #include "boundary/TextBuffer.h"
 #include "client/DocumentKinds.h"
 #include "client/TerminalText.h"
@@ -8,6 +11,9 @@
 
 namespace standin {
 namespace {
+
+// Object kinds are numbers of one byte.
+constexpr uint32_t kObjectKindNumbers = 256;
 
 std::string TextOf(const char* text) { return text ? text : ""; }
 
@@ -37,14 +43,14 @@ host::HResult FailWith(std::string* error, std::string text) {
 
 }  // namespace
 
-TClient::TClient(ITerminal& terminal, TPcbServerLibrary library)
+TClient::TClient(ITerminal& terminal, TPcbServerLibrary library, TProgressBar::TClock clock)
     : FTerminal(terminal),
       FLibrary(library),
       FDocuments(*this, FReports),
       FWorkspace(terminal, FDocuments),
       FDialog(terminal),
       FConfirmation(terminal),
-      FProgressBar(terminal) {
+      FProgressBar(terminal, std::move(clock)) {
   RegisterProcesses();
   if (FLibrary.SetProgressSink) FLibrary.SetProgressSink(&FProgressBar);
 }
@@ -291,6 +297,8 @@ host::HResult TClient::GetWorkspace(host::IWorkspace** workspace) {
 }
 
 host::HResult TClient::ShowMessage(host::TMessageKind kind, const char* caption, const char* text) {
+  // After memory ran out the host ends the session with one line of its own.
+  if (MemoryRanOut()) return host::kOk;
   const std::string captionText = caption && *caption ? caption : MessageKindName(kind);
   WriteErrorLine(FTerminal, captionText + ": " + TextOf(text));
   return host::kOk;
@@ -314,7 +322,10 @@ bool TClient::OpenDocument(const std::string& path, std::string* error) {
   const std::string kind = DocumentKindOfPath(path);
   if (kind.empty()) return SetError(error, "not a document the host knows: " + path);
   host::IServerDocument* document = nullptr;
-  if (OpenDocumentOfKind(kind, path, &document, error) != host::kOk || !document) return false;
+  if (OpenDocumentOfKind(kind, path, &document, error) != host::kOk || !document) {
+    if (MemoryRanOut()) throw std::bad_alloc();
+    return false;
+  }
   FDocuments.Show(document);
   return true;
 }
@@ -323,8 +334,27 @@ bool TClient::SaveModifiedDocuments(std::string* error) {
   for (host::IServerDocument* document : FDocuments.PcbDocuments()) {
     bool modified = false;
     if (document->GetModified(&modified) != host::kOk || !modified) continue;
-    if (!SaveDocument(*document, error)) return false;
+    if (SaveDocument(*document, error)) continue;
+    if (MemoryRanOut()) throw std::bad_alloc();
+    return false;
   }
+  return true;
+}
+
+bool TClient::CountBoardObjects(const std::string& path, std::vector<std::size_t>& counts,
+                                std::string* error) {
+  host::IServerDocument* document = nullptr;
+  IPcbDocumentStore* store = PcbDocumentStore();
+  if (!store || GetDocumentByPath(path.c_str(), &document) != host::kOk || !document ||
+      FDocuments.FindClientDocument(document))
+    return SetError(error, "no board document is open as " + path);
+  std::vector<uint64_t> found(kObjectKindNumbers, 0);
+  if (store->CountObjects(document, found.data(), kObjectKindNumbers) != host::kOk) {
+    char reason[host::kPathBufferSize] = {};
+    store->GetLastError(reason, sizeof(reason));
+    return SetError(error, reason);
+  }
+  counts.assign(found.begin(), found.end());
   return true;
 }
 

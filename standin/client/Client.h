@@ -11,6 +11,7 @@
 #include "client/Confirmation.h"
 #include "client/DocumentRegistry.h"
 #include "client/EscapeKey.h"
+#include "client/MemoryWatch.h"
 #include "client/PcbServerLibrary.h"
 #include "client/ProcessLauncher.h"
 #include "client/ProgressBar.h"
@@ -24,7 +25,9 @@ namespace standin {
 
 class TClient final : public host::IClient, public IClientControl {
 public:
-  TClient(ITerminal& terminal, TPcbServerLibrary library);
+  // clock: what the progress bar reads the time from.
+  TClient(ITerminal& terminal, TPcbServerLibrary library,
+          TProgressBar::TClock clock = std::chrono::steady_clock::now);
   TClient(const TClient&) = delete;
   TClient& operator=(const TClient&) = delete;
   ~TClient() override;
@@ -55,11 +58,15 @@ public:
   host::IClient* Client() override { return this; }
   void AddDialogAnswer(std::string path) override { FDialog.AddAnswer(std::move(path)); }
   void SetConfirmAnswer(TConfirmAnswer answer) override { FConfirmation.SetAnswer(answer); }
+  void SetProgressShown(bool shown) override { FProgressBar.SetShown(shown); }
   bool OpenDocument(const std::string& path, std::string* error) override;
   void BeginCommand() override { FEscapeKey.Arm(); }
   void EndCommand() override { FEscapeKey.Disarm(); }
   bool QuitRequested() const override { return FQuitRequested; }
   bool SaveModifiedDocuments(std::string* error) override;
+  bool MemoryRanOut() const override { return TMemoryWatch::MemoryRanOut(); }
+  bool CountBoardObjects(const std::string& path, std::vector<std::size_t>& counts,
+                         std::string* error) override;
   const std::vector<TOpenedReport>& OpenedReports() const override { return FReports.Reports(); }
   const std::vector<std::string>& SavedFiles() const override { return FSavedFiles; }
 
@@ -82,6 +89,7 @@ private:
   // The document of the view, or the current document without one.
   host::IServerDocument* DocumentOfView(host::IServerView* view);
 
+  TMemoryWatch FMemoryWatch;
   ITerminal& FTerminal;
   TPcbServerLibrary FLibrary;
   host::IServerModule* FPcbServer = nullptr;

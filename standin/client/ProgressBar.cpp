@@ -7,38 +7,72 @@
 namespace standin {
 namespace {
 
+constexpr auto kFirstDrawAfter = std::chrono::seconds(1);
 constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 constexpr int kBarWidth = 30;
+// The clock is read about this many times over a task of known size.
+constexpr int64_t kLooksPerTask = 1000;
+// Steps between looks at the clock when the task's size is unknown.
+constexpr int64_t kUnknownTotalStride = 4096;
+// Longer captions are cut in the middle, so that the bar stays on one line of a terminal.
+constexpr std::size_t kCaptionWidth = 48;
+constexpr std::size_t kCaptionTail = 24;
 // Carriage return, then the line erased to its end.
 constexpr const char* kClearLine = "\r\033[K";
+
+bool StartsCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }
+
+// The caption on one line and cut to kCaptionWidth bytes (about), between characters.
+std::string CaptionText(std::string_view caption) {
+  std::string text = TerminalText(caption);
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  if (text.size() <= kCaptionWidth) return text;
+  std::size_t headEnd = kCaptionWidth - kCaptionTail - 3;
+  while (headEnd > 0 && !StartsCharacter(text[headEnd])) --headEnd;
+  std::size_t tailStart = text.size() - kCaptionTail;
+  while (tailStart < text.size() && !StartsCharacter(text[tailStart])) ++tailStart;
+  return text.substr(0, headEnd) + "..." + text.substr(tailStart);
+}
 
 }  // namespace
 
 void TProgressBar::Start(std::string_view caption, int32_t total) {
-  FShown = FTerminal.ErrorIsTerminal();
-  if (!FShown) return;
-  FCaption = TerminalText(caption);
-  std::replace(FCaption.begin(), FCaption.end(), '\n', ' ');
+  if (FActive) Finish();
+  FActive = FEnabled && FTerminal.ErrorIsTerminal();
+  if (!FActive) return;
+  FCaption = CaptionText(caption);
   FTotal = std::max<int64_t>(total, 0);
   FDone = 0;
-  Draw();
+  FLookStride = FTotal > 0 ? std::max<int64_t>(FTotal / kLooksPerTask, 1) : kUnknownTotalStride;
+  FNextLook = FLookStride;
+  FStarted = FClock();
 }
 
 void TProgressBar::Advance(int32_t steps) {
-  if (!FShown) return;
+  if (!FActive) return;
   FDone = std::max<int64_t>(FDone + steps, 0);
   if (FTotal > 0) FDone = std::min(FDone, FTotal);
-  if (FClock() - FLastDraw >= kRedrawInterval) Draw();
+  if (FDone < FNextLook) return;
+  FNextLook = FDone + FLookStride;
+  Look();
 }
 
 void TProgressBar::Finish() {
-  if (!FShown) return;
-  FTerminal.WriteError(kClearLine);
-  FShown = false;
+  if (FActive && FDrawn) FTerminal.WriteError(kClearLine);
+  FActive = FDrawn = false;
+}
+
+// Draws the bar once the task has run a second, then at most every tenth of a second.
+void TProgressBar::Look() {
+  if (!FEnabled) return;
+  const auto now = FClock();
+  if (FDrawn ? now - FLastDraw < kRedrawInterval : now - FStarted < kFirstDrawAfter) return;
+  FLastDraw = now;
+  Draw();
 }
 
 void TProgressBar::Draw() {
-  FLastDraw = FClock();
+  FDrawn = true;
   FTerminal.WriteError(std::string(kClearLine) + BarText());
 }
 

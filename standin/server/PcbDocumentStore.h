@@ -1,5 +1,6 @@
 // What the stand-in client asks of the "PCB" server module beyond the host's module interface:
-// opening board documents from their files, saving and closing them. Offered through
+// opening board documents from their files, saving and closing them, and counting what their
+// boards hold. Offered through
 // QueryInterface with IID_IPcbDocumentStore.
 #pragma once
 
@@ -21,6 +22,10 @@ public:
   virtual host::HResult SaveDocument(host::IServerDocument* document) = 0;
   // Closes the document without saving; its board and handle are gone.
   virtual host::HResult CloseDocument(host::IServerDocument* document) = 0;
+  // How many objects of each kind the document's board holds, as its document lists them:
+  // counts[kind] for every kind number below size (the kinds beyond are not counted).
+  virtual host::HResult CountObjects(host::IServerDocument* document, uint64_t* counts,
+                                     uint32_t size) = 0;
   // Why the last failed call failed.
   virtual host::HResult GetLastError(char* buffer, uint32_t size) = 0;
 

@@ -1,10 +1,12 @@
 #include "server/PcbServerModule.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "boundary/TextBuffer.h"
 #include "common/AsciiText.h"
 #include "common/PathIdentity.h"
+#include "server/Board.h"
 #include "server/BoardDocumentFile.h"
 #include "server/RunningServer.h"
 
@@ -120,6 +122,19 @@ host::HResult TPcbServerModule::CloseDocument(host::IServerDocument* document) {
   const PcbHandle board = own->Board().Handle();
   std::erase_if(FDocuments, [own](const auto& open) { return open.get() == own; });
   FModel.RemoveBoard(board);
+  return host::kOk;
+}
+
+host::HResult TPcbServerModule::CountObjects(host::IServerDocument* document, uint64_t* counts,
+                                             uint32_t size) {
+  TPcbDocument* own = FindDocument(document);
+  if (!own) return Fail("not a document of the PCB server");
+  if (!counts) return Fail("no place for the counts");
+  const TBoardIndex& index = own->Board().Index();
+  for (uint32_t kind = 0; kind < size; ++kind) {
+    const auto* handles = kind <= UINT8_MAX ? index.OfKind(static_cast<uint8_t>(kind)) : nullptr;
+    counts[kind] = handles ? handles->size() : 0;
+  }
   return host::kOk;
 }
 

@@ -41,6 +41,8 @@ public:
   host::HResult LoadDocument(const char* path, host::IServerDocument** document) override;
   host::HResult SaveDocument(host::IServerDocument* document) override;
   host::HResult CloseDocument(host::IServerDocument* document) override;
+  host::HResult CountObjects(host::IServerDocument* document, uint64_t* counts,
+                             uint32_t size) override;
   host::HResult GetLastError(char* buffer, uint32_t size) override;
 
   host::IClient* Client() const { return FClient; }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "common/ReportCounts.h"
 #include "support/Pcbhost.h"
 
@@ -140,6 +142,54 @@ TEST(Summary, EmbeddedPrintsItsListingOnStandardOutput) {
             "Name:         Server=Navro|Type=BoardOffset\n"
             "Description: X=20000000|Y=20000000\n\n");
   EXPECT_TRUE(std::filesystem::is_empty(folder.Path("tmp")));
+}
+
+}  // namespace
+
+namespace {
+
+// The board line built from what `pcbhost info --json` reads from the saved document.
+std::string BoardLineOfDocument(const TTempFolder& folder, const std::string& document) {
+  const TProgramResult info = RunPcbhost(folder, {"info", document, "--json"});
+  EXPECT_EQ(info.ExitCode, 0) << info.Describe();
+  const nlohmann::json summary = nlohmann::json::parse(info.Out, nullptr, false);
+  std::string line = "board:";
+  const char* nouns[] = {"component", "pad", "net", "track", "via", "rule"};
+  for (int i = 0; i < 6; ++i) {
+    const nlohmann::json& count = summary["counts"][nouns[i]];
+    line += std::string(i ? ", " : " ") + Counted(count.is_number() ? count.get<int>() : 0, nouns[i]);
+  }
+  return line;
+}
+
+// Every verb that changes or opens a board counts the board in the host's memory: the line
+// must match what the saved document holds, pads of components included.
+TEST(Summary, TheBoardLineCountsWhatTheSavedDocumentHolds) {
+  TTempFolder folder;
+  CopyDesign(folder, "routed.dsn", "r.dsn");
+  CopyDesign(folder, "components.dsn", "c.dsn");
+  struct TCase {
+    std::vector<std::string> Arguments;
+    std::string Document;
+  };
+  const std::vector<TCase> cases = {
+      {{"import", "r.dsn"}, "r.pcbdoc"},
+      {{"import", "c.dsn", "--out", "other.pcbdoc"}, "other.pcbdoc"},
+      {{"import", "r.dsn", "--merge", "other.pcbdoc"}, "other.pcbdoc"},
+      {{"export-session", "other.pcbdoc"}, "other.pcbdoc"},
+      {{"export-routes", "r.pcbdoc"}, "r.pcbdoc"},
+      {{"embedded", "other.pcbdoc", "--delete"}, "other.pcbdoc"},
+      {{"import", "c.dsn", "--project"}, "Imported c.dsn/c.pcbdoc"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Arguments[0] + " " + c.Arguments[1]);
+    const TProgramResult result = RunPcbhost(folder, c.Arguments);
+    ASSERT_EQ(result.ExitCode, 0) << result.Describe();
+    const std::vector<std::string> lines = result.OutLines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0], BoardLineOfDocument(folder, c.Document));
+    EXPECT_NE(lines[0], "board: 0 components, 0 pads, 0 nets, 0 tracks, 0 vias, 0 rules");
+  }
 }
 
 }  // namespace

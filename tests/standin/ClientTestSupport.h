@@ -1,6 +1,7 @@
 // A stand-in client on a fake terminal, bound to the PCB server linked into the tests.
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,8 +13,12 @@
 
 struct TClientUnderTest {
   TFakeTerminal Terminal;
+  // The time the client's progress bar reads; tests move it on.
+  std::chrono::steady_clock::time_point Now = std::chrono::steady_clock::time_point{} +
+                                              std::chrono::hours(1);
   std::unique_ptr<standin::TClient> Client = std::make_unique<standin::TClient>(
-      Terminal, standin::TPcbServerLibrary{standin::StartPcbServer, standin::SetProgressSink});
+      Terminal, standin::TPcbServerLibrary{standin::StartPcbServer, standin::SetProgressSink},
+      [this] { return Now; });
 
   // Runs a process with the parameter text in a buffer of the size; the status and the
   // buffer's text afterwards.

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -66,6 +67,10 @@ std::vector<char*> PointersTo(std::vector<std::string>& texts) {
       ::dup2(err.Write(), STDERR_FILENO) < 0)
     ::_exit(126);
   if (!run.WorkingFolder.empty() && ::chdir(run.WorkingFolder.c_str()) != 0) ::_exit(126);
+  if (run.AddressSpaceLimit > 0) {
+    const rlimit limit{run.AddressSpaceLimit, run.AddressSpaceLimit};
+    if (::setrlimit(RLIMIT_AS, &limit) != 0) ::_exit(126);
+  }
   ::execve(arguments[0], arguments, environment);
   ::_exit(127);
 }

@@ -2,6 +2,7 @@
 // that drive the built executables.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,6 +21,8 @@ struct TProgramRun {
   // A child still running after this many seconds is killed (a hang is a failure, not a
   // measure of speed).
   int KillAfterSeconds = 120;
+  // The child's address space limit in bytes (RLIMIT_AS); 0: the caller's.
+  std::size_t AddressSpaceLimit = 0;
 };
 
 struct TProgramResult {

@@ -167,18 +167,14 @@ TSummaryJson ClassesJson(const TBoardView& view) {
   return classes;
 }
 
-std::size_t CountOf(const TBoardView& view, const std::string& kindName) {
-  const auto found = view.KindCounts.find(kindName);
-  return found == view.KindCounts.end() ? 0 : found->second;
-}
-
 }  // namespace
 
-std::string BoardCountsLine(const TBoardView& view) {
+std::string BoardCountsLine(const std::map<std::string, std::size_t>& kindCounts) {
   std::string line;
   for (const char* kind : {"component", "pad", "net", "track", "via", "rule"}) {
     if (!line.empty()) line += ", ";
-    line += CountText(CountOf(view, kind), kind);
+    const auto found = kindCounts.find(kind);
+    line += CountText(found == kindCounts.end() ? 0 : found->second, kind);
   }
   return line;
 }

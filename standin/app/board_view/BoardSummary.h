@@ -2,6 +2,8 @@
 // components and rules; as lines for people or as JSON for tools.
 #pragma once
 
+#include <cstddef>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -11,8 +13,9 @@ namespace pcbhost {
 
 using TSummaryJson = nlohmann::ordered_json;
 
-// The counts that every verb's summary shows: "2 components, 8 pads, 1 net, ...".
-std::string BoardCountsLine(const TBoardView& view);
+// The counts that every verb's summary shows: "2 components, 8 pads, 1 net, ...", from the
+// number of objects of each kind name.
+std::string BoardCountsLine(const std::map<std::string, std::size_t>& kindCounts);
 
 // Lines for a terminal. Long lists of nets and components show their first entries only.
 std::string BoardSummaryText(const TBoardView& view, const std::string& path);
