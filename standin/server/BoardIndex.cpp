@@ -27,7 +27,13 @@ void TBoardIndex::Insert(PcbHandle handle, const TIndexKey& key) {
   std::vector<THandles>& layers = FByKindLayer[key.Kind];
   if (layers.size() <= key.Layer) layers.resize(key.Layer + 1u);
   layers[key.Layer].Insert(handle);
-  if (key.Net != 0) FByNetKind[NetKindKey(key.Net, key.Kind)].Insert(handle);
+  if (key.Net == 0) return;
+  const uint64_t netKind = NetKindKey(key.Net, key.Kind);
+  if (netKind != FLastNetKind) {
+    FLastNetSet = &FByNetKind[netKind];
+    FLastNetKind = netKind;
+  }
+  FLastNetSet->Insert(handle);
 }
 
 void TBoardIndex::Erase(PcbHandle handle, const TIndexKey& key) {
@@ -39,7 +45,12 @@ void TBoardIndex::Erase(PcbHandle handle, const TIndexKey& key) {
   const auto found = FByNetKind.find(NetKindKey(key.Net, key.Kind));
   if (found == FByNetKind.end()) return;
   found->second.Erase(handle);
-  if (found->second.Empty()) FByNetKind.erase(found);
+  if (!found->second.Empty()) return;
+  if (FLastNetSet == &found->second) {
+    FLastNetSet = nullptr;
+    FLastNetKind = 0;
+  }
+  FByNetKind.erase(found);
 }
 
 const TBoardIndex::THandles* TBoardIndex::OfKind(uint8_t kind) const {

@@ -30,6 +30,10 @@ class TBoardIndex {
 public:
   using THandles = THandleSet;
 
+  TBoardIndex() = default;
+  TBoardIndex(const TBoardIndex&) = delete;
+  TBoardIndex& operator=(const TBoardIndex&) = delete;
+
   // An object comes in with its kind, layer and net as they are, and must leave with the same.
   void Insert(const TBoardObject& object);
   void Erase(const TBoardObject& object);
@@ -51,6 +55,9 @@ private:
   // Per kind, the sets by layer number (grown to the highest layer used).
   std::array<std::vector<THandles>, kKindSlots> FByKindLayer;
   std::unordered_map<uint64_t, THandles> FByNetKind;
+  // The set of the net and kind filed last: the primitives of a wire come one after another.
+  uint64_t FLastNetKind = 0;
+  THandles* FLastNetSet = nullptr;
 };
 
 }  // namespace standin
