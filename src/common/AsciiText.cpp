@@ -1,6 +1,7 @@
 #include "common/AsciiText.h"
 
 #include <algorithm>
+#include <cstdint>
 
 std::string AsciiUpperText(std::string_view text) {
   std::string upper(text);
@@ -21,6 +22,16 @@ int CompareTextIgnoringCase(std::string_view a, std::string_view b) {
 
 bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() && CompareTextIgnoringCase(a, b) == 0;
+}
+
+// FNV-1a over the upper-cased bytes.
+std::size_t THashIgnoringCase::operator()(std::string_view text) const {
+  uint64_t hash = 14695981039346656037ull;
+  for (const char c : text) {
+    hash ^= static_cast<unsigned char>(AsciiUpper(c));
+    hash *= 1099511628211ull;
+  }
+  return static_cast<std::size_t>(hash);
 }
 
 std::string CutText(std::string_view text, std::size_t maxLength) {

@@ -25,5 +25,18 @@ struct TLessIgnoringCase {
   using is_transparent = void;
 };
 
+// Hashes and compares texts ignoring ASCII letter case (for hash maps keyed by name; both
+// take string views, so a lookup needs no copy of its key).
+struct THashIgnoringCase {
+  std::size_t operator()(std::string_view text) const;
+  using is_transparent = void;
+};
+struct TEqualIgnoringCase {
+  bool operator()(std::string_view a, std::string_view b) const {
+    return SameTextIgnoringCase(a, b);
+  }
+  using is_transparent = void;
+};
+
 // Leading and trailing blanks and control characters removed.
 std::string TrimText(std::string_view text);

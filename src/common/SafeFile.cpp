@@ -52,12 +52,36 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string* e
     if (error) *error = "not a regular file: " + path;
     return std::nullopt;
   }
-  // Read straight into the result; a file that grows while it is read is still read whole.
-  std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+  // Read straight into the result, with one byte to spare so that the read that finds the end
+  // needs no larger buffer; a file that grows while it is read is still read whole.
+  std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
   std::size_t done = 0;
   for (;;) {
     if (done == bytes.size()) bytes.resize(bytes.size() + (1 << 16));
     const ssize_t n = ::read(file.Get(), bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      SetError(error, "cannot read", path);
+      return std::nullopt;
+    }
+    if (n == 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+std::optional<std::string> ReadFileStart(const std::string& path, std::size_t count,
+                                         std::string* error) {
+  TFileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (file.Get() < 0) {
+    SetError(error, "cannot open", path);
+    return std::nullopt;
+  }
+  std::string bytes(count, '\0');
+  std::size_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::read(file.Get(), bytes.data() + done, count - done);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       SetError(error, "cannot read", path);

@@ -10,6 +10,10 @@
 
 // The file's bytes, or nothing when it cannot be read (error text in *error when given).
 std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error = nullptr);
+// At most the first count bytes of the file (fewer when it is shorter), or nothing when it
+// cannot be read.
+std::optional<std::string> ReadFileStart(const std::string& path, std::size_t count,
+                                         std::string* error = nullptr);
 
 // Writes the bytes to a new temporary file beside the target and renames it over the target.
 // On failure the target is untouched, the temporary file removed, and false returned.

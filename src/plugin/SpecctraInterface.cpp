@@ -1,6 +1,7 @@
 #include "plugin/SpecctraInterface.h"
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -83,14 +84,34 @@ std::string FileNameFromWide(const wchar_t* fileName) {
   return bytes;
 }
 
+namespace {
+
+// The first two tokens decide, so the check reads only the start of the file; a start that
+// the tokens ran to the end of (a long comment first, or a word cut there) is read again
+// twice as long, up to the whole file.
+constexpr std::size_t kCheckedStartBytes = 1 << 16;
+
+bool StartsAsDesign(const std::string& fileName) {
+  for (std::size_t count = kCheckedStartBytes;; count *= 2) {
+    std::string reason;
+    std::optional<std::string> start = ReadFileStart(fileName, count, &reason);
+    if (!start) throw std::runtime_error("Cannot read the input file: " + reason);
+    const bool whole = start->size() < count;
+    TSpecctraParser parser(std::make_unique<TInputFile>(fileName, std::move(*start)));
+    RegisterKeywords(parser);
+    const bool design = parser.IsPcbFile();
+    if (whole || !parser.EndOfInput()) return design;
+  }
+}
+
+}  // namespace
+
 bool IsImportableDesign(const std::string& fileName) {
   if (!FileExists(fileName)) return false;
   const std::string extension = ExtensionOf(fileName);
   if (!SameTextIgnoringCase(extension, ".DSN") && !SameTextIgnoringCase(extension, ".RTE"))
     return false;
-  TSpecctraParser parser(fileName);
-  RegisterKeywords(parser);
-  return parser.IsPcbFile();
+  return StartsAsDesign(fileName);
 }
 
 host::HResult TSpecctraInterface::CanImportFile(const wchar_t* fileName, bool* canImport) {

@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "common/AsciiText.h"
@@ -29,7 +30,7 @@ struct TTranslationState {
   std::vector<PcbHandle> CreatedPolygons;
   // Pin reference -> the net that listed it first, filled while nets are parsed (letter case
   // ignored). A net takes its entries with it when it is freed.
-  std::map<std::string, TSpecctraObject*, TLessIgnoringCase> PinNets;
+  std::unordered_map<std::string, TSpecctraObject*, THashIgnoringCase, TEqualIgnoringCase> PinNets;
   // Host object handles (decimal text) already written by the wiring export.
   std::set<std::string, TLessIgnoringCase> WrittenObjects;
 };

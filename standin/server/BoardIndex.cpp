@@ -7,45 +7,50 @@
 namespace standin {
 namespace {
 
-uint32_t KindLayerKey(uint8_t kind, PcbLayerNumber layer) {
-  return static_cast<uint32_t>(kind) << 8 | layer;
-}
-
 uint64_t NetKindKey(PcbHandle net, uint8_t kind) { return static_cast<uint64_t>(net) << 8 | kind; }
-
-template <class Map, class Key>
-void EraseFrom(Map& map, const Key& key, PcbHandle handle) {
-  const auto found = map.find(key);
-  if (found == map.end()) return;
-  found->second.erase(handle);
-  if (found->second.empty()) map.erase(found);
-}
-
-template <class Map, class Key>
-const TBoardIndex::THandles* Lookup(const Map& map, const Key& key) {
-  const auto found = map.find(key);
-  return found == map.end() ? nullptr : &found->second;
-}
 
 }  // namespace
 
-void TBoardIndex::Insert(const TBoardObject& object) {
-  const uint8_t kind = object.Kind();
-  if (kind >= kKindSlots) return;
-  const PcbHandle handle = object.Handle();
-  FByKind[kind].insert(handle);
-  FByKindLayer[KindLayerKey(kind, object.Common().Layer)].insert(handle);
-  if (object.Common().Net != 0) FByNetKind[NetKindKey(object.Common().Net, kind)].insert(handle);
+TIndexKey IndexKeyOf(const TBoardObject& object) {
+  return {object.Kind(), object.Common().Layer, object.Common().Net};
 }
 
-void TBoardIndex::Erase(const TBoardObject& object) {
-  const uint8_t kind = object.Kind();
-  if (kind >= kKindSlots) return;
-  const PcbHandle handle = object.Handle();
-  FByKind[kind].erase(handle);
-  EraseFrom(FByKindLayer, KindLayerKey(kind, object.Common().Layer), handle);
-  if (object.Common().Net != 0)
-    EraseFrom(FByNetKind, NetKindKey(object.Common().Net, kind), handle);
+void TBoardIndex::Insert(const TBoardObject& object) {
+  Insert(object.Handle(), IndexKeyOf(object));
+}
+
+void TBoardIndex::Erase(const TBoardObject& object) { Erase(object.Handle(), IndexKeyOf(object)); }
+
+void TBoardIndex::Insert(PcbHandle handle, const TIndexKey& key) {
+  if (key.Kind >= kKindSlots) return;
+  FByKind[key.Kind].Insert(handle);
+  std::vector<THandles>& layers = FByKindLayer[key.Kind];
+  if (layers.size() <= key.Layer) layers.resize(key.Layer + 1u);
+  layers[key.Layer].Insert(handle);
+  if (key.Net == 0) return;
+  const uint64_t netKind = NetKindKey(key.Net, key.Kind);
+  if (netKind != FLastNetKind) {
+    FLastNetSet = &FByNetKind[netKind];
+    FLastNetKind = netKind;
+  }
+  FLastNetSet->Insert(handle);
+}
+
+void TBoardIndex::Erase(PcbHandle handle, const TIndexKey& key) {
+  if (key.Kind >= kKindSlots) return;
+  FByKind[key.Kind].Erase(handle);
+  std::vector<THandles>& layers = FByKindLayer[key.Kind];
+  if (key.Layer < layers.size()) layers[key.Layer].Erase(handle);
+  if (key.Net == 0) return;
+  const auto found = FByNetKind.find(NetKindKey(key.Net, key.Kind));
+  if (found == FByNetKind.end()) return;
+  found->second.Erase(handle);
+  if (!found->second.Empty()) return;
+  if (FLastNetSet == &found->second) {
+    FLastNetSet = nullptr;
+    FLastNetKind = 0;
+  }
+  FByNetKind.erase(found);
 }
 
 const TBoardIndex::THandles* TBoardIndex::OfKind(uint8_t kind) const {
@@ -53,11 +58,14 @@ const TBoardIndex::THandles* TBoardIndex::OfKind(uint8_t kind) const {
 }
 
 const TBoardIndex::THandles* TBoardIndex::OfKindOnLayer(uint8_t kind, PcbLayerNumber layer) const {
-  return Lookup(FByKindLayer, KindLayerKey(kind, layer));
+  if (kind >= kKindSlots || layer >= FByKindLayer[kind].size()) return nullptr;
+  const THandles& handles = FByKindLayer[kind][layer];
+  return handles.Empty() ? nullptr : &handles;
 }
 
 const TBoardIndex::THandles* TBoardIndex::OfNet(PcbHandle net, uint8_t kind) const {
-  return Lookup(FByNetKind, NetKindKey(net, kind));
+  const auto found = FByNetKind.find(NetKindKey(net, kind));
+  return found == FByNetKind.end() ? nullptr : &found->second;
 }
 
 std::vector<PcbHandle> TBoardIndex::All() const {
@@ -70,7 +78,7 @@ std::vector<PcbHandle> TBoardIndex::All() const {
 
 std::size_t TBoardIndex::Count() const {
   std::size_t count = 0;
-  for (const THandles& handles : FByKind) count += handles.size();
+  for (const THandles& handles : FByKind) count += handles.Size();
   return count;
 }
 

@@ -5,23 +5,40 @@
 
 #include <array>
 #include <cstdint>
-#include <set>
 #include <unordered_map>
 #include <vector>
 
 #include "host/PcbApi.h"
+#include "server/HandleSet.h"
 
 namespace standin {
 
 class TBoardObject;
 
+// Where an object is filed: its kind, layer and net.
+struct TIndexKey {
+  uint8_t Kind = 0;
+  PcbLayerNumber Layer = kNoLayer;
+  PcbHandle Net = 0;
+
+  bool operator==(const TIndexKey&) const = default;
+};
+
+TIndexKey IndexKeyOf(const TBoardObject& object);
+
 class TBoardIndex {
 public:
-  using THandles = std::set<PcbHandle>;
+  using THandles = THandleSet;
+
+  TBoardIndex() = default;
+  TBoardIndex(const TBoardIndex&) = delete;
+  TBoardIndex& operator=(const TBoardIndex&) = delete;
 
   // An object comes in with its kind, layer and net as they are, and must leave with the same.
   void Insert(const TBoardObject& object);
   void Erase(const TBoardObject& object);
+  void Insert(PcbHandle handle, const TIndexKey& key);
+  void Erase(PcbHandle handle, const TIndexKey& key);
 
   // Null when there is none.
   const THandles* OfKind(uint8_t kind) const;
@@ -35,8 +52,12 @@ private:
   static constexpr std::size_t kKindSlots = kPcbObjectBoardOutline + 1;
 
   std::array<THandles, kKindSlots> FByKind;
-  std::unordered_map<uint32_t, THandles> FByKindLayer;
+  // Per kind, the sets by layer number (grown to the highest layer used).
+  std::array<std::vector<THandles>, kKindSlots> FByKindLayer;
   std::unordered_map<uint64_t, THandles> FByNetKind;
+  // The set of the net and kind filed last: the primitives of a wire come one after another.
+  uint64_t FLastNetKind = 0;
+  THandles* FLastNetSet = nullptr;
 };
 
 }  // namespace standin

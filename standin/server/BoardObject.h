@@ -14,6 +14,7 @@
 
 #include "host/PcbApi.h"
 #include "server/ComponentPlacement.h"
+#include "server/ObjectPool.h"
 
 namespace standin {
 
@@ -65,6 +66,12 @@ public:
   virtual ~TBoardObject() = default;
   TBoardObject(const TBoardObject&) = delete;
   TBoardObject& operator=(const TBoardObject&) = delete;
+
+  // Objects of every kind live in the server's object pool.
+  static void* operator new(std::size_t size) { return AllocateObjectMemory(size); }
+  static void operator delete(void* memory, std::size_t size) noexcept {
+    ReleaseObjectMemory(memory, size);
+  }
 
   PcbHandle Handle() const { return FHandle; }
   void SetHandle(PcbHandle handle) { FHandle = handle; }

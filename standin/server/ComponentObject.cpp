@@ -54,7 +54,7 @@ TPlacement TComponentObject::Placement() const {
 }
 
 void TComponentObject::RemoveMember(PcbHandle member) {
-  FMembers.erase(member);
+  FMembers.Erase(member);
   if (FRecord.designatorText == member) FRecord.designatorText = 0;
   if (FRecord.secondText == member) FRecord.secondText = 0;
 }

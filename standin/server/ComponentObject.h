@@ -2,10 +2,10 @@
 // primitives it carries. A new component has a designator text and a second text of its own.
 #pragma once
 
-#include <set>
 #include <string>
 
 #include "server/BoardObject.h"
+#include "server/HandleSet.h"
 
 namespace standin {
 
@@ -34,8 +34,8 @@ public:
   TPlacement Placement() const;
 
   // The primitives it carries, in creation order.
-  const std::set<PcbHandle>& Members() const { return FMembers; }
-  void AddMember(PcbHandle member) { FMembers.insert(member); }
+  const THandleSet& Members() const { return FMembers; }
+  void AddMember(PcbHandle member) { FMembers.Insert(member); }
   // A member that leaves also leaves the designator or second text it was.
   void RemoveMember(PcbHandle member);
   void SetTexts(PcbHandle designator, PcbHandle second);
@@ -51,7 +51,7 @@ private:
   PcbComponentExRecord FExtended{};
   PcbComponentSourceLinksRecord FSourceLinks{};
   PcbShortString FDefault3DModel{};
-  std::set<PcbHandle> FMembers;
+  THandleSet FMembers;
 };
 
 }  // namespace standin

@@ -18,7 +18,7 @@ TPcbModel::~TPcbModel() = default;
 void TPcbModel::RemoveBoard(PcbHandle handle) {
   TBoard* board = FBoards.Find(handle);
   if (!board) return;
-  for (const PcbHandle object : board->Index().All()) FObjects.erase(object);
+  for (const PcbHandle object : board->Index().All()) FObjects.Destroy(object);
   FBoards.Remove(handle);
 }
 
@@ -26,7 +26,7 @@ TBoardObject& TPcbModel::Register(std::unique_ptr<TBoardObject> object) {
   const PcbHandle handle = NewPcbHandle();
   object->SetHandle(handle);
   TBoardObject& registered = *object;
-  FObjects.emplace(handle, std::move(object));
+  FObjects.Put(std::move(object));
   return registered;
 }
 
@@ -59,11 +59,6 @@ PcbHandle TPcbModel::CreateRule(uint8_t ruleKind) {
 PcbHandle TPcbModel::CreateClass(uint8_t memberKind) {
   if (!TClassObject::IsMemberKind(memberKind)) return 0;
   return Register(std::make_unique<TClassObject>(memberKind)).Handle();
-}
-
-TBoardObject* TPcbModel::Find(PcbHandle handle) const {
-  const auto found = FObjects.find(handle);
-  return found == FObjects.end() ? nullptr : found->second.get();
 }
 
 TComponentObject* TPcbModel::ComponentOf(const TBoardObject& object) const {
@@ -148,10 +143,10 @@ int32_t TPcbModel::Destroy(PcbHandle handle) {
            handle);
   }
   if (object->Kind() == kPcbObjectComponent) {
-    const std::set<PcbHandle> members = static_cast<TComponentObject*>(object)->Members();
+    const THandleSet members = static_cast<TComponentObject*>(object)->Members();
     for (const PcbHandle member : members) Destroy(member);
   }
-  FObjects.erase(handle);
+  FObjects.Destroy(handle);
   return kPcbOk;
 }
 
@@ -176,14 +171,14 @@ void TPcbModel::MoveMembers(const TComponentObject& component, const TPlacement&
   if (board) board->SetModified(true);
 }
 
-PcbHandle TPcbModel::NextInSet(const std::set<PcbHandle>& handles, const TObjectIterator& iterator,
+PcbHandle TPcbModel::NextInSet(const THandleSet& handles, const TObjectIterator& iterator,
                                bool filter) const {
-  for (auto next = handles.upper_bound(iterator.Last); next != handles.end(); ++next) {
-    if (!filter) return *next;
-    const TBoardObject* object = Find(*next);
+  for (PcbHandle next = handles.After(iterator.Last); next != 0; next = handles.After(next)) {
+    if (!filter) return next;
+    const TBoardObject* object = Find(next);
     if (object && object->Kind() == iterator.Kind &&
         (iterator.Layer == kNoLayer || object->Common().Layer == iterator.Layer))
-      return *next;
+      return next;
   }
   return 0;
 }

@@ -9,11 +9,11 @@
 
 #include <memory>
 #include <type_traits>
-#include <unordered_map>
 
 #include "server/BoardObject.h"
 #include "server/BoardRegistry.h"
 #include "server/ObjectIterators.h"
+#include "server/ObjectTable.h"
 
 namespace standin {
 
@@ -40,11 +40,11 @@ public:
   // Takes an object made elsewhere (documents) and gives it a new handle.
   PcbHandle Adopt(std::unique_ptr<TBoardObject> object);
 
-  TBoardObject* Find(PcbHandle handle) const;
+  TBoardObject* Find(PcbHandle handle) const { return FObjects.Find(handle); }
   // The object when it is of the class (polygons: kinds 10 and 26).
   template <class Object>
   Object* FindAs(PcbHandle handle) const;
-  std::size_t ObjectCount() const { return FObjects.size(); }
+  std::size_t ObjectCount() const { return FObjects.Count(); }
 
   // 0 when done; 1 for nil, unknown or destroyed handles, an object already in a container,
   // and a kind the container cannot hold.
@@ -70,10 +70,10 @@ private:
   void SetBoardOf(TBoardObject& object, TBoard* board);
   void ForgetReferencesTo(const TBoardObject& object, TBoard* board);
   void KeepPlace(TBoardObject& object);
-  PcbHandle NextInSet(const std::set<PcbHandle>& handles, const TObjectIterator& iterator,
+  PcbHandle NextInSet(const THandleSet& handles, const TObjectIterator& iterator,
                       bool filter) const;
 
-  std::unordered_map<PcbHandle, std::unique_ptr<TBoardObject>> FObjects;
+  TObjectTable FObjects;
   TBoardRegistry FBoards;
   TObjectIterators FIterators;
 };
@@ -91,13 +91,18 @@ Object* TPcbModel::FindAs(PcbHandle handle) const {
   }
 }
 
+// The board's index follows only when the change moved the object to another layer or net.
 template <class Apply>
 void TPcbModel::Change(TBoardObject& object, Apply&& apply) {
   TBoard* board = object.Board();
-  if (board) board->Index().Erase(object);
+  const TIndexKey before = IndexKeyOf(object);
   apply();
   if (board) {
-    board->Index().Insert(object);
+    const TIndexKey after = IndexKeyOf(object);
+    if (after != before) {
+      board->Index().Erase(object.Handle(), before);
+      board->Index().Insert(object.Handle(), after);
+    }
     board->SetModified(true);
   }
   KeepPlace(object);

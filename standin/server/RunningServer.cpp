@@ -8,9 +8,18 @@
 namespace standin {
 namespace {
 
+// The running server's model, read by every entry point: a plain pointer, set with the server
+// and cleared before it goes.
+TPcbModel* gRunningModel = nullptr;
+
+struct TRunningSlot {
+  std::unique_ptr<TPcbServerModule> Module;
+  ~TRunningSlot() { gRunningModel = nullptr; }
+};
+
 std::unique_ptr<TPcbServerModule>& RunningSlot() {
-  static std::unique_ptr<TPcbServerModule> running;
-  return running;
+  static TRunningSlot running;
+  return running.Module;
 }
 
 }  // namespace
@@ -20,20 +29,20 @@ host::HResult StartPcbServer(host::IClient* client, host::IServerModule** module
   *module = nullptr;
   if (RunningSlot()) return host::kFail;
   RunningSlot() = std::make_unique<TPcbServerModule>(client);
+  gRunningModel = &RunningSlot()->Model();
   *module = RunningSlot().get();
   return host::kOk;
 }
 
 void StopPcbServer(TPcbServerModule* server) {
-  if (server && RunningSlot().get() == server) RunningSlot().reset();
+  if (!server || RunningSlot().get() != server) return;
+  gRunningModel = nullptr;
+  RunningSlot().reset();
 }
 
 TPcbServerModule* RunningPcbServer() { return RunningSlot().get(); }
 
-TPcbModel* ServerModel() {
-  TPcbServerModule* server = RunningPcbServer();
-  return server ? &server->Model() : nullptr;
-}
+TPcbModel* ServerModel() { return gRunningModel; }
 
 PcbHandle CurrentBoardHandle() {
   TPcbServerModule* server = RunningPcbServer();

@@ -277,6 +277,36 @@ TEST_F(ServerObjects, BoardIterationGoesByKindAndLayerInCreationOrderWithCompone
   EXPECT_EQ(CreateIterator(a, kPcbObjectTrack, kPcbIterateDefault, 0), 0u) << "not a container";
 }
 
+// Iteration by layer and by net follows objects that change layer or net on the board, and
+// a component turned over takes its members to the other side.
+TEST_F(ServerObjects, IterationFollowsObjectsToTheirNewLayerAndNet) {
+  const PcbHandle first = AddNew(Board, kPcbObjectNet);
+  const PcbHandle second = AddNew(Board, kPcbObjectNet);
+  const PcbHandle a = Track(Board, kTopLayer, first);
+  const PcbHandle b = Track(Board, kTopLayer, first);
+  PcbTrackRecord record{};
+  ASSERT_EQ(QueryTrack(kPcbMessageRead, a, &record), kPcbOk);
+  record.layer = kBottomLayer;
+  record.net = second;
+  ASSERT_EQ(QueryTrack(kPcbMessageWrite, a, &record), kPcbOk);
+  record.width = 99;  // a change that moves nothing
+  ASSERT_EQ(QueryTrack(kPcbMessageWrite, a, &record), kPcbOk);
+  EXPECT_EQ(Iterate(Board, kPcbObjectTrack, kTopLayer), std::vector<PcbHandle>{b});
+  EXPECT_EQ(Iterate(Board, kPcbObjectTrack, kBottomLayer), std::vector<PcbHandle>{a});
+  EXPECT_EQ(Iterate(first, kPcbObjectTrack), std::vector<PcbHandle>{b});
+  EXPECT_EQ(Iterate(second, kPcbObjectTrack), std::vector<PcbHandle>{a});
+  EXPECT_EQ(Iterate(Board, kPcbObjectTrack), (std::vector<PcbHandle>{a, b}));
+
+  const PcbHandle component = AddNew(Board, kPcbObjectComponent);
+  const PcbHandle inside = Track(component, kTopLayer);
+  PcbComponentRecord placed{};
+  ASSERT_EQ(QueryComponent(kPcbMessageRead, component, &placed), kPcbOk);
+  placed.layer = kBottomLayer;
+  ASSERT_EQ(QueryComponent(kPcbMessageWrite, component, &placed), kPcbOk);
+  EXPECT_EQ(Iterate(Board, kPcbObjectTrack, kBottomLayer), (std::vector<PcbHandle>{a, inside}));
+  EXPECT_EQ(Iterate(Board, kPcbObjectTrack, kTopLayer), std::vector<PcbHandle>{b});
+}
+
 TEST_F(ServerObjects, AnIteratorGoesOnAfterTheObjectItGaveIsRemoved) {
   std::vector<PcbHandle> tracks;
   for (int i = 0; i < 5; ++i) tracks.push_back(Track(Board, kTopLayer));

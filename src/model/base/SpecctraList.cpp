@@ -12,7 +12,7 @@ void TSpecctraList::Add(std::unique_ptr<TSpecctraObject> object) {
     FOrderValid = false;
     FIndexValid = false;
   } else if (FIndexValid) {
-    FIndex.try_emplace(AsciiUpperText(name), Count());
+    FIndex.try_emplace(name, Count());
   }
   FEntries.push_back({std::move(name), std::move(object), FNextSequence++});
 }
@@ -31,7 +31,7 @@ void TSpecctraList::EnsureOrder() const {
 void TSpecctraList::RebuildIndex() const {
   EnsureOrder();
   FIndex.clear();
-  for (int32_t i = 0; i < Count(); ++i) FIndex.try_emplace(AsciiUpperText(FEntries[i].Name), i);
+  for (int32_t i = 0; i < Count(); ++i) FIndex.try_emplace(FEntries[i].Name, i);
   FIndexValid = true;
 }
 
@@ -63,7 +63,7 @@ void TSpecctraList::PutObject(int32_t index, std::unique_ptr<TSpecctraObject> ob
 
 int32_t TSpecctraList::IndexOfName(std::string_view name) const {
   if (!FIndexValid) RebuildIndex();
-  const auto found = FIndex.find(AsciiUpperText(name));
+  const auto found = FIndex.find(name);
   return found == FIndex.end() ? -1 : found->second;
 }
 
@@ -71,5 +71,5 @@ void TSpecctraList::Clear() {
   FEntries.clear();
   FIndex.clear();
   FOrderValid = true;
-  FIndexValid = true;
+  FIndexValid = false;
 }

@@ -1,6 +1,7 @@
 // An owning list of Specctra objects filed under their names, unsorted (in order of adding)
 // or sorted by name (letter case ignored, duplicates accepted). Name lookups ignore letter
-// case and cost no scan of the list.
+// case and cost no scan of the list: the first lookup builds an index of the names, which
+// later additions then keep up to date (lists never looked up by name have none).
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "common/AsciiText.h"
 #include "model/base/SpecctraObject.h"
 
 class TSpecctraList {
@@ -54,7 +56,7 @@ private:
   uint64_t FNextSequence = 0;
   mutable std::vector<TEntry> FEntries;
   mutable bool FOrderValid = true;
-  // Upper-cased name -> index of its first entry.
-  mutable std::unordered_map<std::string, int32_t> FIndex;
-  mutable bool FIndexValid = true;
+  // Name (letter case ignored) -> index of its first entry; built on the first lookup.
+  mutable std::unordered_map<std::string, int32_t, THashIgnoringCase, TEqualIgnoringCase> FIndex;
+  mutable bool FIndexValid = false;
 };

@@ -1,0 +1,62 @@
+#include "server/HandleSet.h"
+
+#include <algorithm>
+
+namespace standin {
+
+std::size_t THandleSet::BlockFor(PcbHandle handle) const {
+  const auto found = std::partition_point(FBlocks.begin(), FBlocks.end(),
+                                          [&](const TBlock& block) { return block.back() < handle; });
+  return static_cast<std::size_t>(found - FBlocks.begin());
+}
+
+bool THandleSet::Insert(PcbHandle handle) {
+  if (FBlocks.empty() || FBlocks.back().back() < handle) {
+    if (FBlocks.empty() || FBlocks.back().size() >= kBlockLimit) FBlocks.emplace_back();
+    FBlocks.back().push_back(handle);
+    ++FSize;
+    return true;
+  }
+  const std::size_t index = BlockFor(handle);
+  TBlock& block = FBlocks[index];
+  const auto position = std::lower_bound(block.begin(), block.end(), handle);
+  if (position != block.end() && *position == handle) return false;
+  block.insert(position, handle);
+  ++FSize;
+  if (block.size() > kBlockLimit) {
+    // Split in halves: the upper half becomes the next block.
+    TBlock upper(block.begin() + static_cast<std::ptrdiff_t>(block.size() / 2), block.end());
+    block.resize(block.size() / 2);
+    FBlocks.insert(FBlocks.begin() + static_cast<std::ptrdiff_t>(index) + 1, std::move(upper));
+  }
+  return true;
+}
+
+bool THandleSet::Erase(PcbHandle handle) {
+  const std::size_t index = BlockFor(handle);
+  if (index == FBlocks.size()) return false;
+  TBlock& block = FBlocks[index];
+  const auto position = std::lower_bound(block.begin(), block.end(), handle);
+  if (position == block.end() || *position != handle) return false;
+  block.erase(position);
+  --FSize;
+  if (block.empty()) FBlocks.erase(FBlocks.begin() + static_cast<std::ptrdiff_t>(index));
+  return true;
+}
+
+bool THandleSet::Contains(PcbHandle handle) const {
+  const std::size_t index = BlockFor(handle);
+  if (index == FBlocks.size()) return false;
+  const TBlock& block = FBlocks[index];
+  return std::binary_search(block.begin(), block.end(), handle);
+}
+
+PcbHandle THandleSet::After(PcbHandle handle) const {
+  // The first block holding a handle above the given one; its first such handle.
+  const auto found = std::partition_point(FBlocks.begin(), FBlocks.end(),
+                                          [&](const TBlock& block) { return block.back() <= handle; });
+  if (found == FBlocks.end()) return 0;
+  return *std::upper_bound(found->begin(), found->end(), handle);
+}
+
+}  // namespace standin

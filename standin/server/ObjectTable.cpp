@@ -1,0 +1,34 @@
+#include "server/ObjectTable.h"
+
+namespace standin {
+
+TObjectTable::~TObjectTable() {
+  for (const std::unique_ptr<TPage>& page : FPages)
+    if (page)
+      for (TBoardObject* object : *page) delete object;
+}
+
+void TObjectTable::Put(std::unique_ptr<TBoardObject> object) {
+  const PcbHandle handle = object->Handle();
+  const std::size_t page = handle >> kPageBits;
+  if (page >= FPages.size()) FPages.resize(page + 1);
+  if (!FPages[page]) FPages[page] = std::make_unique<TPage>(TPage{});
+  TBoardObject*& slot = (*FPages[page])[handle & kSlotMask];
+  if (slot)
+    delete slot;
+  else
+    ++FCount;
+  slot = object.release();
+}
+
+void TObjectTable::Destroy(PcbHandle handle) {
+  const std::size_t page = handle >> kPageBits;
+  if (page >= FPages.size() || !FPages[page]) return;
+  TBoardObject*& slot = (*FPages[page])[handle & kSlotMask];
+  if (!slot) return;
+  delete slot;
+  slot = nullptr;
+  --FCount;
+}
+
+}  // namespace standin
