@@ -133,7 +133,7 @@ host::HResult TPcbServerModule::CountObjects(host::IServerDocument* document, ui
   const TBoardIndex& index = own->Board().Index();
   for (uint32_t kind = 0; kind < size; ++kind) {
     const auto* handles = kind <= UINT8_MAX ? index.OfKind(static_cast<uint8_t>(kind)) : nullptr;
-    counts[kind] = handles ? handles->size() : 0;
+    counts[kind] = handles ? handles->Size() : 0;
   }
   return host::kOk;
 }
