@@ -166,7 +166,7 @@ def out_of_memory_check(bin_dir, folder, design, peak_kib):
     if os.path.exists(document):
         os.remove(document)
     before = set(os.listdir(folder))
-    limit = max(64 * MIB, peak_kib * 1024 // 2 + 48 * MIB)
+    limit = max(40 * MIB, peak_kib * 1024 // 2)
     _, _, status, errors = run_timed(
         [os.path.join(bin_dir, "pcbhost"), "import", design, "--out", document], limit)
     left = sorted(set(os.listdir(folder)) - before)

@@ -1,6 +1,7 @@
 #include "common/NumberFormat.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 
 namespace {
@@ -36,7 +37,16 @@ std::string FormatNumber(double value) {
     // Fixed notation with 15 significant digits in all.
     const int integerDigits = static_cast<int>(std::floor(std::log10(magnitude))) + 1;
     const int decimals = std::max(0, 15 - integerDigits);
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    // Exactly what "%.*f" prints, without the stream machinery: exports format millions.
+    char* end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
+    if (std::find(text, end, '.') != end) {
+      while (end[-1] == '0') --end;
+      if (end[-1] == '.') --end;
+    }
+    std::string result(text, end);
+    if (result == "-0") result = "0";
+    return result;
   } else {
     std::snprintf(text, sizeof text, "%.14E", value);
   }
