@@ -39,6 +39,25 @@ private:
   int fd_;
 };
 
+// Fills the buffer from the file until its end; when growing, the buffer grows past its size
+// as long as the file goes on. The buffer is cut to what was read. False on a read error.
+bool ReadIntoBuffer(int descriptor, std::string& bytes, bool growing) {
+  std::size_t done = 0;
+  for (;;) {
+    if (done == bytes.size()) {
+      if (!growing) return true;
+      bytes.resize(bytes.size() + (1 << 16));
+    }
+    const ssize_t n = ::read(descriptor, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  bytes.resize(done);
+  return true;
+}
+
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error) {
@@ -55,19 +74,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string* e
   // Read straight into the result, with one byte to spare so that the read that finds the end
   // needs no larger buffer; a file that grows while it is read is still read whole.
   std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
-  std::size_t done = 0;
-  for (;;) {
-    if (done == bytes.size()) bytes.resize(bytes.size() + (1 << 16));
-    const ssize_t n = ::read(file.Get(), bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      SetError(error, "cannot read", path);
-      return std::nullopt;
-    }
-    if (n == 0) break;
-    done += static_cast<std::size_t>(n);
+  if (!ReadIntoBuffer(file.Get(), bytes, true)) {
+    SetError(error, "cannot read", path);
+    return std::nullopt;
   }
-  bytes.resize(done);
   return bytes;
 }
 
@@ -79,18 +89,10 @@ std::optional<std::string> ReadFileStart(const std::string& path, std::size_t co
     return std::nullopt;
   }
   std::string bytes(count, '\0');
-  std::size_t done = 0;
-  while (done < count) {
-    const ssize_t n = ::read(file.Get(), bytes.data() + done, count - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      SetError(error, "cannot read", path);
-      return std::nullopt;
-    }
-    if (n == 0) break;
-    done += static_cast<std::size_t>(n);
+  if (!ReadIntoBuffer(file.Get(), bytes, false)) {
+    SetError(error, "cannot read", path);
+    return std::nullopt;
   }
-  bytes.resize(done);
   return bytes;
 }
 
