@@ -13,7 +13,7 @@ namespace pcbhost {
 int InfoVerb(const std::string& board, bool json) {
   TBoardView view;
   std::string error;
-  if (!ReadBoardView(board, view, &error)) {
+  if (!ReadBoardView(board, view, &error, TViewContents::WithoutShapes)) {
     PrintError(error);
     return kExitFailed;
   }

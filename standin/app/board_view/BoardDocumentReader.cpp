@@ -217,7 +217,7 @@ void ReadGroupObject(const std::string& kindName, TJsonValue object, TBoardView&
   }
 }
 
-void ReadObject(TJsonValue object, TBoardView& view) {
+void ReadObject(TJsonValue object, TBoardView& view, TViewContents contents) {
   const std::string kindName = KindNameOf(object);
   ++view.KindCounts[kindName];
   ++view.ObjectCount;
@@ -226,6 +226,7 @@ void ReadObject(TJsonValue object, TBoardView& view) {
     ReadGroupObject(kindName, object, view);
     return;
   }
+  if (contents == TViewContents::WithoutShapes) return;
   view.Primitives.push_back({WholeField(object, "layer", kLastLayer),
                              WholeField(object, "net", kAnyHandle), FlagField(object, "keepout"),
                              reader->second(object)});
@@ -233,7 +234,8 @@ void ReadObject(TJsonValue object, TBoardView& view) {
 
 }  // namespace
 
-bool ReadBoardView(const std::string& path, TBoardView& view, std::string* error) {
+bool ReadBoardView(const std::string& path, TBoardView& view, std::string* error,
+                   TViewContents contents) {
   view = TBoardView();
   TJsonRecordReader parser("objects");
   TJsonRecordHandlers handlers;
@@ -241,7 +243,7 @@ bool ReadBoardView(const std::string& path, TBoardView& view, std::string* error
     CheckFrameField(key, value, path);
   };
   handlers.Record = [&](TJsonValue object, std::size_t) {
-    if (object.IsObject()) ReadObject(object, view);
+    if (object.IsObject()) ReadObject(object, view, contents);
   };
   try {
     if (!parser.ReadFile(path, handlers, error)) return Fail(view);

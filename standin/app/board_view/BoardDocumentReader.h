@@ -12,8 +12,13 @@ namespace pcbhost {
 // The document version this host reads.
 constexpr int kBoardDocumentVersion = 1;
 
+// What a reader keeps: everything, or all but the drawable objects' shapes (a summary counts
+// them by kind and needs nothing else of them).
+enum class TViewContents { Everything, WithoutShapes };
+
 // False with a one-line reason when the file cannot be read, is not JSON, is not a board
 // document, or has a version other than this host's.
-bool ReadBoardView(const std::string& path, TBoardView& view, std::string* error);
+bool ReadBoardView(const std::string& path, TBoardView& view, std::string* error,
+                   TViewContents contents = TViewContents::Everything);
 
 }  // namespace pcbhost
