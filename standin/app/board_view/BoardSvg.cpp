@@ -111,7 +111,24 @@ std::string Definitions(const TDrawing& drawing) {
   return defs + "</defs>\n";
 }
 
-std::string LayerGroup(const TDrawing& drawing, uint32_t layer) {
+// Appends the group's opening, its members and its closing to the text; leaves the text as it
+// was and answers false when no member draws anything. Written in place: the layers of a large
+// board are many megabytes.
+template <typename TDrawMembers>
+bool AppendGroup(std::string& text, const TSvgElement& group, TDrawMembers drawMembers) {
+  const std::size_t start = text.size();
+  text += group.Open();
+  const std::size_t opened = text.size();
+  drawMembers(text);
+  if (text.size() == opened) {
+    text.resize(start);
+    return false;
+  }
+  text += group.Close();
+  return true;
+}
+
+bool AppendLayerGroup(const TDrawing& drawing, uint32_t layer, std::string& text) {
   TPrimitivePaint paint = drawing.Paint;
   paint.KeepoutFill = "url(#" + KeepoutPatternId(layer) + ")";
   const std::string colour(LayerColour(layer));
@@ -122,25 +139,18 @@ std::string LayerGroup(const TDrawing& drawing, uint32_t layer) {
                                 .Set("fill", colour)
                                 .Set("stroke", colour)
                                 .Number("opacity", LayerOpacity(layer));
-  // Written in place: the layers of a large board are many megabytes.
-  std::string text = group.Open();
-  const std::size_t opened = text.size();
-  for (const TPrimitiveView* primitive : drawing.ByLayer.at(layer))
-    text += PrimitiveSvg(*primitive, paint);
-  if (text.size() == opened) return "";
-  text += group.Close();
-  return text;
+  return AppendGroup(text, group, [&](std::string& out) {
+    for (const TPrimitiveView* primitive : drawing.ByLayer.at(layer))
+      out += PrimitiveSvg(*primitive, paint);
+  });
 }
 
-std::string ViaGroup(const TDrawing& drawing) {
+void AppendViaGroup(const TDrawing& drawing, std::string& text) {
   const TSvgElement group =
       TSvgElement("g").Set("id", "vias").Set("fill", kViaColour).Set("stroke", "none");
-  std::string text = group.Open();
-  const std::size_t opened = text.size();
-  for (const TPrimitiveView* via : drawing.Vias) text += PrimitiveSvg(*via, drawing.Paint);
-  if (text.size() == opened) return "";
-  text += group.Close();
-  return text;
+  AppendGroup(text, group, [&](std::string& out) {
+    for (const TPrimitiveView* via : drawing.Vias) out += PrimitiveSvg(*via, drawing.Paint);
+  });
 }
 
 std::string OutlineGroup(const TDrawing& drawing, std::string_view id, std::string_view fill,
@@ -172,15 +182,13 @@ std::string BoardGroup(const TDrawing& drawing, std::vector<TLegendEntry>& legen
   bool viasDrawn = false;
   for (const uint32_t layer : drawing.DrawOrder()) {
     if (!viasDrawn && DrawnAboveVias(layer)) {
-      body += ViaGroup(drawing);
+      AppendViaGroup(drawing, body);
       viasDrawn = true;
     }
-    const std::string group = LayerGroup(drawing, layer);
-    if (!group.empty())
+    if (AppendLayerGroup(drawing, layer, body))
       legend.push_back({drawing.View.LayerName(layer), std::string(LayerColour(layer))});
-    body += group;
   }
-  if (!viasDrawn) body += ViaGroup(drawing);
+  if (!viasDrawn) AppendViaGroup(drawing, body);
   if (!drawing.Vias.empty()) legend.push_back({"Vias", std::string(kViaColour)});
   body += OutlineGroup(drawing, "board-outline", "none", kOutlineColour);
   if (!drawing.Outlines.empty()) legend.push_back({"Board outline", std::string(kOutlineColour)});
