@@ -151,7 +151,7 @@ void* AllocateObjectMemory(std::size_t size) {
 void ReleaseObjectMemory(void* memory, std::size_t size) noexcept {
   if (!memory) return;
   if (size > kLargestSlot) {
-    ::operator delete(memory, size);
+    ::operator delete(memory);
     return;
   }
   Pool().Release(memory, size);
