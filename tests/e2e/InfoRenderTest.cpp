@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "DesignGenerator.h"
 #include "support/Pcbhost.h"
 #include "support/ProcessRunner.h"
 #include "support/TempFolder.h"
@@ -347,6 +348,28 @@ TEST(InfoRender, RenderWritesBesideTheBoardOrWhereToldAndRsvgReadsIt) {
   const TProgramResult converted = RunProgram(convert);
   EXPECT_EQ(converted.ExitCode, 0) << converted.Describe();
   EXPECT_TRUE(TTempFolder::Read(folder.Path("small.png")).starts_with("\x89PNG"));
+}
+
+// The picture goes to its file while it is drawn: a write that fails half way (here the file
+// size limit) fails the render and leaves neither a picture nor a temporary file.
+TEST(InfoRender, APictureThatCannotBeWrittenWholeLeavesNothing) {
+  TTempFolder folder;
+  folder.Write("big.dsn", GenerateDesign(std::size_t{1} << 20));
+  const TProgramResult imported = RunPcbhost(folder, {"import", "big.dsn", "--quiet"});
+  ASSERT_EQ(imported.ExitCode, 0) << imported.Describe();
+  const std::vector<std::string> before = folder.FileNames();
+
+  TProgramRun limited;
+  limited.FileSizeLimit = std::size_t{1} << 20;
+  const TProgramResult cut = RunPcbhost(folder, {"render", "big.pcbdoc"}, limited);
+  EXPECT_EQ(cut.ExitCode, 1) << cut.Describe();
+  ASSERT_EQ(cut.ErrLines().size(), 1u) << cut.Describe();
+  EXPECT_TRUE(Contains(cut.Err, "cannot write the picture")) << cut.Err;
+  EXPECT_EQ(folder.FileNames(), before);
+
+  const TProgramResult whole = RunPcbhost(folder, {"render", "big.pcbdoc"});
+  ASSERT_EQ(whole.ExitCode, 0) << whole.Describe();
+  EXPECT_GT(std::filesystem::file_size(folder.Path("big.svg")), limited.FileSizeLimit);
 }
 
 TEST(InfoRender, OddFieldsReadAsDefaultsAndUnknownKindsAreCountedOnly) {

@@ -71,6 +71,11 @@ std::vector<char*> PointersTo(std::vector<std::string>& texts) {
     const rlimit limit{run.AddressSpaceLimit, run.AddressSpaceLimit};
     if (::setrlimit(RLIMIT_AS, &limit) != 0) ::_exit(126);
   }
+  if (run.FileSizeLimit > 0) {
+    const rlimit limit{run.FileSizeLimit, run.FileSizeLimit};
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0 || ::signal(SIGXFSZ, SIG_IGN) == SIG_ERR)
+      ::_exit(126);
+  }
   ::execve(arguments[0], arguments, environment);
   ::_exit(127);
 }

@@ -23,6 +23,9 @@ struct TProgramRun {
   int KillAfterSeconds = 120;
   // The child's address space limit in bytes (RLIMIT_AS); 0: the caller's.
   std::size_t AddressSpaceLimit = 0;
+  // The largest file the child may write, in bytes (RLIMIT_FSIZE; a longer write fails with
+  // EFBIG instead of raising SIGXFSZ); 0: the caller's.
+  std::size_t FileSizeLimit = 0;
 };
 
 struct TProgramResult {

@@ -11,6 +11,7 @@
 #include "app/board_view/LayerStyle.h"
 #include "app/board_view/PrimitiveSvg.h"
 #include "app/board_view/SvgElement.h"
+#include "app/board_view/TextSink.h"
 
 namespace pcbhost {
 namespace {
@@ -111,26 +112,58 @@ std::string Definitions(const TDrawing& drawing) {
   return defs + "</defs>\n";
 }
 
-// Appends the group's opening, its members and its closing to the text; leaves the text as it
-// was and answers false when no member draws anything. Written in place: the layers of a large
-// board are many megabytes.
-template <typename TDrawMembers>
-bool AppendGroup(std::string& text, const TSvgElement& group, TDrawMembers drawMembers) {
-  const std::size_t start = text.size();
-  text += group.Open();
-  const std::size_t opened = text.size();
-  drawMembers(text);
-  if (text.size() == opened) {
-    text.resize(start);
-    return false;
-  }
-  text += group.Close();
-  return true;
-}
-
-bool AppendLayerGroup(const TDrawing& drawing, uint32_t layer, std::string& text) {
+TPrimitivePaint LayerPaint(const TDrawing& drawing, uint32_t layer) {
   TPrimitivePaint paint = drawing.Paint;
   paint.KeepoutFill = "url(#" + KeepoutPatternId(layer) + ")";
+  return paint;
+}
+
+// Whether any of the primitives draws something: groups that would stay empty are left out,
+// and the legend, which the picture's size depends on, is known before anything is written.
+template <typename TDraw>
+bool AnyDrawn(const std::vector<const TPrimitiveView*>& primitives, TDraw draw) {
+  return std::any_of(primitives.begin(), primitives.end(),
+                     [&](const TPrimitiveView* primitive) { return !draw(*primitive).empty(); });
+}
+
+bool AnyDrawn(const std::vector<const TPrimitiveView*>& primitives, const TPrimitivePaint& paint) {
+  return AnyDrawn(primitives,
+                  [&](const TPrimitiveView& primitive) { return PrimitiveSvg(primitive, paint); });
+}
+
+// The layers drawn, in drawing order, each with whether its group has anything in it.
+std::vector<std::pair<uint32_t, bool>> LayersDrawn(const TDrawing& drawing) {
+  std::vector<std::pair<uint32_t, bool>> layers;
+  for (const uint32_t layer : drawing.DrawOrder())
+    layers.emplace_back(layer, AnyDrawn(drawing.ByLayer.at(layer), LayerPaint(drawing, layer)));
+  return layers;
+}
+
+std::vector<TLegendEntry> Legend(const TDrawing& drawing,
+                                 const std::vector<std::pair<uint32_t, bool>>& layers) {
+  std::vector<TLegendEntry> legend;
+  for (const auto& [layer, drawn] : layers)
+    if (drawn) legend.push_back({drawing.View.LayerName(layer), std::string(LayerColour(layer))});
+  if (!drawing.Vias.empty()) legend.push_back({"Vias", std::string(kViaColour)});
+  if (!drawing.Outlines.empty()) legend.push_back({"Board outline", std::string(kOutlineColour)});
+  if (!drawing.Holes.empty()) legend.push_back({"Drill holes", std::string(kDrillHoleColour)});
+  return legend;
+}
+
+// Writes the group with its members, each handed on as the text grows.
+template <typename TDrawMember>
+void WriteGroup(TTextSink& out, const TSvgElement& group,
+                const std::vector<const TPrimitiveView*>& members, TDrawMember drawMember) {
+  out.Append(group.Open());
+  for (const TPrimitiveView* member : members) {
+    out.Text() += drawMember(*member);
+    out.FlushWhenFull();
+  }
+  out.Append(group.Close());
+}
+
+void WriteLayerGroup(const TDrawing& drawing, uint32_t layer, TTextSink& out) {
+  const TPrimitivePaint paint = LayerPaint(drawing, layer);
   const std::string colour(LayerColour(layer));
   const TSvgElement group = TSvgElement("g")
                                 .Set("id", "layer-" + std::to_string(layer))
@@ -139,18 +172,16 @@ bool AppendLayerGroup(const TDrawing& drawing, uint32_t layer, std::string& text
                                 .Set("fill", colour)
                                 .Set("stroke", colour)
                                 .Number("opacity", LayerOpacity(layer));
-  return AppendGroup(text, group, [&](std::string& out) {
-    for (const TPrimitiveView* primitive : drawing.ByLayer.at(layer))
-      out += PrimitiveSvg(*primitive, paint);
-  });
+  WriteGroup(out, group, drawing.ByLayer.at(layer),
+             [&](const TPrimitiveView& primitive) { return PrimitiveSvg(primitive, paint); });
 }
 
-void AppendViaGroup(const TDrawing& drawing, std::string& text) {
+void WriteViaGroup(const TDrawing& drawing, TTextSink& out) {
+  if (!AnyDrawn(drawing.Vias, drawing.Paint)) return;
   const TSvgElement group =
       TSvgElement("g").Set("id", "vias").Set("fill", kViaColour).Set("stroke", "none");
-  AppendGroup(text, group, [&](std::string& out) {
-    for (const TPrimitiveView* via : drawing.Vias) out += PrimitiveSvg(*via, drawing.Paint);
-  });
+  WriteGroup(out, group, drawing.Vias,
+             [&](const TPrimitiveView& via) { return PrimitiveSvg(via, drawing.Paint); });
 }
 
 std::string OutlineGroup(const TDrawing& drawing, std::string_view id, std::string_view fill,
@@ -166,44 +197,39 @@ std::string OutlineGroup(const TDrawing& drawing, std::string_view id, std::stri
   return body.empty() ? "" : group.Open() + body + group.Close();
 }
 
-std::string HoleGroup(const TDrawing& drawing) {
-  std::string body;
-  for (const TPrimitiveView* primitive : drawing.Holes) body += DrillHoleSvg(*primitive);
+void WriteHoleGroup(const TDrawing& drawing, TTextSink& out) {
+  if (!AnyDrawn(drawing.Holes, DrillHoleSvg)) return;
   const TSvgElement group =
       TSvgElement("g").Set("id", "drill-holes").Set("fill", kDrillHoleColour).Set("stroke", "none");
-  return body.empty() ? "" : group.Open() + body + group.Close();
+  WriteGroup(out, group, drawing.Holes, DrillHoleSvg);
 }
 
 // The board, y axis up: one flipped group holds every layer, bottom side first.
-std::string BoardGroup(const TDrawing& drawing, std::vector<TLegendEntry>& legend) {
+void WriteBoardGroup(const TDrawing& drawing,
+                     const std::vector<std::pair<uint32_t, bool>>& layers, TTextSink& out) {
   const TSvgElement board = TSvgElement("g").Set("id", "board").Set("transform", "scale(1,-1)");
-  std::string body = board.Open();
-  body += OutlineGroup(drawing, "board-shape", kBoardColour, "none");
+  out.Append(board.Open());
+  out.Append(OutlineGroup(drawing, "board-shape", kBoardColour, "none"));
   bool viasDrawn = false;
-  for (const uint32_t layer : drawing.DrawOrder()) {
+  for (const auto& [layer, drawn] : layers) {
     if (!viasDrawn && DrawnAboveVias(layer)) {
-      AppendViaGroup(drawing, body);
+      WriteViaGroup(drawing, out);
       viasDrawn = true;
     }
-    if (AppendLayerGroup(drawing, layer, body))
-      legend.push_back({drawing.View.LayerName(layer), std::string(LayerColour(layer))});
+    if (drawn) WriteLayerGroup(drawing, layer, out);
   }
-  if (!viasDrawn) AppendViaGroup(drawing, body);
-  if (!drawing.Vias.empty()) legend.push_back({"Vias", std::string(kViaColour)});
-  body += OutlineGroup(drawing, "board-outline", "none", kOutlineColour);
-  if (!drawing.Outlines.empty()) legend.push_back({"Board outline", std::string(kOutlineColour)});
-  body += HoleGroup(drawing);
-  if (!drawing.Holes.empty()) legend.push_back({"Drill holes", std::string(kDrillHoleColour)});
-  body += board.Close();
-  return body;
+  if (!viasDrawn) WriteViaGroup(drawing, out);
+  out.Append(OutlineGroup(drawing, "board-outline", "none", kOutlineColour));
+  WriteHoleGroup(drawing, out);
+  out.Append(board.Close());
 }
 
 }  // namespace
 
-std::string RenderBoardSvg(const TBoardView& view, const std::string& title) {
+bool RenderBoardSvg(const TBoardView& view, const std::string& title, TTextSink& out) {
   const TDrawing drawing(view);
-  std::vector<TLegendEntry> legend;
-  std::string board = BoardGroup(drawing, legend);
+  const std::vector<std::pair<uint32_t, bool>> layers = LayersDrawn(drawing);
+  const std::vector<TLegendEntry> legend = Legend(drawing, layers);
 
   // The flipped board covers x MinX..MaxX and y -MaxY..-MinY; the legend stands to its right.
   const double line = drawing.Size() * kLegendLineShare;
@@ -214,31 +240,28 @@ std::string RenderBoardSvg(const TBoardView& view, const std::string& title) {
   const double height = std::max(drawing.Extent.Height(), LegendHeight(legend, line));
   const double scale = kPictureSize / std::max(width, height);
 
-  std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-  svg += TSvgElement("svg")
-             .Set("xmlns", "http://www.w3.org/2000/svg")
-             .Set("viewBox", SvgLength(left) + " " + SvgLength(top) + " " + SvgLength(width) + " " +
-                                 SvgLength(height))
-             .Number("width", std::max(1.0, std::round(width * scale)))
-             .Number("height", std::max(1.0, std::round(height * scale)))
-             .Open();
-  svg += TSvgElement("title").WithText(title);
-  svg += Definitions(drawing);
-  svg += TSvgElement("rect")
-             .Set("id", "background")
-             .Length("x", left)
-             .Length("y", top)
-             .Length("width", width)
-             .Length("height", height)
-             .Set("fill", kBackgroundColour)
-             .Empty();
-  svg.reserve(svg.size() + board.size() + (1 << 16));
-  svg += board;
-  board.clear();
-  board.shrink_to_fit();
-  svg += LegendSvg(legend, legendLeft, top, line);
-  svg += "</svg>\n";
-  return svg;
+  out.Append("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+  out.Append(TSvgElement("svg")
+                 .Set("xmlns", "http://www.w3.org/2000/svg")
+                 .Set("viewBox", SvgLength(left) + " " + SvgLength(top) + " " +
+                                     SvgLength(width) + " " + SvgLength(height))
+                 .Number("width", std::max(1.0, std::round(width * scale)))
+                 .Number("height", std::max(1.0, std::round(height * scale)))
+                 .Open());
+  out.Append(TSvgElement("title").WithText(title));
+  out.Append(Definitions(drawing));
+  out.Append(TSvgElement("rect")
+                 .Set("id", "background")
+                 .Length("x", left)
+                 .Length("y", top)
+                 .Length("width", width)
+                 .Length("height", height)
+                 .Set("fill", kBackgroundColour)
+                 .Empty());
+  WriteBoardGroup(drawing, layers, out);
+  out.Append(LegendSvg(legend, legendLeft, top, line));
+  out.Append("</svg>\n");
+  return out.Flush();
 }
 
 }  // namespace pcbhost

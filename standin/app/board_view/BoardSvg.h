@@ -7,9 +7,11 @@
 #include <string>
 
 #include "app/board_view/BoardView.h"
+#include "app/board_view/TextSink.h"
 
 namespace pcbhost {
 
-std::string RenderBoardSvg(const TBoardView& view, const std::string& title);
+// Writes the picture to the sink piece by piece; false when the sink failed.
+bool RenderBoardSvg(const TBoardView& view, const std::string& title, TTextSink& out);
 
 }  // namespace pcbhost
