@@ -12,44 +12,67 @@ namespace {
 
 constexpr double kUnitsPerMil = 10000;
 constexpr double kDecimals = 10000;
+// Room for the attributes of a typical element, so that most never grow their text.
+constexpr std::size_t kAttributesRoom = 160;
 
 }  // namespace
 
-std::string SvgNumber(double value) {
-  if (!std::isfinite(value)) return "0";
+void AppendSvgNumber(std::string& out, double value) {
+  if (!std::isfinite(value)) {
+    out += '0';
+    return;
+  }
   const double rounded = std::round(value * kDecimals) / kDecimals;
-  if (rounded == 0) return "0";
+  if (rounded == 0) {
+    out += '0';
+    return;
+  }
   // Up to eleven digits before the point: the shortest digits that read back as the value
   // are those of the rounded decimal, as FormatNumber writes them, and far quicker to make.
-  if (std::fabs(rounded) >= 1e11) return FormatNumber(rounded);
+  if (std::fabs(rounded) >= 1e11) {
+    out += FormatNumber(rounded);
+    return;
+  }
   char text[32];
   const auto end = std::to_chars(text, text + sizeof(text), rounded, std::chars_format::fixed);
-  return std::string(text, end.ptr);
+  out.append(text, end.ptr);
+}
+
+std::string SvgNumber(double value) {
+  std::string text;
+  AppendSvgNumber(text, value);
+  return text;
 }
 
 std::string SvgLength(double units) { return SvgNumber(units / kUnitsPerMil); }
 
-TSvgElement::TSvgElement(std::string_view tag) : FTag(tag) {}
+TSvgElement::TSvgElement(std::string_view tag) : FTag(tag) { FAttributes.reserve(kAttributesRoom); }
 
-TSvgElement& TSvgElement::Attribute(std::string_view name, std::string_view value) {
+void TSvgElement::StartAttribute(std::string_view name) {
   FAttributes += ' ';
   FAttributes += name;
   FAttributes += "=\"";
-  FAttributes += value;
+}
+
+TSvgElement& TSvgElement::Length(std::string_view name, double units) {
+  return Number(name, units / kUnitsPerMil);
+}
+
+TSvgElement& TSvgElement::Number(std::string_view name, double value) {
+  StartAttribute(name);
+  AppendSvgNumber(FAttributes, value);
   FAttributes += '"';
   return *this;
 }
 
-TSvgElement& TSvgElement::Length(std::string_view name, double units) {
-  return Attribute(name, SvgLength(units));
-}
-
-TSvgElement& TSvgElement::Number(std::string_view name, double value) {
-  return Attribute(name, SvgNumber(value));
-}
-
 TSvgElement& TSvgElement::Set(std::string_view name, std::string_view text) {
-  return Attribute(name, XmlText(text));
+  StartAttribute(name);
+  if (IsPlainXmlText(text))
+    FAttributes += text;
+  else
+    FAttributes += XmlText(text);
+  FAttributes += '"';
+  return *this;
 }
 
 std::string TSvgElement::Empty() const { return "<" + FTag + FAttributes + "/>\n"; }

@@ -34,7 +34,7 @@ public:
   std::string WithText(std::string_view text) const;
 
 private:
-  TSvgElement& Attribute(std::string_view name, std::string_view value);
+  void StartAttribute(std::string_view name);
 
   std::string FTag;
   std::string FAttributes;

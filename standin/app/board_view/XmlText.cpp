@@ -75,6 +75,14 @@ void AppendEscaped(std::string& out, char32_t c) {
 
 }  // namespace
 
+bool IsPlainXmlText(std::string_view bytes) {
+  for (const char b : bytes) {
+    if (b < 0x20 || b > 0x7e) return false;
+    if (b == '&' || b == '<' || b == '>' || b == '"' || b == '\'') return false;
+  }
+  return true;
+}
+
 std::string XmlText(std::string_view bytes) {
   std::vector<char32_t> characters;
   if (!DecodeUtf8(bytes, characters)) {

@@ -10,5 +10,7 @@ namespace pcbhost {
 // per byte (U+0000..U+00FF). Markup characters are escaped (& < > " ') and characters XML
 // cannot hold (controls other than tab, LF and CR) become U+FFFD.
 std::string XmlText(std::string_view bytes);
+// Whether XmlText would give the bytes back unchanged: printable ASCII without markup.
+bool IsPlainXmlText(std::string_view bytes);
 
 }  // namespace pcbhost
