@@ -5,12 +5,6 @@
 #include "server/BoardObject.h"
 
 namespace standin {
-namespace {
-
-uint64_t NetKindKey(PcbHandle net, uint8_t kind) { return static_cast<uint64_t>(net) << 8 | kind; }
-
-}  // namespace
-
 TIndexKey IndexKeyOf(const TBoardObject& object) {
   return {object.Kind(), object.Common().Layer, object.Common().Net};
 }
@@ -27,13 +21,7 @@ void TBoardIndex::Insert(PcbHandle handle, const TIndexKey& key) {
   std::vector<THandles>& layers = FByKindLayer[key.Kind];
   if (layers.size() <= key.Layer) layers.resize(key.Layer + 1u);
   layers[key.Layer].Insert(handle);
-  if (key.Net == 0) return;
-  const uint64_t netKind = NetKindKey(key.Net, key.Kind);
-  if (netKind != FLastNetKind) {
-    FLastNetSet = &FByNetKind[netKind];
-    FLastNetKind = netKind;
-  }
-  FLastNetSet->Insert(handle);
+  if (key.Net != 0) FByNet.Insert(key.Net, key.Kind, handle);
 }
 
 void TBoardIndex::Erase(PcbHandle handle, const TIndexKey& key) {
@@ -41,16 +29,7 @@ void TBoardIndex::Erase(PcbHandle handle, const TIndexKey& key) {
   FByKind[key.Kind].Erase(handle);
   std::vector<THandles>& layers = FByKindLayer[key.Kind];
   if (key.Layer < layers.size()) layers[key.Layer].Erase(handle);
-  if (key.Net == 0) return;
-  const auto found = FByNetKind.find(NetKindKey(key.Net, key.Kind));
-  if (found == FByNetKind.end()) return;
-  found->second.Erase(handle);
-  if (!found->second.Empty()) return;
-  if (FLastNetSet == &found->second) {
-    FLastNetSet = nullptr;
-    FLastNetKind = 0;
-  }
-  FByNetKind.erase(found);
+  if (key.Net != 0) FByNet.Erase(key.Net, key.Kind, handle);
 }
 
 const TBoardIndex::THandles* TBoardIndex::OfKind(uint8_t kind) const {
@@ -64,8 +43,7 @@ const TBoardIndex::THandles* TBoardIndex::OfKindOnLayer(uint8_t kind, PcbLayerNu
 }
 
 const TBoardIndex::THandles* TBoardIndex::OfNet(PcbHandle net, uint8_t kind) const {
-  const auto found = FByNetKind.find(NetKindKey(net, kind));
-  return found == FByNetKind.end() ? nullptr : &found->second;
+  return FByNet.Find(net, kind);
 }
 
 std::vector<PcbHandle> TBoardIndex::All() const {

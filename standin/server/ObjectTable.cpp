@@ -19,6 +19,7 @@ void TObjectTable::Put(std::unique_ptr<TBoardObject> object) {
   else
     ++FCount;
   slot = object.release();
+  if (handle == FLastHandle) FLastObject = slot;
 }
 
 void TObjectTable::Destroy(PcbHandle handle) {
@@ -26,6 +27,10 @@ void TObjectTable::Destroy(PcbHandle handle) {
   if (page >= FPages.size() || !FPages[page]) return;
   TBoardObject*& slot = (*FPages[page])[handle & kSlotMask];
   if (!slot) return;
+  if (handle == FLastHandle) {
+    FLastHandle = 0;
+    FLastObject = nullptr;
+  }
   delete slot;
   slot = nullptr;
   --FCount;
