@@ -208,6 +208,19 @@ TEST_F(ServerObjects, CarriedValuesComeBackAsWritten) {
                                Patterned<PcbComponentSourceLinksRecord>());
   const auto patternedLinks = Patterned<PcbComponentSourceLinksRecord>();
   EXPECT_EQ(std::memcmp(&links, &patternedLinks, sizeof(links)), 0);
+  // Written back as zero, the component's extras read as zero again; the others stay.
+  EXPECT_TRUE(SameBytes(roundTrip(QueryComponentEx, component, PcbComponentExRecord{}),
+                        PcbComponentExRecord{}));
+  PcbComponentSourceLinksRecord keptLinks{};
+  EXPECT_EQ(QueryComponentSourceLinks(kPcbMessageRead, component, &keptLinks), kPcbOk);
+  EXPECT_EQ(std::memcmp(&keptLinks, &patternedLinks, sizeof(links)), 0);
+  const auto clearedLinks =
+      roundTrip(QueryComponentSourceLinks, component, PcbComponentSourceLinksRecord{});
+  const PcbComponentSourceLinksRecord noLinks{};
+  EXPECT_EQ(std::memcmp(&clearedLinks, &noLinks, sizeof(noLinks)), 0);
+  EXPECT_TRUE(SameBytes(roundTrip(QueryComponentEx, component, Patterned<PcbComponentExRecord>()),
+                        Patterned<PcbComponentExRecord>()))
+      << "held again after all were cleared";
   EXPECT_TRUE(SameBytes(roundTrip(QueryRule, CreateRuleObject(kRuleHeight),
                                   Patterned<PcbRuleRecord>()),
                         Patterned<PcbRuleRecord>()));
