@@ -111,33 +111,62 @@ TBounds BoundsAround(double x, double y, double halfWidth, double halfHeight) {
 
 // Track --------------------------------------------------------------------------------------
 
+void TTrackObject::Give(PcbTrackRecord& record) const {
+  record.x1 = FValues.x1;
+  record.y1 = FValues.y1;
+  record.x2 = FValues.x2;
+  record.y2 = FValues.y2;
+  record.width = FValues.width;
+  record.reserved1 = FValues.reserved1;
+  record.reserved2 = FValues.reserved2;
+  record.reserved3 = FValues.reserved3;
+}
+
+void TTrackObject::Take(const PcbTrackRecord& record) {
+  FValues = {record.x1,        record.y1,        record.x2,        record.y2,
+             record.width,     record.reserved1, record.reserved2, record.reserved3};
+}
+
+PcbTrackRecord TTrackObject::Record() const {
+  const TCommonFields& common = Common();
+  PcbTrackRecord record{};
+  record.flags = common.Flags;
+  record.aux16 = common.Aux16;
+  record.layer = common.Layer;
+  record.net = common.Net;
+  record.routedState = common.RoutedState;
+  record.aux32 = common.Aux32;
+  Give(record);
+  return record;
+}
+
 TGeometry TTrackObject::BoardGeometry() const {
   TGeometry geometry;
   geometry.PointCount = 2;
-  geometry.Points[0] = {static_cast<double>(FRecord.x1), static_cast<double>(FRecord.y1)};
-  geometry.Points[1] = {static_cast<double>(FRecord.x2), static_cast<double>(FRecord.y2)};
+  geometry.Points[0] = {static_cast<double>(FValues.x1), static_cast<double>(FValues.y1)};
+  geometry.Points[1] = {static_cast<double>(FValues.x2), static_cast<double>(FValues.y2)};
   return geometry;
 }
 
 void TTrackObject::SetBoardGeometry(const TGeometry& geometry) {
-  FRecord.x1 = ToCoord(geometry.Points[0].X);
-  FRecord.y1 = ToCoord(geometry.Points[0].Y);
-  FRecord.x2 = ToCoord(geometry.Points[1].X);
-  FRecord.y2 = ToCoord(geometry.Points[1].Y);
+  FValues.x1 = ToCoord(geometry.Points[0].X);
+  FValues.y1 = ToCoord(geometry.Points[0].Y);
+  FValues.x2 = ToCoord(geometry.Points[1].X);
+  FValues.y2 = ToCoord(geometry.Points[1].Y);
 }
 
 std::optional<TBounds> TTrackObject::Bounds() const {
-  const double half = FRecord.width / 2.0;
-  const double left = std::min(FRecord.x1, FRecord.x2);
-  const double right = std::max(FRecord.x1, FRecord.x2);
-  const double bottom = std::min(FRecord.y1, FRecord.y2);
-  const double top = std::max(FRecord.y1, FRecord.y2);
+  const double half = FValues.width / 2.0;
+  const double left = std::min(FValues.x1, FValues.x2);
+  const double right = std::max(FValues.x1, FValues.x2);
+  const double bottom = std::min(FValues.y1, FValues.y2);
+  const double top = std::max(FValues.y1, FValues.y2);
   return TBounds{ToCoord(left - half), ToCoord(bottom - half), ToCoord(right + half),
                  ToCoord(top + half)};
 }
 
-void TTrackObject::WriteFields(TFieldWriter& writer) const { TrackFields(writer, FRecord); }
-void TTrackObject::ReadFields(TFieldReader& reader) { TrackFields(reader, FRecord); }
+void TTrackObject::WriteFields(TFieldWriter& writer) const { TrackFields(writer, FValues); }
+void TTrackObject::ReadFields(TFieldReader& reader) { TrackFields(reader, FValues); }
 
 // Arc ----------------------------------------------------------------------------------------
 

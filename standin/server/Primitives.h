@@ -6,14 +6,29 @@
 
 namespace standin {
 
+// A track keeps of its record only its own values: the common fields are the object's. A
+// board holds hundreds of thousands of tracks.
+struct TTrackValues {
+  int32_t x1 = 0;
+  int32_t y1 = 0;
+  int32_t x2 = 0;
+  int32_t y2 = 0;
+  int32_t width = 0;
+  int32_t reserved1 = 0;
+  int32_t reserved2 = 0;
+  int32_t reserved3 = 0;
+};
+
 class TTrackObject final : public TBoardObject {
 public:
   static constexpr uint8_t kKind = kPcbObjectTrack;
   TTrackObject() : TBoardObject(kKind) {}
 
-  void Give(PcbTrackRecord& record) const { record = FRecord; }
-  void Take(const PcbTrackRecord& record) { FRecord = record; }
-  const PcbTrackRecord& Record() const { return FRecord; }
+  // The track's own values; the exchange adds the common fields.
+  void Give(PcbTrackRecord& record) const;
+  void Take(const PcbTrackRecord& record);
+  // The whole record, common fields included.
+  PcbTrackRecord Record() const;
 
   TGeometry BoardGeometry() const override;
   void SetBoardGeometry(const TGeometry& geometry) override;
@@ -22,7 +37,7 @@ public:
   void ReadFields(TFieldReader& reader) override;
 
 private:
-  PcbTrackRecord FRecord{};
+  TTrackValues FValues;
 };
 
 class TArcObject final : public TBoardObject {
