@@ -81,34 +81,6 @@ void TPadObject::Take(const PcbPadRecord& record) {
   FRecord.name.length = std::min<uint8_t>(FRecord.name.length, sizeof(FRecord.name.text));
 }
 
-TPadObject::TPart TPadObject::ShownPart(PcbLayerNumber layer) const {
-  const PcbLayerNumber own = Common().Layer;
-  if (IsSignalNumber(own)) return layer == own ? TPart::Top : TPart::None;
-  if (layer == kMultiLayer) return TPart::Top;
-  const TPart part = SetPart(layer);
-  return part != TPart::None && FStackMode == kPadStackSimple ? TPart::Top : part;
-}
-
-TPadObject::TPart TPadObject::SetPart(PcbLayerNumber layer) {
-  if (layer == kTopLayer) return TPart::Top;
-  if (layer == kBottomLayer) return TPart::Bottom;
-  if (layer >= kMidLayer1 && layer <= kMidLayer30) return TPart::Middle;
-  return TPart::None;
-}
-
-TPadLayerValues TPadObject::PartValues(TPart part) const {
-  switch (part) {
-    case TPart::Top:
-      return {FRecord.topShape, FRecord.topXSize, FRecord.topYSize, FTopPercent};
-    case TPart::Middle:
-      return {FRecord.middleShape, FRecord.middleXSize, FRecord.middleYSize, FMiddlePercent};
-    case TPart::Bottom:
-      return {FRecord.bottomShape, FRecord.bottomXSize, FRecord.bottomYSize, FBottomPercent};
-    case TPart::None: break;
-  }
-  return {};
-}
-
 TPadObject::TPartRefs TPadObject::PartRefs(TPart part) {
   switch (part) {
     case TPart::Middle:
@@ -122,12 +94,6 @@ TPadObject::TPartRefs TPadObject::PartRefs(TPart part) {
 TPadLayerValues& TPadObject::TableEntry(PcbLayerNumber layer) {
   if (!FTable) FTable = std::make_unique<TLayerTable>();
   return (*FTable)[layer];
-}
-
-TPadLayerValues TPadObject::ValuesOnLayer(PcbLayerNumber layer) const {
-  if (!IsLayerNumber(layer)) return {};
-  if (FStackMode == kPadStackFull) return FTable ? (*FTable)[layer] : TPadLayerValues{};
-  return PartValues(ShownPart(layer));
 }
 
 int32_t TPadObject::CornerRadiusOnLayer(PcbLayerNumber layer) const {

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "server/BoardObject.h"
+#include "server/LayerNumbers.h"
 
 namespace standin {
 
@@ -78,5 +79,40 @@ private:
   uint8_t FBottomPercent = 0;
   std::unique_ptr<TLayerTable> FTable;  // made on first use
 };
+
+// Inline: the host reads a new pad's values four times a layer, 83 layers over.
+inline TPadObject::TPart TPadObject::ShownPart(PcbLayerNumber layer) const {
+  const PcbLayerNumber own = Common().Layer;
+  if (IsSignalNumber(own)) return layer == own ? TPart::Top : TPart::None;
+  if (layer == kMultiLayer) return TPart::Top;
+  const TPart part = SetPart(layer);
+  return part != TPart::None && FStackMode == kPadStackSimple ? TPart::Top : part;
+}
+
+inline TPadObject::TPart TPadObject::SetPart(PcbLayerNumber layer) {
+  if (layer == kTopLayer) return TPart::Top;
+  if (layer == kBottomLayer) return TPart::Bottom;
+  if (layer >= kMidLayer1 && layer <= kMidLayer30) return TPart::Middle;
+  return TPart::None;
+}
+
+inline TPadLayerValues TPadObject::PartValues(TPart part) const {
+  switch (part) {
+    case TPart::Top:
+      return {FRecord.topShape, FRecord.topXSize, FRecord.topYSize, FTopPercent};
+    case TPart::Middle:
+      return {FRecord.middleShape, FRecord.middleXSize, FRecord.middleYSize, FMiddlePercent};
+    case TPart::Bottom:
+      return {FRecord.bottomShape, FRecord.bottomXSize, FRecord.bottomYSize, FBottomPercent};
+    case TPart::None: break;
+  }
+  return {};
+}
+
+inline TPadLayerValues TPadObject::ValuesOnLayer(PcbLayerNumber layer) const {
+  if (!IsLayerNumber(layer)) return {};
+  if (FStackMode == kPadStackFull) return FTable ? (*FTable)[layer] : TPadLayerValues{};
+  return PartValues(ShownPart(layer));
+}
 
 }  // namespace standin
