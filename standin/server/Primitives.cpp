@@ -277,10 +277,23 @@ void TViaObject::ReadFields(TFieldReader& reader) { ViaFields(reader, FRecord); 
 // Text ---------------------------------------------------------------------------------------
 
 TTextObject::TTextObject() : TBoardObject(kKind) {
-  constexpr std::string_view kFont = "Arial";
-  FTrueType.fontName.length = static_cast<uint8_t>(kFont.size());
-  std::memcpy(FTrueType.fontName.text, kFont.data(), kFont.size());
-  FTrueType.reserved5 = kDefaultTextHeight;
+  FTrueType.FontName = "Arial";
+  FTrueType.Reserved5 = kDefaultTextHeight;
+}
+
+void TTextObject::Give(PcbTextRecord& record) const {
+  record.x = FValues.X;
+  record.y = FValues.Y;
+  record.reserved1 = FValues.Reserved1;
+  record.reserved2 = FValues.Reserved2;
+  record.rotation = FValues.Rotation;
+  record.reserved3 = FValues.Reserved3;
+  record.text = {};
+  record.text.length = static_cast<uint8_t>(FText.size());
+  std::memcpy(record.text.text, FText.data(), FText.size());
+  record.reserved4 = FValues.Reserved4;
+  record.reserved5 = FValues.Reserved5;
+  record.reserved6 = FValues.Reserved6;
 }
 
 bool TTextObject::Accepts(const PcbTextRecord& record) const {
@@ -288,30 +301,77 @@ bool TTextObject::Accepts(const PcbTextRecord& record) const {
 }
 
 void TTextObject::Take(const PcbTextRecord& record) {
-  FRecord = record;
-  FRecord.text.length = std::min<uint8_t>(FRecord.text.length, sizeof(FRecord.text.text));
+  FValues = {record.x,         record.y,         record.reserved1, record.reserved2,
+             record.rotation,  record.reserved3, record.reserved4, record.reserved5,
+             record.reserved6};
+  FText.assign(record.text.text, std::min<std::size_t>(record.text.length, sizeof(record.text.text)));
+}
+
+void TTextObject::Give(PcbTrueTypeTextRecord& record) const {
+  record.reserved1 = FTrueType.Reserved1;
+  record.fontName = {};
+  record.fontName.length = static_cast<uint8_t>(FTrueType.FontName.size());
+  std::memcpy(record.fontName.text, FTrueType.FontName.data(), FTrueType.FontName.size());
+  record.reserved2 = FTrueType.Reserved2;
+  record.reserved3 = FTrueType.Reserved3;
+  record.reserved4 = FTrueType.Reserved4;
+  record.reserved5 = FTrueType.Reserved5;
+}
+
+void TTextObject::Take(const PcbTrueTypeTextRecord& record) {
+  FTrueType.Reserved1 = record.reserved1;
+  FTrueType.FontName.assign(record.fontName.text, record.fontName.length);
+  FTrueType.Reserved2 = record.reserved2;
+  FTrueType.Reserved3 = record.reserved3;
+  FTrueType.Reserved4 = record.reserved4;
+  FTrueType.Reserved5 = record.reserved5;
+}
+
+PcbTextRecord TTextObject::Record() const {
+  const TCommonFields& common = Common();
+  PcbTextRecord record{};
+  record.flags = common.Flags;
+  record.aux16 = common.Aux16;
+  record.layer = common.Layer;
+  record.net = common.Net;
+  record.routedState = common.RoutedState;
+  record.aux32 = common.Aux32;
+  Give(record);
+  return record;
 }
 
 TGeometry TTextObject::BoardGeometry() const {
-  return TurnedPointGeometry(FRecord.x, FRecord.y, FRecord.rotation);
+  return TurnedPointGeometry(FValues.X, FValues.Y, FValues.Rotation);
 }
 
 void TTextObject::SetBoardGeometry(const TGeometry& geometry) {
-  FRecord.x = ToCoord(geometry.Points[0].X);
-  FRecord.y = ToCoord(geometry.Points[0].Y);
-  FRecord.rotation = geometry.Angles[0];
+  FValues.X = ToCoord(geometry.Points[0].X);
+  FValues.Y = ToCoord(geometry.Points[0].Y);
+  FValues.Rotation = geometry.Angles[0];
 }
 
 std::optional<TBounds> TTextObject::Bounds() const {
-  return BoundsAround(FRecord.x, FRecord.y, 0, 0);
+  return BoundsAround(FValues.X, FValues.Y, 0, 0);
 }
 
+// Through whole records: the document names the record's fields.
 void TTextObject::WriteFields(TFieldWriter& writer) const {
-  TextFields(writer, FRecord, FTrueType, FBarCode);
+  PcbTextRecord record{};
+  PcbTrueTypeTextRecord trueType{};
+  Give(record);
+  Give(trueType);
+  PcbBarCodeTextRecord barCode = FBarCode;
+  TextFields(writer, record, trueType, barCode);
 }
 
 void TTextObject::ReadFields(TFieldReader& reader) {
-  TextFields(reader, FRecord, FTrueType, FBarCode);
+  PcbTextRecord record{};
+  PcbTrueTypeTextRecord trueType{};
+  Give(record);
+  Give(trueType);
+  TextFields(reader, record, trueType, FBarCode);
+  Take(record);
+  Take(trueType);
 }
 
 }  // namespace standin

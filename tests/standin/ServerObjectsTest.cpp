@@ -3,6 +3,7 @@
 // board's modified mark.
 #include <cstring>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -268,6 +269,41 @@ TEST_F(ServerObjects, CarriedValuesComeBackAsWritten) {
   EXPECT_EQ(readTrueType.reserved4, 4);
   EXPECT_EQ(readTrueType.reserved5, 5);
   EXPECT_EQ(readTrueType.fontName.length, 0);
+
+  // A text's own values, its text (up to the record's 254 characters) and its font name.
+  const PcbHandle text = CreateObject(kPcbObjectText);
+  for (const std::string& written : {std::string("U7"), std::string(254, 'x'), std::string()}) {
+    PcbTextRecord record{};
+    record.x = -5;
+    record.y = 7;
+    record.rotation = 90.5;
+    record.reserved1 = 1;
+    record.reserved3 = 3;
+    record.reserved6 = 6;
+    record.text.length = static_cast<uint8_t>(written.size());
+    std::memcpy(record.text.text, written.data(), written.size());
+    const PcbTextRecord read = roundTrip(QueryText, text, record);
+    EXPECT_EQ(std::string(read.text.text, read.text.length), written);
+    EXPECT_EQ(read.x, -5);
+    EXPECT_EQ(read.y, 7);
+    EXPECT_EQ(read.rotation, 90.5);
+    EXPECT_EQ(read.reserved1, 1);
+    EXPECT_EQ(read.reserved3, 3);
+    EXPECT_EQ(read.reserved6, 6);
+  }
+  PcbTextRecord tooLong{};
+  tooLong.text.length = 255;  // one beyond the record's room
+  std::memset(tooLong.text.text, 'y', sizeof(tooLong.text.text));
+  EXPECT_EQ(roundTrip(QueryText, text, tooLong).text.length, sizeof(tooLong.text.text));
+  PcbTrueTypeTextRecord font{};
+  font.fontName.length = 11;
+  std::memcpy(font.fontName.text, "Courier New", 11);
+  const PcbTrueTypeTextRecord readFont = roundTrip(QueryTrueTypeTextInfo, text, font);
+  EXPECT_EQ(std::string(readFont.fontName.text, readFont.fontName.length), "Courier New");
+  PcbTrueTypeTextRecord fresh{};
+  ASSERT_EQ(QueryTrueTypeTextInfo(kPcbMessageRead, CreateObject(kPcbObjectText), &fresh), kPcbOk);
+  EXPECT_EQ(std::string(fresh.fontName.text, fresh.fontName.length), "Arial") << "a new text";
+  EXPECT_EQ(fresh.reserved5, 200000) << "20 mil";
 }
 
 TEST_F(ServerObjects, BoardIterationGoesByKindAndLayerInCreationOrderWithComponentPrimitives) {
