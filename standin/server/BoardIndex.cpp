@@ -1,6 +1,8 @@
 #include "server/BoardIndex.h"
 
 #include <algorithm>
+#include <bit>
+#include <limits>
 
 #include "server/BoardObject.h"
 
@@ -46,11 +48,34 @@ const TBoardIndex::THandles* TBoardIndex::OfNet(PcbHandle net, uint8_t kind) con
   return FByNet.Find(net, kind);
 }
 
+// The kinds' sets are each in order: their handles are marked in a bitmap over the range they
+// span and read back in order, unless the range is far wider than the handles (then sorted).
 std::vector<PcbHandle> TBoardIndex::All() const {
   std::vector<PcbHandle> all;
   all.reserve(Count());
-  for (const THandles& handles : FByKind) all.insert(all.end(), handles.begin(), handles.end());
-  std::sort(all.begin(), all.end());
+  if (all.capacity() == 0) return all;
+  PcbHandle lowest = std::numeric_limits<PcbHandle>::max();
+  PcbHandle highest = 0;
+  for (const THandles& handles : FByKind) {
+    if (handles.Empty()) continue;
+    lowest = std::min(lowest, *handles.begin());
+    highest = std::max(highest, handles.Last());
+  }
+  const std::size_t range = std::size_t{highest} - lowest + 1;
+  if (range / 64 > all.capacity()) {
+    for (const THandles& handles : FByKind) all.insert(all.end(), handles.begin(), handles.end());
+    std::sort(all.begin(), all.end());
+    return all;
+  }
+  std::vector<uint64_t> marks((range + 63) / 64);
+  for (const THandles& handles : FByKind)
+    for (const PcbHandle handle : handles) {
+      const std::size_t bit = handle - lowest;
+      marks[bit / 64] |= uint64_t{1} << (bit % 64);
+    }
+  for (std::size_t word = 0; word < marks.size(); ++word)
+    for (uint64_t bits = marks[word]; bits != 0; bits &= bits - 1)
+      all.push_back(static_cast<PcbHandle>(lowest + word * 64 + std::countr_zero(bits)));
   return all;
 }
 

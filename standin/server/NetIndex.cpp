@@ -2,9 +2,9 @@
 
 namespace standin {
 
-TNetIndex::TNetSets* TNetIndex::SetsOf(PcbHandle net) const {
+const TNetIndex::TNetSets* TNetIndex::SetsOf(PcbHandle net) const {
   const std::size_t page = net >> kPageBits;
-  return page < FPages.size() && FPages[page] ? (*FPages[page])[net & kSlotMask].get() : nullptr;
+  return page < FPages.size() && FPages[page] ? &(*FPages[page])[net & kSlotMask] : nullptr;
 }
 
 THandleSet& TNetIndex::SetToFill(PcbHandle net, uint8_t kind) {
@@ -12,14 +12,13 @@ THandleSet& TNetIndex::SetToFill(PcbHandle net, uint8_t kind) {
   const std::size_t page = net >> kPageBits;
   if (page >= FPages.size()) FPages.resize(page + 1);
   if (!FPages[page]) FPages[page] = std::make_unique<TPage>();
-  std::unique_ptr<TNetSets>& sets = (*FPages[page])[net & kSlotMask];
-  if (!sets) sets = std::make_unique<TNetSets>();
+  TNetSets& sets = (*FPages[page])[net & kSlotMask];
   THandleSet* found = nullptr;
-  for (TKindSet& set : *sets)
+  for (TKindSet& set : sets)
     if (set.Kind == kind) found = &set.Handles;
   if (!found) {
-    sets->push_back({kind, {}});  // may move the net's other sets: the set kept last is replaced
-    found = &sets->back().Handles;
+    sets.push_back({kind, {}});  // may move the net's other sets: the set kept last is replaced
+    found = &sets.back().Handles;
   }
   FLastNet = net;
   FLastKind = kind;
@@ -32,9 +31,10 @@ void TNetIndex::Insert(PcbHandle net, uint8_t kind, PcbHandle handle) {
 }
 
 void TNetIndex::Erase(PcbHandle net, uint8_t kind, PcbHandle handle) {
-  if (TNetSets* sets = SetsOf(net))
-    for (TKindSet& set : *sets)
-      if (set.Kind == kind) set.Handles.Erase(handle);
+  const std::size_t page = net >> kPageBits;
+  if (page >= FPages.size() || !FPages[page]) return;
+  for (TKindSet& set : (*FPages[page])[net & kSlotMask])
+    if (set.Kind == kind) set.Handles.Erase(handle);
 }
 
 const THandleSet* TNetIndex::Find(PcbHandle net, uint8_t kind) const {

@@ -32,9 +32,9 @@ private:
   using TNetSets = std::vector<TKindSet>;
   static constexpr unsigned kPageBits = 10;
   static constexpr std::size_t kSlotMask = (std::size_t{1} << kPageBits) - 1;
-  using TPage = std::array<std::unique_ptr<TNetSets>, std::size_t{1} << kPageBits>;
+  using TPage = std::array<TNetSets, std::size_t{1} << kPageBits>;
 
-  TNetSets* SetsOf(PcbHandle net) const;
+  const TNetSets* SetsOf(PcbHandle net) const;
   THandleSet& SetToFill(PcbHandle net, uint8_t kind);
 
   std::vector<std::unique_ptr<TPage>> FPages;
