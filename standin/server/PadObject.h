@@ -25,15 +25,43 @@ struct TPadLayerValues {
   bool IsZero() const { return Shape == 0 && XSize == 0 && YSize == 0 && CornerRadiusPercent == 0; }
 };
 
+// A pad's own values: its record without the common fields, which are the object's.
+struct TPadValues {
+  double rotation = 0;
+  int32_t x = 0;
+  int32_t y = 0;
+  int32_t topXSize = 0;
+  int32_t topYSize = 0;
+  int32_t middleXSize = 0;
+  int32_t middleYSize = 0;
+  int32_t bottomXSize = 0;
+  int32_t bottomYSize = 0;
+  int32_t holeSize = 0;
+  int32_t reserved1 = 0;
+  int32_t reserved2 = 0;
+  int32_t reserved3 = 0;
+  int32_t reserved4 = 0;
+  uint8_t topShape = 0;
+  uint8_t middleShape = 0;
+  uint8_t bottomShape = 0;
+  uint8_t pinRole = 0;
+  uint8_t option = 0;
+  uint8_t flagByte1 = 0;
+  uint8_t flagByte2 = 0;
+  PcbString20 name{};
+};
+
 class TPadObject final : public TBoardObject {
 public:
   static constexpr uint8_t kKind = kPcbObjectPad;
   TPadObject() : TBoardObject(kKind) { Common().Layer = kMultiLayer; }
 
-  void Give(PcbPadRecord& record) const { record = FRecord; }
+  // The pad's own values; the exchange adds the common fields.
+  void Give(PcbPadRecord& record) const;
   bool Accepts(const PcbPadRecord& record) const;
   void Take(const PcbPadRecord& record);
-  const PcbPadRecord& Record() const { return FRecord; }
+  // The whole record, common fields included.
+  PcbPadRecord Record() const;
   uint8_t StackMode() const { return FStackMode; }
   void SetStackMode(uint8_t mode) { FStackMode = mode; }
 
@@ -72,7 +100,7 @@ private:
   };
   TPartRefs PartRefs(TPart part);
 
-  PcbPadRecord FRecord{};
+  TPadValues FValues;
   uint8_t FStackMode = kPadStackSimple;
   uint8_t FTopPercent = 0;
   uint8_t FMiddlePercent = 0;
@@ -99,11 +127,11 @@ inline TPadObject::TPart TPadObject::SetPart(PcbLayerNumber layer) {
 inline TPadLayerValues TPadObject::PartValues(TPart part) const {
   switch (part) {
     case TPart::Top:
-      return {FRecord.topShape, FRecord.topXSize, FRecord.topYSize, FTopPercent};
+      return {FValues.topShape, FValues.topXSize, FValues.topYSize, FTopPercent};
     case TPart::Middle:
-      return {FRecord.middleShape, FRecord.middleXSize, FRecord.middleYSize, FMiddlePercent};
+      return {FValues.middleShape, FValues.middleXSize, FValues.middleYSize, FMiddlePercent};
     case TPart::Bottom:
-      return {FRecord.bottomShape, FRecord.bottomXSize, FRecord.bottomYSize, FBottomPercent};
+      return {FValues.bottomShape, FValues.bottomXSize, FValues.bottomYSize, FBottomPercent};
     case TPart::None: break;
   }
   return {};

@@ -300,6 +300,38 @@ TEST_F(ServerObjects, CarriedValuesComeBackAsWritten) {
   std::memcpy(font.fontName.text, "Courier New", 11);
   const PcbTrueTypeTextRecord readFont = roundTrip(QueryTrueTypeTextInfo, text, font);
   EXPECT_EQ(std::string(readFont.fontName.text, readFont.fontName.length), "Courier New");
+  // Every value of a pad's own comes back (the common ones are the object's).
+  PcbPadRecord pad{};
+  int32_t next = 1;
+  for (int32_t* value : {&pad.x, &pad.y, &pad.topXSize, &pad.topYSize, &pad.middleXSize,
+                         &pad.middleYSize, &pad.bottomXSize, &pad.bottomYSize, &pad.holeSize,
+                         &pad.reserved1, &pad.reserved2, &pad.reserved3, &pad.reserved4})
+    *value = next++ * 1000;
+  uint8_t nextByte = 1;
+  for (uint8_t* value : {&pad.topShape, &pad.middleShape, &pad.bottomShape, &pad.pinRole,
+                         &pad.option, &pad.flagByte1, &pad.flagByte2})
+    *value = nextByte++;
+  pad.rotation = 33.25;
+  pad.layer = kMultiLayer;
+  pad.name.length = 21;  // one beyond the room
+  std::memset(pad.name.text, 'p', sizeof(pad.name.text));
+  const PcbPadRecord readPad = roundTrip(QueryPad, CreateObject(kPcbObjectPad), pad);
+  next = 1;
+  for (const int32_t* value :
+       {&readPad.x, &readPad.y, &readPad.topXSize, &readPad.topYSize, &readPad.middleXSize,
+        &readPad.middleYSize, &readPad.bottomXSize, &readPad.bottomYSize, &readPad.holeSize,
+        &readPad.reserved1, &readPad.reserved2, &readPad.reserved3, &readPad.reserved4})
+    EXPECT_EQ(*value, next++ * 1000);
+  nextByte = 1;
+  for (const uint8_t* value : {&readPad.topShape, &readPad.middleShape, &readPad.bottomShape,
+                               &readPad.pinRole, &readPad.option, &readPad.flagByte1,
+                               &readPad.flagByte2})
+    EXPECT_EQ(*value, nextByte++);
+  EXPECT_EQ(readPad.rotation, 33.25);
+  EXPECT_EQ(readPad.layer, kMultiLayer);
+  EXPECT_EQ(std::string(readPad.name.text, readPad.name.length),
+            std::string(sizeof(pad.name.text), 'p'));
+
   PcbTrueTypeTextRecord fresh{};
   ASSERT_EQ(QueryTrueTypeTextInfo(kPcbMessageRead, CreateObject(kPcbObjectText), &fresh), kPcbOk);
   EXPECT_EQ(std::string(fresh.fontName.text, fresh.fontName.length), "Arial") << "a new text";
