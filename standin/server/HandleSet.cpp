@@ -12,10 +12,7 @@ std::size_t THandleSet::BlockFor(PcbHandle handle) const {
 
 bool THandleSet::Insert(PcbHandle handle) {
   if (FBlocks.empty() || FBlocks.back().back() < handle) {
-    if (FBlocks.empty() || FBlocks.back().size() >= kBlockLimit) {
-      // A set past its first block is a large one: its next block is made whole at once.
-      FBlocks.emplace_back().reserve(FBlocks.size() > 1 ? kBlockLimit : 0);
-    }
+    if (FBlocks.empty() || FBlocks.back().size() >= kBlockLimit) FBlocks.emplace_back();
     FBlocks.back().push_back(handle);
     ++FSize;
     return true;
