@@ -12,7 +12,7 @@ void TObjectTable::Put(std::unique_ptr<TBoardObject> object) {
   const PcbHandle handle = object->Handle();
   const std::size_t page = handle >> kPageBits;
   if (page >= FPages.size()) FPages.resize(page + 1);
-  if (!FPages[page]) FPages[page] = std::make_unique<TPage>(TPage{});
+  if (!FPages[page]) FPages[page] = std::make_unique<TPage>();  // zero-filled in place
   TBoardObject*& slot = (*FPages[page])[handle & kSlotMask];
   if (slot)
     delete slot;
