@@ -1,5 +1,6 @@
 // Speed of the stand-in PCB server's board model: creating and adding many primitives, walking
-// the primitives of one net, and saving and loading a large board document.
+// the primitives of one net, a new pad read back layer by layer as the importer does, and
+// saving and loading a large board document.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -112,6 +113,79 @@ BENCHMARK(BM_IterateNet)
     ->RangeMultiplier(10)
     ->Range(10'000, 1'000'000)
     ->Unit(benchmark::kMicrosecond);
+
+// Wires as an import lays them: a few tracks of one net after another, the net changing from
+// wire to wire; the record (with its net) written before the track goes on the board.
+void BM_CreateAndAddNetWires(benchmark::State& state) {
+  constexpr int64_t kTracksPerWire = 4;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto server = std::make_unique<TBenchServer>();
+    std::vector<PcbHandle> nets;
+    for (int i = 0; i < 8 * kNets; ++i) {
+      nets.push_back(CreateObject(kPcbObjectNet));
+      AddObjectToContainer(server->Board(), nets.back());
+    }
+    state.ResumeTiming();
+    for (int64_t i = 0; i < state.range(0); ++i)
+      server->AddTrack(i, nets[static_cast<std::size_t>(i / kTracksPerWire * 7919 % nets.size())]);
+    state.PauseTiming();
+    server.reset();
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_CreateAndAddNetWires)
+    ->RangeMultiplier(10)
+    ->Range(10'000, 1'000'000)
+    ->Unit(benchmark::kMillisecond);
+
+// A component's pads as the importer makes them: each new pad is read back whole (its record,
+// its stack mode and four values on each of the 83 layers), written and put in the component.
+void BM_NewPadsReadBack(benchmark::State& state) {
+  constexpr int kPadsPerComponent = 16;
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto server = std::make_unique<TBenchServer>();
+    state.ResumeTiming();
+    PcbHandle component = 0;
+    for (int64_t i = 0; i < state.range(0); ++i) {
+      if (i % kPadsPerComponent == 0) {
+        component = CreateObject(kPcbObjectComponent);
+        AddObjectToContainer(server->Board(), component);
+      }
+      const PcbHandle pad = CreateObject(kPcbObjectPad);
+      PcbPadRecord record{};
+      uint8_t stackMode = 0;
+      QueryPad(kPcbMessageRead, pad, &record);
+      QueryPadStackMode(kPcbMessageRead, pad, &stackMode);
+      for (PcbLayerNumber layer = 0; layer < kLayerCount; ++layer) {
+        uint8_t shape = 0;
+        uint8_t percent = 0;
+        int32_t xSize = 0;
+        int32_t ySize = 0;
+        int32_t radius = 0;
+        QueryPadOrViaShapeOnLayer(pad, layer, &shape);
+        QueryPadOrViaSizeOnLayer(pad, layer, &xSize, &ySize);
+        QueryPadCornerRadiusOnLayer(pad, layer, &radius);
+        QueryPadCRPercentageOnLayer(pad, layer, &percent);
+        benchmark::DoNotOptimize(shape + percent + xSize + ySize + radius);
+      }
+      record.x = static_cast<int32_t>(i * 1000);
+      record.topShape = record.middleShape = record.bottomShape = kPadShapeRoundedRectangle;
+      record.topXSize = record.middleXSize = record.bottomXSize = 600;
+      record.topYSize = record.middleYSize = record.bottomYSize = 400;
+      record.layer = kMultiLayer;
+      QueryPad(kPcbMessageSecondWrite, pad, &record);
+      AddObjectToContainer(component, pad);
+    }
+    state.PauseTiming();
+    server.reset();
+    state.ResumeTiming();
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_NewPadsReadBack)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 void BM_SaveBoard(benchmark::State& state) {
   TBenchServer server;

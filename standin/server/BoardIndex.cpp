@@ -1,16 +1,12 @@
 #include "server/BoardIndex.h"
 
 #include <algorithm>
+#include <bit>
+#include <limits>
 
 #include "server/BoardObject.h"
 
 namespace standin {
-namespace {
-
-uint64_t NetKindKey(PcbHandle net, uint8_t kind) { return static_cast<uint64_t>(net) << 8 | kind; }
-
-}  // namespace
-
 TIndexKey IndexKeyOf(const TBoardObject& object) {
   return {object.Kind(), object.Common().Layer, object.Common().Net};
 }
@@ -27,13 +23,7 @@ void TBoardIndex::Insert(PcbHandle handle, const TIndexKey& key) {
   std::vector<THandles>& layers = FByKindLayer[key.Kind];
   if (layers.size() <= key.Layer) layers.resize(key.Layer + 1u);
   layers[key.Layer].Insert(handle);
-  if (key.Net == 0) return;
-  const uint64_t netKind = NetKindKey(key.Net, key.Kind);
-  if (netKind != FLastNetKind) {
-    FLastNetSet = &FByNetKind[netKind];
-    FLastNetKind = netKind;
-  }
-  FLastNetSet->Insert(handle);
+  if (key.Net != 0) FByNet.Insert(key.Net, key.Kind, handle);
 }
 
 void TBoardIndex::Erase(PcbHandle handle, const TIndexKey& key) {
@@ -41,16 +31,7 @@ void TBoardIndex::Erase(PcbHandle handle, const TIndexKey& key) {
   FByKind[key.Kind].Erase(handle);
   std::vector<THandles>& layers = FByKindLayer[key.Kind];
   if (key.Layer < layers.size()) layers[key.Layer].Erase(handle);
-  if (key.Net == 0) return;
-  const auto found = FByNetKind.find(NetKindKey(key.Net, key.Kind));
-  if (found == FByNetKind.end()) return;
-  found->second.Erase(handle);
-  if (!found->second.Empty()) return;
-  if (FLastNetSet == &found->second) {
-    FLastNetSet = nullptr;
-    FLastNetKind = 0;
-  }
-  FByNetKind.erase(found);
+  if (key.Net != 0) FByNet.Erase(key.Net, key.Kind, handle);
 }
 
 const TBoardIndex::THandles* TBoardIndex::OfKind(uint8_t kind) const {
@@ -64,15 +45,37 @@ const TBoardIndex::THandles* TBoardIndex::OfKindOnLayer(uint8_t kind, PcbLayerNu
 }
 
 const TBoardIndex::THandles* TBoardIndex::OfNet(PcbHandle net, uint8_t kind) const {
-  const auto found = FByNetKind.find(NetKindKey(net, kind));
-  return found == FByNetKind.end() ? nullptr : &found->second;
+  return FByNet.Find(net, kind);
 }
 
+// The kinds' sets are each in order: their handles are marked in a bitmap over the range they
+// span and read back in order, unless the range is far wider than the handles (then sorted).
 std::vector<PcbHandle> TBoardIndex::All() const {
   std::vector<PcbHandle> all;
   all.reserve(Count());
-  for (const THandles& handles : FByKind) all.insert(all.end(), handles.begin(), handles.end());
-  std::sort(all.begin(), all.end());
+  if (all.capacity() == 0) return all;
+  PcbHandle lowest = std::numeric_limits<PcbHandle>::max();
+  PcbHandle highest = 0;
+  for (const THandles& handles : FByKind) {
+    if (handles.Empty()) continue;
+    lowest = std::min(lowest, *handles.begin());
+    highest = std::max(highest, handles.Last());
+  }
+  const std::size_t range = std::size_t{highest} - lowest + 1;
+  if (range / 64 > all.capacity()) {
+    for (const THandles& handles : FByKind) all.insert(all.end(), handles.begin(), handles.end());
+    std::sort(all.begin(), all.end());
+    return all;
+  }
+  std::vector<uint64_t> marks((range + 63) / 64);
+  for (const THandles& handles : FByKind)
+    for (const PcbHandle handle : handles) {
+      const std::size_t bit = handle - lowest;
+      marks[bit / 64] |= uint64_t{1} << (bit % 64);
+    }
+  for (std::size_t word = 0; word < marks.size(); ++word)
+    for (uint64_t bits = marks[word]; bits != 0; bits &= bits - 1)
+      all.push_back(static_cast<PcbHandle>(lowest + word * 64 + std::countr_zero(bits)));
   return all;
 }
 

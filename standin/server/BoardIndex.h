@@ -5,11 +5,11 @@
 
 #include <array>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 #include "host/PcbApi.h"
 #include "server/HandleSet.h"
+#include "server/NetIndex.h"
 
 namespace standin {
 
@@ -54,10 +54,7 @@ private:
   std::array<THandles, kKindSlots> FByKind;
   // Per kind, the sets by layer number (grown to the highest layer used).
   std::array<std::vector<THandles>, kKindSlots> FByKindLayer;
-  std::unordered_map<uint64_t, THandles> FByNetKind;
-  // The set of the net and kind filed last: the primitives of a wire come one after another.
-  uint64_t FLastNetKind = 0;
-  THandles* FLastNetSet = nullptr;
+  TNetIndex FByNet;
 };
 
 }  // namespace standin

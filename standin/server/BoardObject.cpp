@@ -71,13 +71,13 @@ void TBoardObject::TurnOver() { FCommon.Layer = OtherSideLayer(FCommon.Layer); }
 
 void TBoardObject::KeepRelativeTo(const TPlacement& placement) {
   const TGeometry board = BoardGeometry();
-  if (FRelative && SameGeometry(Transformed(*FRelative, placement, true), board)) return;
-  FRelative = std::make_unique<TGeometry>(Transformed(board, placement, false));
+  if (FRelative && SameGeometry(Transformed(FRelative->Unpack(), placement, true), board)) return;
+  FRelative = TPackedGeometry::Pack(Transformed(board, placement, false));
 }
 
 void TBoardObject::PlaceRelativeTo(const TPlacement& placement) {
-  if (!FRelative) FRelative = std::make_unique<TGeometry>(Transformed(BoardGeometry(), {}, false));
-  SetBoardGeometry(Transformed(*FRelative, placement, true));
+  if (!FRelative) FRelative = TPackedGeometry::Pack(Transformed(BoardGeometry(), {}, false));
+  SetBoardGeometry(Transformed(FRelative->Unpack(), placement, true));
 }
 
 void TBoardObject::RemapHandles(const THandleMap& map) { FCommon.Net = map(FCommon.Net); }

@@ -13,8 +13,9 @@
 #include <vector>
 
 #include "host/PcbApi.h"
-#include "server/ComponentPlacement.h"
+#include "server/ObjectGeometry.h"
 #include "server/ObjectPool.h"
+#include "server/PackedGeometry.h"
 
 namespace standin {
 
@@ -24,31 +25,21 @@ class TFieldWriter;
 
 // What every object carries: the flag word and its two further bit sets, the values carried
 // unchanged, its layer (a number), its net and its routed-state flag.
+// Packed into 20 bytes: every object carries them.
 struct TCommonFields {
   uint16_t Flags = 0;
   uint16_t Aux16 = 0;
   PcbLayerNumber Layer = kNoLayer;
-  PcbHandle Net = 0;
   uint8_t RoutedState = 0;
-  uint32_t Aux32 = 0;
   uint8_t BitField2 = 0;
+  PcbHandle Net = 0;
+  uint32_t Aux32 = 0;
   uint16_t BitField3 = 0;
 };
 
 // The flag bits that board documents name.
 constexpr uint16_t kNamedFlagBits =
     kPcbFlagTestPointTop | kPcbFlagKeepout | kPcbFlagTestPointBottom;
-
-// The geometry that moves with a component: up to two points, the angles (a direction, or an
-// arc's start and end) and an outline.
-struct TGeometry {
-  enum class TAngles : uint8_t { None, Direction, Arc };
-  uint8_t PointCount = 0;
-  TPointD Points[2];
-  TAngles AngleKind = TAngles::None;
-  double Angles[2] = {0, 0};
-  std::vector<TPointD> Outline;
-};
 
 struct TBounds {
   int32_t Left = 0;
@@ -112,13 +103,14 @@ public:
   virtual void ReadFields(TFieldReader& reader) = 0;
 
 private:
+  // Ordered to leave no padding: the board holds a great many objects.
   PcbHandle FHandle = 0;
-  uint8_t FKind;
-  bool FInContainer = false;
   PcbHandle FComponent = 0;
   TBoard* FBoard = nullptr;
+  TPackedGeometry::TPointer FRelative;
   TCommonFields FCommon;
-  std::unique_ptr<TGeometry> FRelative;
+  uint8_t FKind;
+  bool FInContainer = false;
 };
 
 // The objects that carry only the common fields: component bodies and differential pairs.

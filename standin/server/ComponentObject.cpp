@@ -1,6 +1,7 @@
 #include "server/ComponentObject.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "server/DocumentFields.h"
 
@@ -48,6 +49,38 @@ void TComponentObject::Take(const PcbComponentRecord& record) {
   FRecord.secondText = second;
 }
 
+const TComponentObject::TExtras& TComponentObject::NoExtras() {
+  static const TExtras none{};
+  return none;
+}
+
+const TComponentObject::TExtras& TComponentObject::Extras() const {
+  return FExtras ? *FExtras : NoExtras();
+}
+
+template <class Apply>
+void TComponentObject::ChangeExtras(Apply&& apply) {
+  if (!FExtras) FExtras = std::make_unique<TExtras>();
+  apply(*FExtras);
+  // Byte-wise: the records are arrays of bytes and lengths, with no padding between them.
+  static_assert(sizeof(TExtras) == sizeof(PcbComponentExRecord) +
+                                       sizeof(PcbComponentSourceLinksRecord) +
+                                       sizeof(PcbShortString));
+  if (std::memcmp(FExtras.get(), &NoExtras(), sizeof(TExtras)) == 0) FExtras.reset();
+}
+
+void TComponentObject::Take(const PcbComponentExRecord& record) {
+  ChangeExtras([&](TExtras& extras) { extras.Extended = record; });
+}
+
+void TComponentObject::Take(const PcbComponentSourceLinksRecord& record) {
+  ChangeExtras([&](TExtras& extras) { extras.SourceLinks = record; });
+}
+
+void TComponentObject::Take(const PcbShortString& model) {
+  ChangeExtras([&](TExtras& extras) { extras.Default3DModel = model; });
+}
+
 TPlacement TComponentObject::Placement() const {
   return {static_cast<double>(FRecord.x), static_cast<double>(FRecord.y), FRecord.rotation,
           Common().Layer == kBottomLayer};
@@ -74,12 +107,15 @@ void TComponentObject::WriteFields(TFieldWriter& writer) const {
   int32_t channelOffset = FChannelOffset;
   uint8_t componentKind = FComponentKind;
   ComponentFields(writer, FRecord, channelOffset, componentKind);
-  ComponentExtraFields(writer, FExtended, FSourceLinks, FDefault3DModel);
+  const TExtras& extras = Extras();
+  ComponentExtraFields(writer, extras.Extended, extras.SourceLinks, extras.Default3DModel);
 }
 
 void TComponentObject::ReadFields(TFieldReader& reader) {
   ComponentFields(reader, FRecord, FChannelOffset, FComponentKind);
-  ComponentExtraFields(reader, FExtended, FSourceLinks, FDefault3DModel);
+  ChangeExtras([&](TExtras& extras) {
+    ComponentExtraFields(reader, extras.Extended, extras.SourceLinks, extras.Default3DModel);
+  });
 }
 
 }  // namespace standin

@@ -23,6 +23,8 @@ public:
   // The smallest handle above the given one; nil when there is none.
   PcbHandle After(PcbHandle handle) const;
 
+  // The highest handle; the set must not be empty.
+  PcbHandle Last() const { return FBlocks.back().back(); }
   std::size_t Size() const { return FSize; }
   bool Empty() const { return FSize == 0; }
   TIterator begin() const;

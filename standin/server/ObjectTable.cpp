@@ -12,13 +12,14 @@ void TObjectTable::Put(std::unique_ptr<TBoardObject> object) {
   const PcbHandle handle = object->Handle();
   const std::size_t page = handle >> kPageBits;
   if (page >= FPages.size()) FPages.resize(page + 1);
-  if (!FPages[page]) FPages[page] = std::make_unique<TPage>(TPage{});
+  if (!FPages[page]) FPages[page] = std::make_unique<TPage>();  // zero-filled in place
   TBoardObject*& slot = (*FPages[page])[handle & kSlotMask];
   if (slot)
     delete slot;
   else
     ++FCount;
   slot = object.release();
+  if (handle == FLastHandle) FLastObject = slot;
 }
 
 void TObjectTable::Destroy(PcbHandle handle) {
@@ -26,6 +27,10 @@ void TObjectTable::Destroy(PcbHandle handle) {
   if (page >= FPages.size() || !FPages[page]) return;
   TBoardObject*& slot = (*FPages[page])[handle & kSlotMask];
   if (!slot) return;
+  if (handle == FLastHandle) {
+    FLastHandle = 0;
+    FLastObject = nullptr;
+  }
   delete slot;
   slot = nullptr;
   --FCount;

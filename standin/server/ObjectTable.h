@@ -1,6 +1,7 @@
 // The PCB server's objects by handle: a table of slots indexed by the handle itself, in pages
-// made when a handle first falls in them, so finding an object is two array reads. The table
-// owns its objects.
+// made when a handle first falls in them, so finding an object is two array reads. The object
+// found last is kept at hand: the host asks about one new object many times in a row (a new
+// pad is read back layer by layer). The table owns its objects.
 #pragma once
 
 #include <array>
@@ -21,8 +22,15 @@ public:
 
   // Null for nil and for handles that hold no object.
   TBoardObject* Find(PcbHandle handle) const {
+    if (handle == FLastHandle) return FLastObject;
     const std::size_t page = handle >> kPageBits;
-    return page < FPages.size() && FPages[page] ? (*FPages[page])[handle & kSlotMask] : nullptr;
+    TBoardObject* found =
+        page < FPages.size() && FPages[page] ? (*FPages[page])[handle & kSlotMask] : nullptr;
+    if (found) {
+      FLastHandle = handle;
+      FLastObject = found;
+    }
+    return found;
   }
   // Takes the object under its handle, which must be free.
   void Put(std::unique_ptr<TBoardObject> object);
@@ -37,6 +45,9 @@ private:
 
   std::vector<std::unique_ptr<TPage>> FPages;
   std::size_t FCount = 0;
+  // The object found last and its handle; nil (never a handle of an object) when none.
+  mutable PcbHandle FLastHandle = 0;
+  mutable TBoardObject* FLastObject = nullptr;
 };
 
 }  // namespace standin

@@ -76,58 +76,70 @@ bool TPadObject::Accepts(const PcbPadRecord& record) const {
   return std::isfinite(record.rotation);
 }
 
+namespace {
+
+// The values a pad keeps of its record, from the record to the pad or back.
+template <class From, class To>
+void CopyPadValues(const From& from, To& to) {
+  to.rotation = from.rotation;
+  to.x = from.x;
+  to.y = from.y;
+  to.topXSize = from.topXSize;
+  to.topYSize = from.topYSize;
+  to.middleXSize = from.middleXSize;
+  to.middleYSize = from.middleYSize;
+  to.bottomXSize = from.bottomXSize;
+  to.bottomYSize = from.bottomYSize;
+  to.holeSize = from.holeSize;
+  to.reserved1 = from.reserved1;
+  to.reserved2 = from.reserved2;
+  to.reserved3 = from.reserved3;
+  to.reserved4 = from.reserved4;
+  to.topShape = from.topShape;
+  to.middleShape = from.middleShape;
+  to.bottomShape = from.bottomShape;
+  to.pinRole = from.pinRole;
+  to.option = from.option;
+  to.flagByte1 = from.flagByte1;
+  to.flagByte2 = from.flagByte2;
+  to.name = from.name;
+}
+
+}  // namespace
+
+void TPadObject::Give(PcbPadRecord& record) const { CopyPadValues(FValues, record); }
+
 void TPadObject::Take(const PcbPadRecord& record) {
-  FRecord = record;
-  FRecord.name.length = std::min<uint8_t>(FRecord.name.length, sizeof(FRecord.name.text));
+  CopyPadValues(record, FValues);
+  FValues.name.length = std::min<uint8_t>(FValues.name.length, sizeof(FValues.name.text));
 }
 
-TPadObject::TPart TPadObject::ShownPart(PcbLayerNumber layer) const {
-  const PcbLayerNumber own = Common().Layer;
-  if (IsSignalNumber(own)) return layer == own ? TPart::Top : TPart::None;
-  if (layer == kMultiLayer) return TPart::Top;
-  const TPart part = SetPart(layer);
-  return part != TPart::None && FStackMode == kPadStackSimple ? TPart::Top : part;
-}
-
-TPadObject::TPart TPadObject::SetPart(PcbLayerNumber layer) {
-  if (layer == kTopLayer) return TPart::Top;
-  if (layer == kBottomLayer) return TPart::Bottom;
-  if (layer >= kMidLayer1 && layer <= kMidLayer30) return TPart::Middle;
-  return TPart::None;
-}
-
-TPadLayerValues TPadObject::PartValues(TPart part) const {
-  switch (part) {
-    case TPart::Top:
-      return {FRecord.topShape, FRecord.topXSize, FRecord.topYSize, FTopPercent};
-    case TPart::Middle:
-      return {FRecord.middleShape, FRecord.middleXSize, FRecord.middleYSize, FMiddlePercent};
-    case TPart::Bottom:
-      return {FRecord.bottomShape, FRecord.bottomXSize, FRecord.bottomYSize, FBottomPercent};
-    case TPart::None: break;
-  }
-  return {};
+PcbPadRecord TPadObject::Record() const {
+  const TCommonFields& common = Common();
+  PcbPadRecord record{};
+  record.flags = common.Flags;
+  record.aux16 = common.Aux16;
+  record.layer = common.Layer;
+  record.net = common.Net;
+  record.routedState = common.RoutedState;
+  record.aux32 = common.Aux32;
+  Give(record);
+  return record;
 }
 
 TPadObject::TPartRefs TPadObject::PartRefs(TPart part) {
   switch (part) {
     case TPart::Middle:
-      return {FRecord.middleShape, FRecord.middleXSize, FRecord.middleYSize, FMiddlePercent};
+      return {FValues.middleShape, FValues.middleXSize, FValues.middleYSize, FMiddlePercent};
     case TPart::Bottom:
-      return {FRecord.bottomShape, FRecord.bottomXSize, FRecord.bottomYSize, FBottomPercent};
-    default: return {FRecord.topShape, FRecord.topXSize, FRecord.topYSize, FTopPercent};
+      return {FValues.bottomShape, FValues.bottomXSize, FValues.bottomYSize, FBottomPercent};
+    default: return {FValues.topShape, FValues.topXSize, FValues.topYSize, FTopPercent};
   }
 }
 
 TPadLayerValues& TPadObject::TableEntry(PcbLayerNumber layer) {
   if (!FTable) FTable = std::make_unique<TLayerTable>();
   return (*FTable)[layer];
-}
-
-TPadLayerValues TPadObject::ValuesOnLayer(PcbLayerNumber layer) const {
-  if (!IsLayerNumber(layer)) return {};
-  if (FStackMode == kPadStackFull) return FTable ? (*FTable)[layer] : TPadLayerValues{};
-  return PartValues(ShownPart(layer));
 }
 
 int32_t TPadObject::CornerRadiusOnLayer(PcbLayerNumber layer) const {
@@ -170,36 +182,36 @@ void TPadObject::SetCornerRadiusPercentOnLayer(PcbLayerNumber layer, uint8_t per
 TGeometry TPadObject::BoardGeometry() const {
   TGeometry geometry;
   geometry.PointCount = 1;
-  geometry.Points[0] = {static_cast<double>(FRecord.x), static_cast<double>(FRecord.y)};
+  geometry.Points[0] = {static_cast<double>(FValues.x), static_cast<double>(FValues.y)};
   geometry.AngleKind = TGeometry::TAngles::Direction;
-  geometry.Angles[0] = FRecord.rotation;
+  geometry.Angles[0] = FValues.rotation;
   return geometry;
 }
 
 void TPadObject::SetBoardGeometry(const TGeometry& geometry) {
-  FRecord.x = ToCoord(geometry.Points[0].X);
-  FRecord.y = ToCoord(geometry.Points[0].Y);
-  FRecord.rotation = geometry.Angles[0];
+  FValues.x = ToCoord(geometry.Points[0].X);
+  FValues.y = ToCoord(geometry.Points[0].Y);
+  FValues.rotation = geometry.Angles[0];
 }
 
 // The pad's top values become its bottom ones and back, and so do the side layers' entries.
 void TPadObject::TurnOver() {
   TBoardObject::TurnOver();
-  std::swap(FRecord.topShape, FRecord.bottomShape);
-  std::swap(FRecord.topXSize, FRecord.bottomXSize);
-  std::swap(FRecord.topYSize, FRecord.bottomYSize);
+  std::swap(FValues.topShape, FValues.bottomShape);
+  std::swap(FValues.topXSize, FValues.bottomXSize);
+  std::swap(FValues.topYSize, FValues.bottomYSize);
   std::swap(FTopPercent, FBottomPercent);
   if (FTable)
     for (const auto& [top, bottom] : kSidePairs) std::swap((*FTable)[top], (*FTable)[bottom]);
 }
 
 std::optional<TBounds> TPadObject::Bounds() const {
-  const double halfWidth = std::abs(static_cast<double>(FRecord.topXSize)) / 2;
-  const double halfHeight = std::abs(static_cast<double>(FRecord.topYSize)) / 2;
-  const double radians = NormalizedDegrees(FRecord.rotation) * std::numbers::pi / 180;
+  const double halfWidth = std::abs(static_cast<double>(FValues.topXSize)) / 2;
+  const double halfHeight = std::abs(static_cast<double>(FValues.topYSize)) / 2;
+  const double radians = NormalizedDegrees(FValues.rotation) * std::numbers::pi / 180;
   const double c = std::fabs(std::cos(radians));
   const double s = std::fabs(std::sin(radians));
-  return BoundsAround(FRecord.x, FRecord.y, halfWidth * c + halfHeight * s,
+  return BoundsAround(FValues.x, FValues.y, halfWidth * c + halfHeight * s,
                       halfWidth * s + halfHeight * c);
 }
 
@@ -211,12 +223,12 @@ void TPadObject::WriteFields(TFieldWriter& writer) const {
   uint8_t top = FTopPercent;
   uint8_t middle = FMiddlePercent;
   uint8_t bottom = FBottomPercent;
-  PadFields(writer, FRecord, stackMode, top, middle, bottom, perLayer);
+  PadFields(writer, FValues, stackMode, top, middle, bottom, perLayer);
 }
 
 void TPadObject::ReadFields(TFieldReader& reader) {
   std::vector<TLayerEntry> perLayer;
-  PadFields(reader, FRecord, FStackMode, FTopPercent, FMiddlePercent, FBottomPercent, perLayer);
+  PadFields(reader, FValues, FStackMode, FTopPercent, FMiddlePercent, FBottomPercent, perLayer);
   FTable.reset();
   for (const TLayerEntry& entry : perLayer) TableEntry(entry.Layer) = entry.Values;
 }

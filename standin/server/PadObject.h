@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "server/BoardObject.h"
+#include "server/LayerNumbers.h"
 
 namespace standin {
 
@@ -24,15 +25,43 @@ struct TPadLayerValues {
   bool IsZero() const { return Shape == 0 && XSize == 0 && YSize == 0 && CornerRadiusPercent == 0; }
 };
 
+// A pad's own values: its record without the common fields, which are the object's.
+struct TPadValues {
+  double rotation = 0;
+  int32_t x = 0;
+  int32_t y = 0;
+  int32_t topXSize = 0;
+  int32_t topYSize = 0;
+  int32_t middleXSize = 0;
+  int32_t middleYSize = 0;
+  int32_t bottomXSize = 0;
+  int32_t bottomYSize = 0;
+  int32_t holeSize = 0;
+  int32_t reserved1 = 0;
+  int32_t reserved2 = 0;
+  int32_t reserved3 = 0;
+  int32_t reserved4 = 0;
+  uint8_t topShape = 0;
+  uint8_t middleShape = 0;
+  uint8_t bottomShape = 0;
+  uint8_t pinRole = 0;
+  uint8_t option = 0;
+  uint8_t flagByte1 = 0;
+  uint8_t flagByte2 = 0;
+  PcbString20 name{};
+};
+
 class TPadObject final : public TBoardObject {
 public:
   static constexpr uint8_t kKind = kPcbObjectPad;
   TPadObject() : TBoardObject(kKind) { Common().Layer = kMultiLayer; }
 
-  void Give(PcbPadRecord& record) const { record = FRecord; }
+  // The pad's own values; the exchange adds the common fields.
+  void Give(PcbPadRecord& record) const;
   bool Accepts(const PcbPadRecord& record) const;
   void Take(const PcbPadRecord& record);
-  const PcbPadRecord& Record() const { return FRecord; }
+  // The whole record, common fields included.
+  PcbPadRecord Record() const;
   uint8_t StackMode() const { return FStackMode; }
   void SetStackMode(uint8_t mode) { FStackMode = mode; }
 
@@ -71,12 +100,47 @@ private:
   };
   TPartRefs PartRefs(TPart part);
 
-  PcbPadRecord FRecord{};
+  TPadValues FValues;
   uint8_t FStackMode = kPadStackSimple;
   uint8_t FTopPercent = 0;
   uint8_t FMiddlePercent = 0;
   uint8_t FBottomPercent = 0;
   std::unique_ptr<TLayerTable> FTable;  // made on first use
 };
+
+// Inline: the host reads a new pad's values four times a layer, 83 layers over.
+inline TPadObject::TPart TPadObject::ShownPart(PcbLayerNumber layer) const {
+  const PcbLayerNumber own = Common().Layer;
+  if (IsSignalNumber(own)) return layer == own ? TPart::Top : TPart::None;
+  if (layer == kMultiLayer) return TPart::Top;
+  const TPart part = SetPart(layer);
+  return part != TPart::None && FStackMode == kPadStackSimple ? TPart::Top : part;
+}
+
+inline TPadObject::TPart TPadObject::SetPart(PcbLayerNumber layer) {
+  if (layer == kTopLayer) return TPart::Top;
+  if (layer == kBottomLayer) return TPart::Bottom;
+  if (layer >= kMidLayer1 && layer <= kMidLayer30) return TPart::Middle;
+  return TPart::None;
+}
+
+inline TPadLayerValues TPadObject::PartValues(TPart part) const {
+  switch (part) {
+    case TPart::Top:
+      return {FValues.topShape, FValues.topXSize, FValues.topYSize, FTopPercent};
+    case TPart::Middle:
+      return {FValues.middleShape, FValues.middleXSize, FValues.middleYSize, FMiddlePercent};
+    case TPart::Bottom:
+      return {FValues.bottomShape, FValues.bottomXSize, FValues.bottomYSize, FBottomPercent};
+    case TPart::None: break;
+  }
+  return {};
+}
+
+inline TPadLayerValues TPadObject::ValuesOnLayer(PcbLayerNumber layer) const {
+  if (!IsLayerNumber(layer)) return {};
+  if (FStackMode == kPadStackFull) return FTable ? (*FTable)[layer] : TPadLayerValues{};
+  return PartValues(ShownPart(layer));
+}
 
 }  // namespace standin

@@ -111,33 +111,62 @@ TBounds BoundsAround(double x, double y, double halfWidth, double halfHeight) {
 
 // Track --------------------------------------------------------------------------------------
 
+void TTrackObject::Give(PcbTrackRecord& record) const {
+  record.x1 = FValues.x1;
+  record.y1 = FValues.y1;
+  record.x2 = FValues.x2;
+  record.y2 = FValues.y2;
+  record.width = FValues.width;
+  record.reserved1 = FValues.reserved1;
+  record.reserved2 = FValues.reserved2;
+  record.reserved3 = FValues.reserved3;
+}
+
+void TTrackObject::Take(const PcbTrackRecord& record) {
+  FValues = {record.x1,        record.y1,        record.x2,        record.y2,
+             record.width,     record.reserved1, record.reserved2, record.reserved3};
+}
+
+PcbTrackRecord TTrackObject::Record() const {
+  const TCommonFields& common = Common();
+  PcbTrackRecord record{};
+  record.flags = common.Flags;
+  record.aux16 = common.Aux16;
+  record.layer = common.Layer;
+  record.net = common.Net;
+  record.routedState = common.RoutedState;
+  record.aux32 = common.Aux32;
+  Give(record);
+  return record;
+}
+
 TGeometry TTrackObject::BoardGeometry() const {
   TGeometry geometry;
   geometry.PointCount = 2;
-  geometry.Points[0] = {static_cast<double>(FRecord.x1), static_cast<double>(FRecord.y1)};
-  geometry.Points[1] = {static_cast<double>(FRecord.x2), static_cast<double>(FRecord.y2)};
+  geometry.Points[0] = {static_cast<double>(FValues.x1), static_cast<double>(FValues.y1)};
+  geometry.Points[1] = {static_cast<double>(FValues.x2), static_cast<double>(FValues.y2)};
   return geometry;
 }
 
 void TTrackObject::SetBoardGeometry(const TGeometry& geometry) {
-  FRecord.x1 = ToCoord(geometry.Points[0].X);
-  FRecord.y1 = ToCoord(geometry.Points[0].Y);
-  FRecord.x2 = ToCoord(geometry.Points[1].X);
-  FRecord.y2 = ToCoord(geometry.Points[1].Y);
+  FValues.x1 = ToCoord(geometry.Points[0].X);
+  FValues.y1 = ToCoord(geometry.Points[0].Y);
+  FValues.x2 = ToCoord(geometry.Points[1].X);
+  FValues.y2 = ToCoord(geometry.Points[1].Y);
 }
 
 std::optional<TBounds> TTrackObject::Bounds() const {
-  const double half = FRecord.width / 2.0;
-  const double left = std::min(FRecord.x1, FRecord.x2);
-  const double right = std::max(FRecord.x1, FRecord.x2);
-  const double bottom = std::min(FRecord.y1, FRecord.y2);
-  const double top = std::max(FRecord.y1, FRecord.y2);
+  const double half = FValues.width / 2.0;
+  const double left = std::min(FValues.x1, FValues.x2);
+  const double right = std::max(FValues.x1, FValues.x2);
+  const double bottom = std::min(FValues.y1, FValues.y2);
+  const double top = std::max(FValues.y1, FValues.y2);
   return TBounds{ToCoord(left - half), ToCoord(bottom - half), ToCoord(right + half),
                  ToCoord(top + half)};
 }
 
-void TTrackObject::WriteFields(TFieldWriter& writer) const { TrackFields(writer, FRecord); }
-void TTrackObject::ReadFields(TFieldReader& reader) { TrackFields(reader, FRecord); }
+void TTrackObject::WriteFields(TFieldWriter& writer) const { TrackFields(writer, FValues); }
+void TTrackObject::ReadFields(TFieldReader& reader) { TrackFields(reader, FValues); }
 
 // Arc ----------------------------------------------------------------------------------------
 
@@ -248,10 +277,23 @@ void TViaObject::ReadFields(TFieldReader& reader) { ViaFields(reader, FRecord); 
 // Text ---------------------------------------------------------------------------------------
 
 TTextObject::TTextObject() : TBoardObject(kKind) {
-  constexpr std::string_view kFont = "Arial";
-  FTrueType.fontName.length = static_cast<uint8_t>(kFont.size());
-  std::memcpy(FTrueType.fontName.text, kFont.data(), kFont.size());
-  FTrueType.reserved5 = kDefaultTextHeight;
+  FTrueType.FontName = "Arial";
+  FTrueType.Reserved5 = kDefaultTextHeight;
+}
+
+void TTextObject::Give(PcbTextRecord& record) const {
+  record.x = FValues.X;
+  record.y = FValues.Y;
+  record.reserved1 = FValues.Reserved1;
+  record.reserved2 = FValues.Reserved2;
+  record.rotation = FValues.Rotation;
+  record.reserved3 = FValues.Reserved3;
+  record.text = {};
+  record.text.length = static_cast<uint8_t>(FText.size());
+  std::memcpy(record.text.text, FText.data(), FText.size());
+  record.reserved4 = FValues.Reserved4;
+  record.reserved5 = FValues.Reserved5;
+  record.reserved6 = FValues.Reserved6;
 }
 
 bool TTextObject::Accepts(const PcbTextRecord& record) const {
@@ -259,30 +301,77 @@ bool TTextObject::Accepts(const PcbTextRecord& record) const {
 }
 
 void TTextObject::Take(const PcbTextRecord& record) {
-  FRecord = record;
-  FRecord.text.length = std::min<uint8_t>(FRecord.text.length, sizeof(FRecord.text.text));
+  FValues = {record.x,         record.y,         record.reserved1, record.reserved2,
+             record.rotation,  record.reserved3, record.reserved4, record.reserved5,
+             record.reserved6};
+  FText.assign(record.text.text, std::min<std::size_t>(record.text.length, sizeof(record.text.text)));
+}
+
+void TTextObject::Give(PcbTrueTypeTextRecord& record) const {
+  record.reserved1 = FTrueType.Reserved1;
+  record.fontName = {};
+  record.fontName.length = static_cast<uint8_t>(FTrueType.FontName.size());
+  std::memcpy(record.fontName.text, FTrueType.FontName.data(), FTrueType.FontName.size());
+  record.reserved2 = FTrueType.Reserved2;
+  record.reserved3 = FTrueType.Reserved3;
+  record.reserved4 = FTrueType.Reserved4;
+  record.reserved5 = FTrueType.Reserved5;
+}
+
+void TTextObject::Take(const PcbTrueTypeTextRecord& record) {
+  FTrueType.Reserved1 = record.reserved1;
+  FTrueType.FontName.assign(record.fontName.text, record.fontName.length);
+  FTrueType.Reserved2 = record.reserved2;
+  FTrueType.Reserved3 = record.reserved3;
+  FTrueType.Reserved4 = record.reserved4;
+  FTrueType.Reserved5 = record.reserved5;
+}
+
+PcbTextRecord TTextObject::Record() const {
+  const TCommonFields& common = Common();
+  PcbTextRecord record{};
+  record.flags = common.Flags;
+  record.aux16 = common.Aux16;
+  record.layer = common.Layer;
+  record.net = common.Net;
+  record.routedState = common.RoutedState;
+  record.aux32 = common.Aux32;
+  Give(record);
+  return record;
 }
 
 TGeometry TTextObject::BoardGeometry() const {
-  return TurnedPointGeometry(FRecord.x, FRecord.y, FRecord.rotation);
+  return TurnedPointGeometry(FValues.X, FValues.Y, FValues.Rotation);
 }
 
 void TTextObject::SetBoardGeometry(const TGeometry& geometry) {
-  FRecord.x = ToCoord(geometry.Points[0].X);
-  FRecord.y = ToCoord(geometry.Points[0].Y);
-  FRecord.rotation = geometry.Angles[0];
+  FValues.X = ToCoord(geometry.Points[0].X);
+  FValues.Y = ToCoord(geometry.Points[0].Y);
+  FValues.Rotation = geometry.Angles[0];
 }
 
 std::optional<TBounds> TTextObject::Bounds() const {
-  return BoundsAround(FRecord.x, FRecord.y, 0, 0);
+  return BoundsAround(FValues.X, FValues.Y, 0, 0);
 }
 
+// Through whole records: the document names the record's fields.
 void TTextObject::WriteFields(TFieldWriter& writer) const {
-  TextFields(writer, FRecord, FTrueType, FBarCode);
+  PcbTextRecord record{};
+  PcbTrueTypeTextRecord trueType{};
+  Give(record);
+  Give(trueType);
+  PcbBarCodeTextRecord barCode = FBarCode;
+  TextFields(writer, record, trueType, barCode);
 }
 
 void TTextObject::ReadFields(TFieldReader& reader) {
-  TextFields(reader, FRecord, FTrueType, FBarCode);
+  PcbTextRecord record{};
+  PcbTrueTypeTextRecord trueType{};
+  Give(record);
+  Give(trueType);
+  TextFields(reader, record, trueType, FBarCode);
+  Take(record);
+  Take(trueType);
 }
 
 }  // namespace standin

@@ -2,18 +2,36 @@
 // record in board values; the common fields are the object's own (TBoardObject).
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "server/BoardObject.h"
 
 namespace standin {
+
+// A track keeps of its record only its own values: the common fields are the object's. A
+// board holds hundreds of thousands of tracks.
+struct TTrackValues {
+  int32_t x1 = 0;
+  int32_t y1 = 0;
+  int32_t x2 = 0;
+  int32_t y2 = 0;
+  int32_t width = 0;
+  int32_t reserved1 = 0;
+  int32_t reserved2 = 0;
+  int32_t reserved3 = 0;
+};
 
 class TTrackObject final : public TBoardObject {
 public:
   static constexpr uint8_t kKind = kPcbObjectTrack;
   TTrackObject() : TBoardObject(kKind) {}
 
-  void Give(PcbTrackRecord& record) const { record = FRecord; }
-  void Take(const PcbTrackRecord& record) { FRecord = record; }
-  const PcbTrackRecord& Record() const { return FRecord; }
+  // The track's own values; the exchange adds the common fields.
+  void Give(PcbTrackRecord& record) const;
+  void Take(const PcbTrackRecord& record);
+  // The whole record, common fields included.
+  PcbTrackRecord Record() const;
 
   TGeometry BoardGeometry() const override;
   void SetBoardGeometry(const TGeometry& geometry) override;
@@ -22,7 +40,7 @@ public:
   void ReadFields(TFieldReader& reader) override;
 
 private:
-  PcbTrackRecord FRecord{};
+  TTrackValues FValues;
 };
 
 class TArcObject final : public TBoardObject {
@@ -91,20 +109,24 @@ private:
   PcbViaRecord FRecord{};
 };
 
-// A text with its TrueType and bar-code settings. A new text is set in "Arial", 20 mil.
+// A text with its TrueType and bar-code settings. A new text is set in "Arial", 20 mil. It
+// keeps its record's own values, its text and its font name in as many bytes as they take
+// (the records hold room for 254 and 255 characters; a board has a text or two a component).
 class TTextObject final : public TBoardObject {
 public:
   static constexpr uint8_t kKind = kPcbObjectText;
   TTextObject();
 
-  void Give(PcbTextRecord& record) const { record = FRecord; }
+  void Give(PcbTextRecord& record) const;
   bool Accepts(const PcbTextRecord& record) const;
   void Take(const PcbTextRecord& record);
-  void Give(PcbTrueTypeTextRecord& record) const { record = FTrueType; }
-  void Take(const PcbTrueTypeTextRecord& record) { FTrueType = record; }
+  void Give(PcbTrueTypeTextRecord& record) const;
+  void Take(const PcbTrueTypeTextRecord& record);
   void Give(PcbBarCodeTextRecord& record) const { record = FBarCode; }
   void Take(const PcbBarCodeTextRecord& record) { FBarCode = record; }
-  const PcbTextRecord& Record() const { return FRecord; }
+  // The whole record, common fields included.
+  PcbTextRecord Record() const;
+  std::string_view Text() const { return FText; }
 
   TGeometry BoardGeometry() const override;
   void SetBoardGeometry(const TGeometry& geometry) override;
@@ -113,8 +135,29 @@ public:
   void ReadFields(TFieldReader& reader) override;
 
 private:
-  PcbTextRecord FRecord{};
-  PcbTrueTypeTextRecord FTrueType{};
+  struct TValues {
+    int32_t X = 0;
+    int32_t Y = 0;
+    int32_t Reserved1 = 0;
+    int32_t Reserved2 = 0;
+    double Rotation = 0;
+    uint8_t Reserved3 = 0;
+    int32_t Reserved4 = 0;
+    int32_t Reserved5 = 0;
+    int32_t Reserved6 = 0;
+  };
+  struct TTrueType {
+    uint8_t Reserved1 = 0;
+    uint8_t Reserved2 = 0;
+    uint8_t Reserved3 = 0;
+    uint8_t Reserved4 = 0;
+    int32_t Reserved5 = 0;
+    std::string FontName;
+  };
+
+  TValues FValues;
+  std::string FText;
+  TTrueType FTrueType;
   PcbBarCodeTextRecord FBarCode{};
 };
 

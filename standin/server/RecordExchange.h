@@ -12,8 +12,10 @@
 
 namespace standin {
 
-// The model of the running PCB server; null when none runs.
-TPcbModel* ServerModel();
+// The model of the running PCB server; null when none runs. Every entry point reads it, so it
+// is a plain pointer read inline.
+extern TPcbModel* gRunningModel;
+inline TPcbModel* ServerModel() { return gRunningModel; }
 
 constexpr bool IsWriteMessage(uint8_t message) {
   return message == kPcbMessageWrite || message == kPcbMessageSecondWrite;

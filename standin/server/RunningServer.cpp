@@ -6,11 +6,11 @@
 #include "server/RecordExchange.h"
 
 namespace standin {
-namespace {
 
-// The running server's model, read by every entry point: a plain pointer, set with the server
-// and cleared before it goes.
+// Set with the server and cleared before it goes.
 TPcbModel* gRunningModel = nullptr;
+
+namespace {
 
 struct TRunningSlot {
   std::unique_ptr<TPcbServerModule> Module;
@@ -41,8 +41,6 @@ void StopPcbServer(TPcbServerModule* server) {
 }
 
 TPcbServerModule* RunningPcbServer() { return RunningSlot().get(); }
-
-TPcbModel* ServerModel() { return gRunningModel; }
 
 PcbHandle CurrentBoardHandle() {
   TPcbServerModule* server = RunningPcbServer();

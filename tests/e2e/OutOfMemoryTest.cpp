@@ -41,7 +41,8 @@ TEST(OutOfMemory, AnImportThatRunsOutEndsWithOneLineAndLeavesNoDocument) {
   TTempFolder folder;
   folder.Write("big.dsn", GenerateDesign(2 * kMiB));
   int ranOut = 0;
-  for (const std::size_t limit : {40 * kMiB, 56 * kMiB, 72 * kMiB, 96 * kMiB, 128 * kMiB}) {
+  for (const std::size_t limit :
+       {24 * kMiB, 32 * kMiB, 40 * kMiB, 56 * kMiB, 72 * kMiB, 96 * kMiB, 128 * kMiB}) {
     TProgramRun run;
     run.AddressSpaceLimit = limit;
     const TProgramResult result = RunPcbhost(folder, {"import", "big.dsn", "--force"}, run);

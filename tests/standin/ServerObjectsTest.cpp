@@ -3,6 +3,7 @@
 // board's modified mark.
 #include <cstring>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -208,6 +209,19 @@ TEST_F(ServerObjects, CarriedValuesComeBackAsWritten) {
                                Patterned<PcbComponentSourceLinksRecord>());
   const auto patternedLinks = Patterned<PcbComponentSourceLinksRecord>();
   EXPECT_EQ(std::memcmp(&links, &patternedLinks, sizeof(links)), 0);
+  // Written back as zero, the component's extras read as zero again; the others stay.
+  EXPECT_TRUE(SameBytes(roundTrip(QueryComponentEx, component, PcbComponentExRecord{}),
+                        PcbComponentExRecord{}));
+  PcbComponentSourceLinksRecord keptLinks{};
+  EXPECT_EQ(QueryComponentSourceLinks(kPcbMessageRead, component, &keptLinks), kPcbOk);
+  EXPECT_EQ(std::memcmp(&keptLinks, &patternedLinks, sizeof(links)), 0);
+  const auto clearedLinks =
+      roundTrip(QueryComponentSourceLinks, component, PcbComponentSourceLinksRecord{});
+  const PcbComponentSourceLinksRecord noLinks{};
+  EXPECT_EQ(std::memcmp(&clearedLinks, &noLinks, sizeof(noLinks)), 0);
+  EXPECT_TRUE(SameBytes(roundTrip(QueryComponentEx, component, Patterned<PcbComponentExRecord>()),
+                        Patterned<PcbComponentExRecord>()))
+      << "held again after all were cleared";
   EXPECT_TRUE(SameBytes(roundTrip(QueryRule, CreateRuleObject(kRuleHeight),
                                   Patterned<PcbRuleRecord>()),
                         Patterned<PcbRuleRecord>()));
@@ -255,6 +269,73 @@ TEST_F(ServerObjects, CarriedValuesComeBackAsWritten) {
   EXPECT_EQ(readTrueType.reserved4, 4);
   EXPECT_EQ(readTrueType.reserved5, 5);
   EXPECT_EQ(readTrueType.fontName.length, 0);
+
+  // A text's own values, its text (up to the record's 254 characters) and its font name.
+  const PcbHandle text = CreateObject(kPcbObjectText);
+  for (const std::string& written : {std::string("U7"), std::string(254, 'x'), std::string()}) {
+    PcbTextRecord record{};
+    record.x = -5;
+    record.y = 7;
+    record.rotation = 90.5;
+    record.reserved1 = 1;
+    record.reserved3 = 3;
+    record.reserved6 = 6;
+    record.text.length = static_cast<uint8_t>(written.size());
+    std::memcpy(record.text.text, written.data(), written.size());
+    const PcbTextRecord read = roundTrip(QueryText, text, record);
+    EXPECT_EQ(std::string(read.text.text, read.text.length), written);
+    EXPECT_EQ(read.x, -5);
+    EXPECT_EQ(read.y, 7);
+    EXPECT_EQ(read.rotation, 90.5);
+    EXPECT_EQ(read.reserved1, 1);
+    EXPECT_EQ(read.reserved3, 3);
+    EXPECT_EQ(read.reserved6, 6);
+  }
+  PcbTextRecord tooLong{};
+  tooLong.text.length = 255;  // one beyond the record's room
+  std::memset(tooLong.text.text, 'y', sizeof(tooLong.text.text));
+  EXPECT_EQ(roundTrip(QueryText, text, tooLong).text.length, sizeof(tooLong.text.text));
+  PcbTrueTypeTextRecord font{};
+  font.fontName.length = 11;
+  std::memcpy(font.fontName.text, "Courier New", 11);
+  const PcbTrueTypeTextRecord readFont = roundTrip(QueryTrueTypeTextInfo, text, font);
+  EXPECT_EQ(std::string(readFont.fontName.text, readFont.fontName.length), "Courier New");
+  // Every value of a pad's own comes back (the common ones are the object's).
+  PcbPadRecord pad{};
+  int32_t next = 1;
+  for (int32_t* value : {&pad.x, &pad.y, &pad.topXSize, &pad.topYSize, &pad.middleXSize,
+                         &pad.middleYSize, &pad.bottomXSize, &pad.bottomYSize, &pad.holeSize,
+                         &pad.reserved1, &pad.reserved2, &pad.reserved3, &pad.reserved4})
+    *value = next++ * 1000;
+  uint8_t nextByte = 1;
+  for (uint8_t* value : {&pad.topShape, &pad.middleShape, &pad.bottomShape, &pad.pinRole,
+                         &pad.option, &pad.flagByte1, &pad.flagByte2})
+    *value = nextByte++;
+  pad.rotation = 33.25;
+  pad.layer = kMultiLayer;
+  pad.name.length = 21;  // one beyond the room
+  std::memset(pad.name.text, 'p', sizeof(pad.name.text));
+  const PcbPadRecord readPad = roundTrip(QueryPad, CreateObject(kPcbObjectPad), pad);
+  next = 1;
+  for (const int32_t* value :
+       {&readPad.x, &readPad.y, &readPad.topXSize, &readPad.topYSize, &readPad.middleXSize,
+        &readPad.middleYSize, &readPad.bottomXSize, &readPad.bottomYSize, &readPad.holeSize,
+        &readPad.reserved1, &readPad.reserved2, &readPad.reserved3, &readPad.reserved4})
+    EXPECT_EQ(*value, next++ * 1000);
+  nextByte = 1;
+  for (const uint8_t* value : {&readPad.topShape, &readPad.middleShape, &readPad.bottomShape,
+                               &readPad.pinRole, &readPad.option, &readPad.flagByte1,
+                               &readPad.flagByte2})
+    EXPECT_EQ(*value, nextByte++);
+  EXPECT_EQ(readPad.rotation, 33.25);
+  EXPECT_EQ(readPad.layer, kMultiLayer);
+  EXPECT_EQ(std::string(readPad.name.text, readPad.name.length),
+            std::string(sizeof(pad.name.text), 'p'));
+
+  PcbTrueTypeTextRecord fresh{};
+  ASSERT_EQ(QueryTrueTypeTextInfo(kPcbMessageRead, CreateObject(kPcbObjectText), &fresh), kPcbOk);
+  EXPECT_EQ(std::string(fresh.fontName.text, fresh.fontName.length), "Arial") << "a new text";
+  EXPECT_EQ(fresh.reserved5, 200000) << "20 mil";
 }
 
 TEST_F(ServerObjects, BoardIterationGoesByKindAndLayerInCreationOrderWithComponentPrimitives) {
