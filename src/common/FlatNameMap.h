@@ -69,7 +69,7 @@ public:
 private:
   enum class TState : uint8_t { Empty, Live, Erased };
   struct TSlot {
-    uint32_t HashCheck = 0;  // the hash's high half, compared before the name
+    uint32_t HashLow = 0;  // the hash's low half: it places the entry and is compared first
     uint32_t NameOffset = 0;
     uint32_t NameLength = 0;
     TState State = TState::Empty;
@@ -85,14 +85,14 @@ private:
     hash *= 0xff51afd7ed558ccdull;
     return hash ^ (hash >> 33);
   }
-  static uint32_t CheckOf(uint64_t hash) { return static_cast<uint32_t>(hash >> 32); }
+  static uint32_t LowOf(uint64_t hash) { return static_cast<uint32_t>(hash); }
   std::size_t Mask() const { return FSlots.size() - 1; }
   std::size_t SlotOf(uint64_t hash) const { return static_cast<std::size_t>(hash) & Mask(); }
   std::string_view NameOf(const TSlot& slot) const {
     return std::string_view(FNames).substr(slot.NameOffset, slot.NameLength);
   }
   bool Holds(const TSlot& slot, uint64_t hash, std::string_view name) const {
-    return slot.HashCheck == CheckOf(hash) && SameTextIgnoringCase(NameOf(slot), name);
+    return slot.HashLow == LowOf(hash) && SameTextIgnoringCase(NameOf(slot), name);
   }
 
   std::size_t IndexOf(std::string_view name) const {
@@ -106,7 +106,7 @@ private:
   }
 
   void Fill(TSlot& slot, uint64_t hash, std::string_view name, Value value) {
-    slot.HashCheck = CheckOf(hash);
+    slot.HashLow = LowOf(hash);
     slot.NameOffset = static_cast<uint32_t>(FNames.size());
     slot.NameLength = static_cast<uint32_t>(name.size());
     slot.Stored = std::move(value);
@@ -115,7 +115,7 @@ private:
   }
 
   // Doubles the slots (or only drops the erased ones when they are half of the filled ones),
-  // moving the live entries; their names stay where they are.
+  // moving the live entries; their names stay where they are. Up to 2^32 slots.
   void Grow() {
     std::vector<TSlot> old = std::move(FSlots);
     const std::size_t capacity =
@@ -124,7 +124,7 @@ private:
     FLiveOrErased = FCount;
     for (TSlot& slot : old) {
       if (slot.State != TState::Live) continue;
-      std::size_t i = SlotOf(Hash(NameOf(slot)));
+      std::size_t i = SlotOf(slot.HashLow);
       while (FSlots[i].State != TState::Empty) i = (i + 1) & Mask();
       FSlots[i] = std::move(slot);
     }

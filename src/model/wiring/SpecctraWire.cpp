@@ -65,6 +65,16 @@ bool TSpecctraWire::LoadFromFile() {
   return loopResult && result;
 }
 
+bool TSpecctraWire::ExportToPcb() {
+  const bool result = TSpecctraEmbededConductor::ExportToPcb();
+  for (int32_t i = 0; i < Shapes().Count(); ++i)
+    static_cast<TSpecctraAbstractGeometryShape*>(Shapes().ObjectAt(i))->ReleaseVertices();
+  if (TSpecctraList* windows = Windows())
+    for (int32_t i = 0; i < windows->Count(); ++i)
+      static_cast<TSpecctraAbstractGeometryShape*>(windows->ObjectAt(i))->ReleaseVertices();
+  return result;
+}
+
 bool TSpecctraWire::ReadWord(std::string& text) {
   const int32_t id = Parser()->NextToken();
   if (id == tkOpenParen || id == tkCloseParen) return HandleToken() && false;
