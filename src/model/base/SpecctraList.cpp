@@ -67,7 +67,7 @@ int32_t TSpecctraList::IndexOfName(std::string_view name) const {
 }
 
 void TSpecctraList::Clear() {
-  FEntries.clear();
+  std::vector<TEntry>().swap(FEntries);
   FIndex.reset();
   FOrderValid = true;
 }

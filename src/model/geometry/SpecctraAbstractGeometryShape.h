@@ -39,9 +39,6 @@ public:
   // The vertex, or nil outside 0 .. VertexCount() - 1.
   TVertex* Vertex(int32_t index);
   const std::vector<TVertex>& Vertices() const { return FVertices; }
-  // Frees the vertices (the shape keeps its layer, width and cached bounds): for shapes whose
-  // primitives are on the board and that nothing reads again.
-  void ReleaseVertices() { std::vector<TVertex>().swap(FVertices); }
 
   // The points of the shape's outline on the board, in host coordinates.
   virtual std::vector<TPcbPoint> HostOutline() { return HostPoints(); }

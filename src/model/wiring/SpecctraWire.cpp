@@ -67,11 +67,7 @@ bool TSpecctraWire::LoadFromFile() {
 
 bool TSpecctraWire::ExportToPcb() {
   const bool result = TSpecctraEmbededConductor::ExportToPcb();
-  for (int32_t i = 0; i < Shapes().Count(); ++i)
-    static_cast<TSpecctraAbstractGeometryShape*>(Shapes().ObjectAt(i))->ReleaseVertices();
-  if (TSpecctraList* windows = Windows())
-    for (int32_t i = 0; i < windows->Count(); ++i)
-      static_cast<TSpecctraAbstractGeometryShape*>(windows->ObjectAt(i))->ReleaseVertices();
+  ReleaseShapes();
   return result;
 }
 

@@ -27,8 +27,8 @@ public:
   //         (connect ...))
   // A turret outside 1 .. 127 raises std::range_error.
   bool LoadFromFile() override;
-  // The primary shape's tracks (or polygon) on the board; then the parsed vertices of every
-  // shape are freed, as nothing reads them again.
+  // The primary shape's tracks (or polygon) on the board; then the parsed shapes are freed,
+  // as nothing reads them again (the wire itself stays in its list).
   bool ExportToPcb() override;
   // From the host track of the host handle: one path on its layer with its width and ends.
   bool ImportFromPcb() override;
