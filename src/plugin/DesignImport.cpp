@@ -26,7 +26,13 @@ struct TDesignRun {
     RegisterKeywords(*Parser);
     Design = std::make_unique<TSpecctraDesign>(board, Parser.get(), dsnPath);
   }
-  bool LoadAndExport() { return Design->LoadFromFile() && Design->ExportToPcb(); }
+  // The file's bytes are freed between reading and building: the board needs only the
+  // design objects.
+  bool LoadAndExport() {
+    if (!Design->LoadFromFile()) return false;
+    Parser->ReleaseInput();
+    return Design->ExportToPcb();
+  }
 
   std::unique_ptr<TSpecctraParser> Parser;
   std::unique_ptr<TSpecctraDesign> Design;

@@ -6,10 +6,10 @@
 #include <map>
 #include <set>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "common/AsciiText.h"
+#include "common/FlatNameMap.h"
 #include "host/PcbApi.h"
 
 // The Specctra net object that owns a pin; the translation state only files it.
@@ -30,7 +30,7 @@ struct TTranslationState {
   std::vector<PcbHandle> CreatedPolygons;
   // Pin reference -> the net that listed it first, filled while nets are parsed (letter case
   // ignored). A net takes its entries with it when it is freed.
-  std::unordered_map<std::string, TSpecctraObject*, THashIgnoringCase, TEqualIgnoringCase> PinNets;
+  TFlatNameMap<TSpecctraObject*> PinNets;
   // Host object handles (decimal text) already written by the wiring export.
   std::set<std::string, TLessIgnoringCase> WrittenObjects;
 };

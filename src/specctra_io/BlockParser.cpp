@@ -114,6 +114,13 @@ void TBlockParser::OpenInput(std::unique_ptr<TInputFile> input, std::string_view
   if (FText.empty()) ReachEndOfInput();
 }
 
+void TBlockParser::ReleaseInput() {
+  if (!FEndOfInput) ReachEndOfInput();
+  FText = {};
+  FPosition = 0;
+  if (FInput) FInput->ReleaseBytes();
+}
+
 // ---- Reading bytes -------------------------------------------------------------------------
 
 inline void TBlockParser::Consume(std::size_t end) {

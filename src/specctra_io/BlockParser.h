@@ -98,6 +98,9 @@ public:
   char QuoteChar() const { return FQuoteChar; }
   void SetQuoteChar(char quoteChar) { FQuoteChar = quoteChar; }
   const TInputFile* Input() const { return FInput.get(); }
+  // Ends the input and frees its bytes, for a parser whose file has been read: what is left
+  // of it reads as the end of the input.
+  void ReleaseInput();
 
 protected:
   // Replaces the input (the rest of the previous one is not read; line, quote character and

@@ -16,6 +16,8 @@ public:
   const std::string& FileName() const { return FFileName; }
   std::string_view Bytes() const { return FBytes; }
   std::size_t Size() const { return FBytes.size(); }
+  // Frees the bytes once they are read (the name stays).
+  void ReleaseBytes() { std::string().swap(FBytes); }
 
 private:
   std::string FFileName;

@@ -10,9 +10,9 @@ void TSpecctraList::Add(std::unique_ptr<TSpecctraObject> object) {
   std::string name = object->Name();
   if (FSorted) {
     FOrderValid = false;
-    FIndexValid = false;
-  } else if (FIndexValid) {
-    FIndex.try_emplace(name, Count());
+    FIndex.reset();
+  } else if (FIndex) {
+    FIndex->TryEmplace(name, Count());
   }
   FEntries.push_back({std::move(name), std::move(object), FNextSequence++});
 }
@@ -30,9 +30,8 @@ void TSpecctraList::EnsureOrder() const {
 
 void TSpecctraList::RebuildIndex() const {
   EnsureOrder();
-  FIndex.clear();
-  for (int32_t i = 0; i < Count(); ++i) FIndex.try_emplace(FEntries[i].Name, i);
-  FIndexValid = true;
+  FIndex = std::make_unique<TFlatNameMap<int32_t>>();
+  for (int32_t i = 0; i < Count(); ++i) FIndex->TryEmplace(FEntries[i].Name, i);
 }
 
 TSpecctraObject* TSpecctraList::ObjectAt(int32_t index) const {
@@ -62,14 +61,13 @@ void TSpecctraList::PutObject(int32_t index, std::unique_ptr<TSpecctraObject> ob
 }
 
 int32_t TSpecctraList::IndexOfName(std::string_view name) const {
-  if (!FIndexValid) RebuildIndex();
-  const auto found = FIndex.find(name);
-  return found == FIndex.end() ? -1 : found->second;
+  if (!FIndex) RebuildIndex();
+  const int32_t* index = FIndex->Find(name);
+  return index ? *index : -1;
 }
 
 void TSpecctraList::Clear() {
-  FEntries.clear();
-  FIndex.clear();
+  std::vector<TEntry>().swap(FEntries);
+  FIndex.reset();
   FOrderValid = true;
-  FIndexValid = false;
 }

@@ -8,10 +8,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
-#include "common/AsciiText.h"
+#include "common/FlatNameMap.h"
 #include "model/base/SpecctraObject.h"
 
 class TSpecctraList {
@@ -53,10 +52,10 @@ private:
   void RebuildIndex() const;
 
   bool FSorted;
+  mutable bool FOrderValid = true;
   uint64_t FNextSequence = 0;
   mutable std::vector<TEntry> FEntries;
-  mutable bool FOrderValid = true;
-  // Name (letter case ignored) -> index of its first entry; built on the first lookup.
-  mutable std::unordered_map<std::string, int32_t, THashIgnoringCase, TEqualIgnoringCase> FIndex;
-  mutable bool FIndexValid = false;
+  // Name (letter case ignored) -> index of its first entry; built on the first lookup, nil
+  // until then (most lists, such as a wire's shapes, are never looked up by name).
+  mutable std::unique_ptr<TFlatNameMap<int32_t>> FIndex;
 };

@@ -121,14 +121,15 @@ protected:
 private:
   TBoardLength Checked(TBoardLength length, double value);
 
-  TSpecctraUnit FUnitKind = uNone;
+  // The small fields side by side: every object of a design carries them.
   TSpecctraObject* FOwner;
-  int32_t FBlockDepth = 1;
   TSpecctraParser* FParser = nullptr;
   TSpecctraWriter* FWriter = nullptr;
   TReportManager* FReport = nullptr;
   std::string FName;
+  int32_t FBlockDepth = 1;
   PcbHandle FHostHandle = 0;
+  TSpecctraUnit FUnitKind = uNone;
 };
 
 // Reads tokens while this block is open. The handler gets each token id and answers true

@@ -31,6 +31,13 @@ void TSpecctraCombinedShape::SelectPrimaryShape() {
   FPrimaryStale = false;
 }
 
+void TSpecctraCombinedShape::ReleaseShapes() {
+  FShapes.Clear();
+  FWindows.reset();
+  FPrimary = nullptr;
+  FPrimaryStale = true;
+}
+
 std::unique_ptr<TSpecctraAbstractGeometryShape> TSpecctraCombinedShape::CreateShapeFor(
     int32_t id) {
   switch (id) {

@@ -21,6 +21,9 @@ public:
   TSpecctraList* Windows() { return FWindows.get(); }
 
   virtual void SelectPrimaryShape();
+  // Frees every shape and window: for a shape whose primitives are on the board and that
+  // nothing reads again. It has no primary shape after.
+  void ReleaseShapes();
   // With the current token a shape keyword: the shape loads its block and is added. Lowers
   // this object's depth for the shape's block in every case; answers success.
   virtual bool ParseShape();

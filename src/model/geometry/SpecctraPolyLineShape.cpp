@@ -8,8 +8,27 @@
 #include "specctra_io/SpecctraParser.h"
 #include "specctra_io/SpecctraWriter.h"
 
+namespace {
+
+// The vertices of the shape being read: the list keeps its capacity from shape to shape, so
+// that each shape's own vertices take one allocation of their exact size.
+std::vector<TVertex>& VerticesBeingRead() {
+  thread_local std::vector<TVertex> vertices;
+  vertices.clear();
+  return vertices;
+}
+
+}  // namespace
+
 bool TSpecctraPolyLineShape::LoadFromFile() {
   if (!ReadLayerName() || !ReadNumber(FWidth)) return false;
+  std::vector<TVertex>& read = VerticesBeingRead();
+  const bool result = ReadVertices(read);
+  FVertices.insert(FVertices.end(), read.begin(), read.end());
+  return result;
+}
+
+bool TSpecctraPolyLineShape::ReadVertices(std::vector<TVertex>& vertices) {
   TSpecctraParser& parser = *Parser();
   while (true) {
     const int32_t id = parser.NextToken();
@@ -19,7 +38,7 @@ bool TSpecctraPolyLineShape::LoadFromFile() {
     TVertex vertex;
     if (!parser.CurrentAsFloat(vertex.X)) vertex.X = 0;
     if (!ReadNumber(vertex.Y)) return false;
-    FVertices.push_back(vertex);
+    vertices.push_back(vertex);
   }
 }
 

@@ -35,6 +35,8 @@ protected:
   double ApertureWidth() const override { return FWidth; }
 
 private:
+  // The x y pairs up to the shape's closing parenthesis, then its options.
+  bool ReadVertices(std::vector<TVertex>& vertices);
   // The trailing option blocks, up to and with the shape's own closing parenthesis.
   bool LoadOptions();
   bool ExportAsRegion();

@@ -4,9 +4,8 @@
 #include "rtl/TranslationState.h"
 
 TSpecctraNet* PinNetOf(std::string_view pin) {
-  const auto& pinNets = TranslationState().PinNets;
-  const auto found = pinNets.find(pin);
-  return found == pinNets.end() ? nullptr : static_cast<TSpecctraNet*>(found->second);
+  TSpecctraObject* const* net = TranslationState().PinNets.Find(pin);
+  return net ? static_cast<TSpecctraNet*>(*net) : nullptr;
 }
 
 int PinRole(const TSpecctraNet& net, std::string_view pin) {
@@ -17,11 +16,9 @@ int PinRole(const TSpecctraNet& net, std::string_view pin) {
 }
 
 bool ClaimPinForNet(std::string_view pin, TSpecctraNet& net) {
-  return TranslationState().PinNets.try_emplace(std::string(pin), &net).second;
+  return TranslationState().PinNets.TryEmplace(pin, &net);
 }
 
 void ReleasePinOfNet(std::string_view pin, const TSpecctraNet& net) {
-  auto& pinNets = TranslationState().PinNets;
-  const auto found = pinNets.find(pin);
-  if (found != pinNets.end() && found->second == &net) pinNets.erase(found);
+  TranslationState().PinNets.EraseIfValue(pin, const_cast<TSpecctraNet*>(&net));
 }

@@ -65,6 +65,12 @@ bool TSpecctraWire::LoadFromFile() {
   return loopResult && result;
 }
 
+bool TSpecctraWire::ExportToPcb() {
+  const bool result = TSpecctraEmbededConductor::ExportToPcb();
+  ReleaseShapes();
+  return result;
+}
+
 bool TSpecctraWire::ReadWord(std::string& text) {
   const int32_t id = Parser()->NextToken();
   if (id == tkOpenParen || id == tkCloseParen) return HandleToken() && false;

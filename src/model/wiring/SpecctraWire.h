@@ -27,6 +27,9 @@ public:
   //         (connect ...))
   // A turret outside 1 .. 127 raises std::range_error.
   bool LoadFromFile() override;
+  // The primary shape's tracks (or polygon) on the board; then the parsed shapes are freed,
+  // as nothing reads them again (the wire itself stays in its list).
+  bool ExportToPcb() override;
   // From the host track of the host handle: one path on its layer with its width and ends.
   bool ImportFromPcb() override;
   // From the host polygon of the host handle: one polygon on its layer with its track width

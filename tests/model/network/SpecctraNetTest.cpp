@@ -222,7 +222,7 @@ TEST_F(SpecctraNetTest, PinMapEntriesLeaveWithTheirDesign) {
     ASSERT_NE(PinNetOf("U1-1"), nullptr);
   }
   EXPECT_EQ(PinNetOf("U1-1"), nullptr) << "no entry points at a freed net";
-  EXPECT_TRUE(TranslationState().PinNets.empty());
+  EXPECT_TRUE(TranslationState().PinNets.Empty());
 }
 
 TEST_F(SpecctraNetTest, FindNetAnswersFromAnyObjectOfADesignAndNilInARoutesFile) {
@@ -272,7 +272,9 @@ TEST_F(SpecctraNetTest, TruncatedNetworksLeaveNoPinWithoutItsNet) {
     if (design.HasNetwork())
       for (int32_t i = 0; i < design.Network().Nets().Count(); ++i)
         nets.insert(design.Network().Nets().ObjectAt(i));
-    for (const auto& [pin, net] : TranslationState().PinNets) EXPECT_EQ(nets.count(net), 1u) << pin;
+    TranslationState().PinNets.ForEach([&](std::string_view pin, const TSpecctraObject* net) {
+      EXPECT_EQ(nets.count(net), 1u) << pin;
+    });
     if (HasFailure()) return;
   }
 }

@@ -1,0 +1,137 @@
+// A map from names (ASCII letter case ignored) to small values, for tables of hundreds of
+// thousands of short names such as pin references. The names sit end to end in one text
+// buffer and the entries in one open-addressed slot array (linear probing, hashes kept), so
+// filing a name costs no heap node and a lookup touches one slot run and one name.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "common/AsciiText.h"
+
+template <class Value>
+class TFlatNameMap {
+public:
+  // Files the name with the value unless it is filed already; answers whether it was filed.
+  bool TryEmplace(std::string_view name, Value value) {
+    if (4 * (FLiveOrErased + 1) > 3 * FSlots.size()) Grow();
+    const uint64_t hash = Hash(name);
+    std::size_t erased = kNone;
+    for (std::size_t i = SlotOf(hash);; i = (i + 1) & Mask()) {
+      TSlot& slot = FSlots[i];
+      if (slot.State == TState::Erased && erased == kNone) erased = i;
+      if (slot.State == TState::Empty) {
+        if (erased == kNone) ++FLiveOrErased;
+        Fill(FSlots[erased == kNone ? i : erased], hash, name, std::move(value));
+        ++FCount;
+        return true;
+      }
+      if (slot.State == TState::Live && Holds(slot, hash, name)) return false;
+    }
+  }
+
+  // The value filed under the name, or nil.
+  const Value* Find(std::string_view name) const {
+    const std::size_t at = IndexOf(name);
+    return at == kNone ? nullptr : &FSlots[at].Stored;
+  }
+
+  // Removes the name's entry when its value is the one given; answers whether it did.
+  bool EraseIfValue(std::string_view name, const Value& value) {
+    const std::size_t at = IndexOf(name);
+    if (at == kNone || !(FSlots[at].Stored == value)) return false;
+    FSlots[at].State = TState::Erased;
+    --FCount;
+    return true;
+  }
+
+  std::size_t Size() const { return FCount; }
+  bool Empty() const { return FCount == 0; }
+  void Clear() {
+    FSlots.clear();
+    FNames.clear();
+    FCount = 0;
+    FLiveOrErased = 0;
+  }
+
+  // Visits every entry as (name, value), in no particular order.
+  template <class Visit>
+  void ForEach(Visit&& visit) const {
+    for (const TSlot& slot : FSlots)
+      if (slot.State == TState::Live) visit(NameOf(slot), slot.Stored);
+  }
+
+private:
+  enum class TState : uint8_t { Empty, Live, Erased };
+  struct TSlot {
+    uint32_t HashLow = 0;  // the hash's low half: it places the entry and is compared first
+    uint32_t NameOffset = 0;
+    uint32_t NameLength = 0;
+    TState State = TState::Empty;
+    Value Stored{};
+  };
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  static constexpr std::size_t kFirstCapacity = 64;
+
+  // The case-ignoring hash with its bits spread, so that its low bits choose the slot.
+  static uint64_t Hash(std::string_view name) {
+    uint64_t hash = THashIgnoringCase()(name);
+    hash ^= hash >> 33;
+    hash *= 0xff51afd7ed558ccdull;
+    return hash ^ (hash >> 33);
+  }
+  static uint32_t LowOf(uint64_t hash) { return static_cast<uint32_t>(hash); }
+  std::size_t Mask() const { return FSlots.size() - 1; }
+  std::size_t SlotOf(uint64_t hash) const { return static_cast<std::size_t>(hash) & Mask(); }
+  std::string_view NameOf(const TSlot& slot) const {
+    return std::string_view(FNames).substr(slot.NameOffset, slot.NameLength);
+  }
+  bool Holds(const TSlot& slot, uint64_t hash, std::string_view name) const {
+    return slot.HashLow == LowOf(hash) && SameTextIgnoringCase(NameOf(slot), name);
+  }
+
+  std::size_t IndexOf(std::string_view name) const {
+    if (FCount == 0) return kNone;
+    const uint64_t hash = Hash(name);
+    for (std::size_t i = SlotOf(hash);; i = (i + 1) & Mask()) {
+      const TSlot& slot = FSlots[i];
+      if (slot.State == TState::Empty) return kNone;
+      if (slot.State == TState::Live && Holds(slot, hash, name)) return i;
+    }
+  }
+
+  void Fill(TSlot& slot, uint64_t hash, std::string_view name, Value value) {
+    slot.HashLow = LowOf(hash);
+    slot.NameOffset = static_cast<uint32_t>(FNames.size());
+    slot.NameLength = static_cast<uint32_t>(name.size());
+    slot.Stored = std::move(value);
+    slot.State = TState::Live;
+    FNames.append(name);
+  }
+
+  // Doubles the slots (or only drops the erased ones when they are half of the filled ones),
+  // moving the live entries; their names stay where they are. Up to 2^32 slots.
+  void Grow() {
+    std::vector<TSlot> old = std::move(FSlots);
+    const std::size_t capacity =
+        old.empty() ? kFirstCapacity : (2 * FCount >= FLiveOrErased ? 2 * old.size() : old.size());
+    FSlots.assign(capacity, TSlot{});
+    FLiveOrErased = FCount;
+    for (TSlot& slot : old) {
+      if (slot.State != TState::Live) continue;
+      std::size_t i = SlotOf(slot.HashLow);
+      while (FSlots[i].State != TState::Empty) i = (i + 1) & Mask();
+      FSlots[i] = std::move(slot);
+    }
+  }
+
+  std::vector<TSlot> FSlots;
+  std::string FNames;  // every filed name, end to end
+  std::size_t FCount = 0;
+  std::size_t FLiveOrErased = 0;  // slots not empty: the probe runs' length bound
+};
