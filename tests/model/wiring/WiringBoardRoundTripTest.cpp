@@ -227,14 +227,13 @@ TEST_F(WiringOnBoard, UnknownStatementsCostAWireOrAViaNothing) {
 
 TEST_F(WiringOnBoard, ATrackIsWrittenByOneRoutedNetOnly) {
   Import("(wiring (wire (path TOP 10 1000 1000 2000 1000) (net GND)))");
-  TranslationState().WrittenObjects.clear();
+  TranslationState().WrittenObjects.Clear();
   const PcbHandle gnd = HostNet("GND");
   TSpecctraRoutedNet first(nullptr, gnd), second(nullptr, gnd);
   ASSERT_TRUE(first.ImportFromPcb());
   ASSERT_TRUE(second.ImportFromPcb());
-  ASSERT_NE(first.Wires(), nullptr);
-  EXPECT_EQ(first.Wires()->Count(), 1);
-  EXPECT_EQ(second.Wires()->Count(), 0);
+  EXPECT_EQ(first.WireCount(), 1);
+  EXPECT_EQ(second.WireCount(), 0);
 }
 
 TEST_F(WiringOnBoard, ViaNumbersComeBackAtTheSameHostPositionOnly) {
