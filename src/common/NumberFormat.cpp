@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
+#include <string_view>
 
 namespace {
 
@@ -28,30 +30,48 @@ void RemoveTrailingZeros(std::string& text) {
 }  // namespace
 
 std::string FormatNumber(double value) {
-  if (std::isnan(value)) return "NAN";
-  if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
-  if (value == 0) return "0";
-  char text[64];
+  std::string text;
+  AppendNumber(text, value);
+  return text;
+}
+
+void AppendNumber(std::string& text, double value) {
+  if (std::isnan(value)) {
+    text += "NAN";
+    return;
+  }
+  if (std::isinf(value)) {
+    text += value > 0 ? "INF" : "-INF";
+    return;
+  }
+  char digits[64];
   const double magnitude = std::fabs(value);
+  // Whole numbers (every coordinate an export writes) print as integers: the same text the
+  // fixed notation gives once its zeros are gone, and -0 as 0.
+  if (magnitude < 1e15 && value == std::trunc(value)) {
+    const char* end =
+        std::to_chars(digits, digits + sizeof digits, static_cast<int64_t>(value)).ptr;
+    text.append(digits, static_cast<std::size_t>(end - digits));
+    return;
+  }
   if (magnitude >= 1e-5 && magnitude < 1e15) {
     // Fixed notation with 15 significant digits in all.
     const int integerDigits = static_cast<int>(std::floor(std::log10(magnitude))) + 1;
     const int decimals = std::max(0, 15 - integerDigits);
     // Exactly what "%.*f" prints, without the stream machinery: exports format millions.
-    char* end =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
-    if (std::find(text, end, '.') != end) {
+    char* end = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed,
+                              decimals)
+                    .ptr;
+    if (std::find(digits, end, '.') != end) {
       while (end[-1] == '0') --end;
       if (end[-1] == '.') --end;
     }
-    std::string result(text, end);
-    if (result == "-0") result = "0";
-    return result;
-  } else {
-    std::snprintf(text, sizeof text, "%.14E", value);
+    const std::string_view fixed(digits, static_cast<std::size_t>(end - digits));
+    text += fixed == "-0" ? "0" : fixed;
+    return;
   }
-  std::string result(text);
-  RemoveTrailingZeros(result);
-  if (result == "-0") result = "0";
-  return result;
+  std::snprintf(digits, sizeof digits, "%.14E", value);
+  std::string scientific(digits);
+  RemoveTrailingZeros(scientific);
+  text += scientific == "-0" ? "0" : scientific;
 }

@@ -6,6 +6,8 @@
 #include <string>
 
 std::string FormatNumber(double value);
+// The same text appended to the string, with no allocation of its own.
+void AppendNumber(std::string& text, double value);
 
 // Rounds to the nearest integer, halves to the even one.
 inline double RoundHalfEven(double value) { return std::nearbyint(value); }

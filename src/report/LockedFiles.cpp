@@ -106,14 +106,20 @@ bool IsLockedByOther(const std::string& target, TLockHolder* holder) {
 }
 
 bool GuardedSaveBuffer(std::string_view bytes, const std::string& target) {
+  return GuardedReplace(target, [&](std::string& error) {
+    return WriteFileReplacing(target, bytes, &error);
+  });
+}
+
+bool GuardedReplace(const std::string& target,
+                    const std::function<bool(std::string& error)>& replace) {
   TLockHolder holder;
   if (IsLockedByOther(target, &holder)) {
     GiveLockedFileNotice(target, holder);
     return false;
   }
   std::string error;
-  const bool saved =
-      ReplaceTellingHost(target, [&] { return WriteFileReplacing(target, bytes, &error); });
+  const bool saved = ReplaceTellingHost(target, [&] { return replace(error); });
   if (!saved) throw std::runtime_error(error);
   return true;
 }

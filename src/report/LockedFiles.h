@@ -2,6 +2,7 @@
 // about files it has open.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -27,3 +28,10 @@ bool IsLockedByOther(const std::string& target, TLockHolder* holder = nullptr);
 // open on the target is told before and after. False when the target was locked; raises when
 // the write fails. Never deletes the target first.
 bool GuardedSaveBuffer(std::string_view bytes, const std::string& target);
+
+// The same guard around a replacement made by the caller: replace puts the new file in place
+// of the target (error text in its argument when it fails). A target locked by another holder
+// is left untouched (replace is not called) and the notice given; false then. Raises when
+// replace fails.
+bool GuardedReplace(const std::string& target,
+                    const std::function<bool(std::string& error)>& replace);

@@ -72,6 +72,11 @@ TPcbRotatedRect TPcbPad::RotatedRect() const {
           static_cast<double>(FRecord.topYSize), FRecord.rotation};
 }
 
+int32_t TPcbPad::ReadRecord() {
+  PCB_ENTRY_POINT(query, PcbApi_QueryPad);
+  return ExchangeRecord(kPcbMessageRead, query, FRecord);
+}
+
 int32_t TPcbPad::ExchangeRecords(uint8_t message) {
   PCB_ENTRY_POINT(query, PcbApi_QueryPad);
   PCB_ENTRY_POINT(stackMode, PcbApi_QueryPadStackMode);

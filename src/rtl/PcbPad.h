@@ -47,6 +47,10 @@ public:
   void SetYSize(int32_t size) override { FRecord.topYSize = size; }
   void SetShape(uint8_t shape) override { FRecord.topShape = shape; }
 
+  // Reads the pad record alone: position, net, flags, the three levels' sizes and shapes, but
+  // not the stack mode nor the values of every layer, which Update reads with 332 more calls.
+  int32_t ReadRecord();
+
   // kPadStackSimple, kPadStackTopMiddleBottom or kPadStackFull.
   uint8_t GetStackMode() const { return FStackMode; }
   void SetStackMode(uint8_t mode) { FStackMode = mode; }

@@ -4,13 +4,13 @@
 
 #include <cstdint>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "common/AsciiText.h"
 #include "common/FlatNameMap.h"
 #include "host/PcbApi.h"
+#include "rtl/PcbHandleSet.h"
 
 // The Specctra net object that owns a pin; the translation state only files it.
 class TSpecctraObject;
@@ -31,8 +31,8 @@ struct TTranslationState {
   // Pin reference -> the net that listed it first, filled while nets are parsed (letter case
   // ignored). A net takes its entries with it when it is freed.
   TFlatNameMap<TSpecctraObject*> PinNets;
-  // Host object handles (decimal text) already written by the wiring export.
-  std::set<std::string, TLessIgnoringCase> WrittenObjects;
+  // Host objects already written by the wiring export.
+  TPcbHandleSet WrittenObjects;
 };
 
 TTranslationState& TranslationState();

@@ -1,11 +1,19 @@
 #include "specctra_io/SpecctraWriter.h"
 
+#include "common/SafeFile.h"
 #include "report/LockedFiles.h"
 
 namespace {
 constexpr std::string_view kBlankMarker = "~SP~";
 constexpr char kBlankByte = 0x1F;
+// The text is handed to the file in pieces of about this size.
+constexpr std::size_t kChunkSize = std::size_t{1} << 20;
 }  // namespace
+
+TSpecctraWriter::TSpecctraWriter(std::string fileName) : FFileName(std::move(fileName)) {}
+
+// An unsaved file's temporary file goes with the writer.
+TSpecctraWriter::~TSpecctraWriter() = default;
 
 void TSpecctraWriter::Write(std::string_view text, bool indented) {
   if (indented && FIndent > 0) FBuffer.append(static_cast<std::size_t>(FIndent), ' ');
@@ -17,6 +25,7 @@ void TSpecctraWriter::Write(std::string_view text, bool indented) {
     start = marker + kBlankMarker.size();
   }
   FBuffer.append(text.substr(start));
+  if (FBuffer.size() >= kChunkSize) HandOverChunk();
 }
 
 void TSpecctraWriter::WriteLine(std::string_view text, bool indented) {
@@ -24,4 +33,24 @@ void TSpecctraWriter::WriteLine(std::string_view text, bool indented) {
   FBuffer += "\r\n";
 }
 
-bool TSpecctraWriter::Save() { return GuardedSaveBuffer(FBuffer, FFileName); }
+// A temporary file that cannot be made or written fails its later writes and its commit; the
+// error is raised by Save. The chunk is dropped all the same, so memory stays bounded.
+void TSpecctraWriter::HandOverChunk() {
+  if (!FFile) {
+    FFile = std::make_unique<TReplacingFile>(FFileName);
+    FFile->Open();
+  }
+  FFile->Write(FBuffer);
+  FHandedOver += FBuffer.size();
+  FBuffer.clear();
+}
+
+bool TSpecctraWriter::Save() {
+  // A text that never outgrew a chunk is written in one piece and stays in the buffer.
+  if (!FFile) return GuardedSaveBuffer(FBuffer, FFileName);
+  const std::unique_ptr<TReplacingFile> file = std::move(FFile);
+  return GuardedReplace(FFileName, [&](std::string& error) {
+    file->Write(FBuffer);
+    return file->Commit(&error);
+  });
+}

@@ -21,10 +21,19 @@ TEST(NumberFormat, GeneralFormatWithFifteenDigitsAndNoTrailingZeros) {
       {1e15, "1E15"},
       {-1.5e20, "-1.5E20"},
       {393700.78740157, "393700.78740157"},
+      {-159532390, "-159532390"},
+      {999999999999999, "999999999999999"},
+      {-999999999999999, "-999999999999999"},
+      {4503599627370497, "4.5035996273705E15"},
+      {-0.5, "-0.5"},
+      {-0.000001, "-1E-6"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(FormatNumber(c.value), c.text);
+    std::string appended = "x ";
+    AppendNumber(appended, c.value);
+    EXPECT_EQ(appended, std::string("x ") + c.text);
   }
 }
 

@@ -8,6 +8,7 @@
 #include "model/network/AbstractNetworkDescriptor.h"
 
 struct TRoutedNetContext;
+class TSpecctraRoutedNet;
 
 class TSpecctraRteNetworkDescriptor : public TSpecctraAbstractNetworkDescriptor {
 public:
@@ -25,6 +26,8 @@ public:
   const TSpecctraList& RoutedNets() const { return *FRoutedNets; }
 
 private:
+  TSpecctraRoutedNet& RoutedNetAt(int32_t index) const;
+
   std::unique_ptr<TSpecctraList> FRoutedNets;
   std::unique_ptr<TRoutedNetContext> FContext;
 };

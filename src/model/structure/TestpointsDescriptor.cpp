@@ -1,22 +1,30 @@
 #include "model/structure/TestpointsDescriptor.h"
 
-#include <memory>
-
 #include "model/structure/SpecctraTestPoint.h"
-#include "rtl/ObjectFactory.h"
 #include "rtl/PcbIteration.h"
+#include "rtl/PcbPad.h"
+#include "rtl/PcbVia.h"
 #include "specctra_io/SpecctraWriter.h"
 
+// A pad's flags, position and net are in its record: the values of its 83 layers, which a
+// full read of a pad adds, are not needed to tell a test point.
 bool TSpecctraTestpointsDescriptor::ImportFromPcb() {
   const PcbHandle board = GetBoardHandle();
-  for (const uint8_t kind : {kPcbObjectPad, kPcbObjectVia}) {
-    ForEachPcbObject(board, kind, [&](PcbHandle handle) {
-      const std::unique_ptr<TPCBObject> object = CreatePcbObjectFromHandle(handle);
-      if (!object || !(object->GetTestPointTop() || object->GetTestPointBottom())) return;
-      FTestPoints.Emplace<TSpecctraTestPoint>(this)->ImportFromHostObject(*object);
-    });
-  }
+  ForEachPcbObject(board, kPcbObjectPad, [&](PcbHandle handle) {
+    TPcbPad pad(handle);
+    if (pad.ReadRecord() == kPcbOk) AddIfTestPoint(pad);
+  });
+  ForEachPcbObject(board, kPcbObjectVia, [&](PcbHandle handle) {
+    TPcbVia via(handle);
+    via.Update(kPcbMessageRead);
+    AddIfTestPoint(via);
+  });
   return true;
+}
+
+void TSpecctraTestpointsDescriptor::AddIfTestPoint(const TPCBObject& object) {
+  if (object.GetTestPointTop() || object.GetTestPointBottom())
+    FTestPoints.Emplace<TSpecctraTestPoint>(this)->ImportFromHostObject(object);
 }
 
 bool TSpecctraTestpointsDescriptor::ExportToFile() {

@@ -5,6 +5,8 @@
 #include "model/base/SpecctraList.h"
 #include "model/files/FileSection.h"
 
+class TPCBObject;
+
 class TSpecctraTestpointsDescriptor : public TSpecctraFileSectionDescriptor {
 public:
   using TSpecctraFileSectionDescriptor::TSpecctraFileSectionDescriptor;
@@ -18,5 +20,7 @@ public:
   const TSpecctraList& TestPoints() const { return FTestPoints; }
 
 private:
+  void AddIfTestPoint(const TPCBObject& object);
+
   TSpecctraList FTestPoints;
 };

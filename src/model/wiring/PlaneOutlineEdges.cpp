@@ -13,14 +13,11 @@ TPlaneOutlineEdges::TEdge TPlaneOutlineEdges::MakeEdge(PcbLayerId layer, TPcbPoi
   return {layer, from.X, from.Y, to.X, to.Y};
 }
 
-TPlaneOutlineEdges::TPlaneOutlineEdges(PcbHandle hostNet) {
-  ForEachPcbObject(hostNet, kPcbObjectTrack, [&](PcbHandle handle) {
-    TPcbTrack track(handle);
-    track.Update(kPcbMessageRead);
-    if (track.GetWidth() != 0) return;
-    FHairlines.insert(MakeEdge(track.GetLayerId(), {track.GetX(), track.GetY()},
-                               {track.GetX2(), track.GetY2()}));
-  });
+TPlaneOutlineEdges::TPlaneOutlineEdges(PcbHandle hostNet,
+                                       const std::vector<TRoutedTrack>& tracks) {
+  for (const TRoutedTrack& track : tracks)
+    if (track.Width == 0)
+      FHairlines.insert(MakeEdge(track.LayerId, {track.X1, track.Y1}, {track.X2, track.Y2}));
   if (FHairlines.empty()) return;
   ForEachPcbObject(hostNet, kPcbObjectPolygon, [&](PcbHandle handle) {
     TPcbPolygon polygon(handle);
@@ -59,11 +56,9 @@ void TPlaneOutlineEdges::AddOutline(PcbHandle object, PcbLayerId layer,
   if (object) FTracedSolids.insert(object);
 }
 
-bool TPlaneOutlineEdges::IsOutlineTrack(PcbHandle handle) const {
-  TPcbTrack track(handle);
-  track.Update(kPcbMessageRead);
-  if (track.GetKeepout()) return true;
-  if (track.GetWidth() != 0) return false;
-  return FOutlineEdges.contains(MakeEdge(track.GetLayerId(), {track.GetX(), track.GetY()},
-                                         {track.GetX2(), track.GetY2()}));
+bool TPlaneOutlineEdges::IsOutlineTrack(const TRoutedTrack& track) const {
+  if (track.Keepout) return true;
+  if (track.Width != 0) return false;
+  return FOutlineEdges.contains(
+      MakeEdge(track.LayerId, {track.X1, track.Y1}, {track.X2, track.Y2}));
 }

@@ -9,15 +9,17 @@
 #include <vector>
 
 #include "host/PcbApi.h"
+#include "model/wiring/RoutedTracks.h"
 #include "rtl/PcbGeometry.h"
 
 class TPlaneOutlineEdges {
 public:
-  // Reads the net's width-0 tracks, its polygons, split planes and fills.
-  explicit TPlaneOutlineEdges(PcbHandle hostNet);
+  // Takes the net's width-0 tracks from its tracks, and reads its polygons, split planes and
+  // fills.
+  TPlaneOutlineEdges(PcbHandle hostNet, const std::vector<TRoutedTrack>& tracks);
 
   // A keepout track, or a width-0 track along an edge of a plane, split plane or fill.
-  bool IsOutlineTrack(PcbHandle track) const;
+  bool IsOutlineTrack(const TRoutedTrack& track) const;
   // A polygon or split plane whose every edge is traced by width-0 tracks: a plane's solid.
   bool IsTracedSolid(PcbHandle solid) const { return FTracedSolids.contains(solid); }
 

@@ -20,4 +20,5 @@ TRoutedNetContext::TRoutedNetContext(TSpecctraObject& reader)
     : ViaTags(LoadReported(reader)),
       Planes(reader.GetBoardHandle()),
       PlaneFills(reader.GetBoardHandle()),
-      Padstacks(LibraryViaPadstacks(reader)) {}
+      Padstacks(LibraryViaPadstacks(reader)),
+      LayerNames(reader.GetBoardHandle()) {}

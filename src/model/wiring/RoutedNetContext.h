@@ -1,7 +1,7 @@
 // What every routed net of one routes or session export reads from the board in the same
-// way: the stored via tags, the plane layers by net, the plane layers' own split planes and
-// the library's via padstacks. Read
-// once per export, so that nets cost only their own primitives.
+// way: the stored via tags, the plane layers by net, the plane layers' own split planes, the
+// library's via padstacks and the layer names. Read once per export, so that nets cost only
+// their own primitives.
 #pragma once
 
 #include <optional>
@@ -10,6 +10,7 @@
 #include "host/PcbApi.h"
 #include "model/library/ViaPadstackFacts.h"
 #include "model/library/ViaPlaneContacts.h"
+#include "model/wiring/HostLayerNames.h"
 #include "model/wiring/LayerPlaneFills.h"
 #include "model/wiring/TaggedVias.h"
 
@@ -24,4 +25,5 @@ struct TRoutedNetContext {
   TLayerPlaneFills PlaneFills;
   // Nothing when the file has no library section.
   std::optional<std::vector<TViaPadstackFacts>> Padstacks;
+  THostLayerNames LayerNames;
 };

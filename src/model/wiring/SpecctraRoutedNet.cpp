@@ -21,9 +21,11 @@ TSpecctraRoutedNet::~TSpecctraRoutedNet() = default;
 bool TSpecctraRoutedNet::ImportFromPcb() {
   if (!HostHandle()) return false;
   SetName(HostNetName(HostHandle()));
-  std::unique_ptr<TRoutedNetContext> own;
-  if (!FContext) own = std::make_unique<TRoutedNetContext>(*this);
-  const TRoutedNetContext& context = FContext ? *FContext : *own;
+  if (!FContext) {
+    FOwnContext = std::make_unique<TRoutedNetContext>(*this);
+    FContext = FOwnContext.get();
+  }
+  const TRoutedNetContext& context = *FContext;
   ImportWires(context);
   ImportVias(context);
   ApplyViaTags(context);
@@ -32,25 +34,27 @@ bool TSpecctraRoutedNet::ImportFromPcb() {
 
 // Tracks, then copper polygons, then split planes (polygon wires on plane layers). Outlines
 // the import traced around planes and keepouts are no copper and stay out, as do the solids of
-// the planes they trace and the split plane that is a plane layer's own.
+// the planes they trace and the split plane that is a plane layer's own. Plain tracks are kept
+// as records; polygons and split planes, few and of any size, as wire objects.
 void TSpecctraRoutedNet::ImportWires(const TRoutedNetContext& context) {
   TSpecctraList& wires = EnsureWires();
-  const auto& written = TranslationState().WrittenObjects;
-  const TPlaneOutlineEdges outlines(HostHandle());
-  ForEachPcbObject(HostHandle(), kPcbObjectTrack, [&](PcbHandle track) {
-    if (written.contains(std::to_string(track)) || outlines.IsOutlineTrack(track)) return;
-    auto wire = std::make_unique<TSpecctraWire>(this);
-    wire->SetHostHandle(track);
-    if (wire->ImportFromPcb()) wires.Add(std::move(wire));
-  });
+  TPcbHandleSet& written = TranslationState().WrittenObjects;
+  const std::vector<TRoutedTrack> tracks = ReadNetTracks(HostHandle());
+  const TPlaneOutlineEdges outlines(HostHandle(), tracks);
+  FTracks.Reserve(tracks.size());
+  for (const TRoutedTrack& track : tracks) {
+    if (written.Contains(track.Handle) || outlines.IsOutlineTrack(track)) continue;
+    FTracks.Add(track);
+    written.Insert(track.Handle);
+  }
   ForEachPcbObject(HostHandle(), kPcbObjectPolygon, [&](PcbHandle polygon) {
-    if (written.contains(std::to_string(polygon)) || outlines.IsTracedSolid(polygon)) return;
+    if (written.Contains(polygon) || outlines.IsTracedSolid(polygon)) return;
     auto wire = std::make_unique<TSpecctraWire>(this);
     wire->SetHostHandle(polygon);
     if (wire->ImportHostPolygon()) wires.Add(std::move(wire));
   });
   ForEachPcbObject(HostHandle(), kPcbObjectSplitPlane, [&](PcbHandle plane) {
-    if (written.contains(std::to_string(plane)) || outlines.IsTracedSolid(plane) ||
+    if (written.Contains(plane) || outlines.IsTracedSolid(plane) ||
         context.PlaneFills.IsLayerPlaneFill(plane))
       return;
     auto wire = std::make_unique<TSpecctraWire>(this);
@@ -84,10 +88,19 @@ void TSpecctraRoutedNet::ApplyViaTags(const TRoutedNetContext& context) {
   }
 }
 
+int32_t TSpecctraRoutedNet::WireCount() const {
+  return static_cast<int32_t>(FTracks.Count()) + (Wires() ? Wires()->Count() : 0);
+}
+
+int64_t TSpecctraRoutedNet::WrittenObjectCount() const {
+  return WireCount() + (Vias() ? Vias()->Count() : 0);
+}
+
 bool TSpecctraRoutedNet::ExportToFile() {
   TSpecctraWriter& writer = *Writer();
   writer.WriteLine("(net " + QuoteName(Name()), true);
   writer.IndentIn(1);
+  if (FTracks.Count() > 0) FTracks.Write(writer, FContext->LayerNames);
   if (Wires()) ExportAllToFile(Wires());
   if (Vias()) ExportAllToFile(Vias());
   writer.IndentOut(1);

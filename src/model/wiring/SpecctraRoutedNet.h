@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "model/wiring/AbstractWiringDescriptor.h"
+#include "model/wiring/RoutedTracks.h"
 
 struct TRoutedNetContext;
 
@@ -23,6 +24,12 @@ public:
   //   (net NAME (wire ...) ... (via ...) ...), the name quoted when it holds a parenthesis.
   bool ExportToFile() override;
 
+  // The wires taken from the board: its plain tracks, kept as records, and its polygon wires
+  // in Wires().
+  int32_t WireCount() const;
+  // Wires and vias: the objects the net writes.
+  int64_t WrittenObjectCount() const;
+
 private:
   void ImportWires(const TRoutedNetContext& context);
   void ImportVias(const TRoutedNetContext& context);
@@ -30,4 +37,6 @@ private:
   void ApplyViaTags(const TRoutedNetContext& context);
 
   const TRoutedNetContext* FContext;
+  std::unique_ptr<TRoutedNetContext> FOwnContext;
+  TRoutedTracks FTracks;
 };

@@ -103,7 +103,7 @@ bool TSpecctraWire::ImportFromPcb() {
   AddShape(std::move(path));
   AddWireVertex(track.GetX(), track.GetY());
   AddWireVertex(track.GetX2(), track.GetY2());
-  TranslationState().WrittenObjects.insert(std::to_string(HostHandle()));
+  TranslationState().WrittenObjects.Insert(HostHandle());
   return true;
 }
 
@@ -135,7 +135,7 @@ bool TSpecctraWire::ImportHostOutline(PcbHandle net, PcbLayerId layer, int32_t w
   for (const TPcbPoint& point : outline) AddWireVertex(point.X, point.Y);
   // The shape closes its ring, as a polygon read from a file does.
   PrimaryShape()->Normalize();
-  TranslationState().WrittenObjects.insert(std::to_string(HostHandle()));
+  TranslationState().WrittenObjects.Insert(HostHandle());
   return true;
 }
 

@@ -22,6 +22,7 @@
 #include "rtl/PcbVia.h"
 #include "rtl/ServerRoundTripSupport.h"
 #include "rtl/TranslationState.h"
+#include "server/exports/KelvaneExports.h"
 #include "specctra_io/SpecctraParser.h"
 #include "specctra_io/SpecctraWriter.h"
 
@@ -227,14 +228,13 @@ TEST_F(WiringOnBoard, UnknownStatementsCostAWireOrAViaNothing) {
 
 TEST_F(WiringOnBoard, ATrackIsWrittenByOneRoutedNetOnly) {
   Import("(wiring (wire (path TOP 10 1000 1000 2000 1000) (net GND)))");
-  TranslationState().WrittenObjects.clear();
+  TranslationState().WrittenObjects.Clear();
   const PcbHandle gnd = HostNet("GND");
   TSpecctraRoutedNet first(nullptr, gnd), second(nullptr, gnd);
   ASSERT_TRUE(first.ImportFromPcb());
   ASSERT_TRUE(second.ImportFromPcb());
-  ASSERT_NE(first.Wires(), nullptr);
-  EXPECT_EQ(first.Wires()->Count(), 1);
-  EXPECT_EQ(second.Wires()->Count(), 0);
+  EXPECT_EQ(first.WireCount(), 1);
+  EXPECT_EQ(second.WireCount(), 0);
 }
 
 TEST_F(WiringOnBoard, ViaNumbersComeBackAtTheSameHostPositionOnly) {
@@ -424,4 +424,62 @@ TEST_F(WiringOnBoard, PolygonWiresOnPlaneLayersComeBackAndStructurePlanesStayOut
   ASSERT_NE(pwr2, std::string::npos) << text;
   EXPECT_EQ(text.compare(text.rfind("(net ", pwr2), 9, "(net VCC\r"), 0) << text;
   EXPECT_TRUE(FRoutesReport.empty()) << ::testing::PrintToString(FRoutesReport);
+}
+
+namespace {
+
+// The progress bar's calls, as the host's bar receives them.
+class TRecordedProgress final : public standin::IProgressSink {
+public:
+  struct TTask {
+    std::string Caption;
+    int32_t Total = 0;
+    int64_t Done = 0;
+    bool Finished = false;
+  };
+  void Start(std::string_view caption, int32_t total) override {
+    Tasks.push_back({std::string(caption), total});
+  }
+  void Advance(int32_t steps) override {
+    if (!Tasks.empty() && !Tasks.back().Finished) Tasks.back().Done += steps;
+    else StraySteps += steps;
+  }
+  void Finish() override {
+    if (!Tasks.empty()) Tasks.back().Finished = true;
+  }
+  std::vector<TTask> Tasks;
+  int64_t StraySteps = 0;
+};
+
+}  // namespace
+
+// An export shows its progress through the host's bar as an import does: one task reading the
+// board net by net, one writing the file wire by wire and via by via, each run to its total
+// and finished.
+TEST_F(WiringOnBoard, TheExportsProgressRunsNetByNetAndObjectByObject) {
+  Import("(wiring (wire (path TOP 10 1000 1000 2000 1000 2000 2000) (net GND))"
+         " (wire (path BOT 8 2000 2000 3000 2000) (net \"Sig(1)\")))");
+  AddHostVia("GND", 2540000, 2540000);
+  AddHostVia("VCC", 5080000, 5080000);
+  TRecordedProgress progress;
+  Kelvane_SetProgressSink(&progress);
+  const std::string text = ExportRoutes();
+  Kelvane_SetProgressSink(nullptr);
+
+  ASSERT_EQ(progress.Tasks.size(), 2u);
+  const TRecordedProgress::TTask& reading = progress.Tasks[0];
+  EXPECT_EQ(reading.Caption, "Reading the board's routing");
+  EXPECT_EQ(reading.Total, 3) << "the design's three nets";
+  const TRecordedProgress::TTask& writing = progress.Tasks[1];
+  EXPECT_EQ(writing.Caption, "Writing w.rte");
+  EXPECT_EQ(static_cast<std::size_t>(writing.Total),
+            Occurrences(text, "(wire ") + Occurrences(text, "(via "))
+      << text;
+  EXPECT_EQ(writing.Total, 3 + 2) << text;
+  for (const TRecordedProgress::TTask& task : progress.Tasks) {
+    SCOPED_TRACE(task.Caption);
+    EXPECT_EQ(task.Done, task.Total);
+    EXPECT_TRUE(task.Finished);
+  }
+  EXPECT_EQ(progress.StraySteps, 0);
 }
