@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/AsciiText.h"
+#include "server/TableRow.h"
 
 namespace standin {
 namespace {
@@ -47,17 +48,28 @@ bool BytesOfHex(std::string_view hex, uint8_t* bytes, std::size_t size) {
 }
 
 void TFieldWriter::operator()(const char* name, const std::vector<std::string>& texts) {
-  if (texts.empty()) return;
-  FJson.Key(name);
+  if (texts.empty()) return LeftOut(name, "null");
+  Start(name);
   FJson.StartList();
   for (const std::string& text : texts) FJson.Bytes(text);
   FJson.EndList();
 }
 
 void TFieldWriter::BytesField(const char* name, std::string_view bytes) {
-  if (bytes.empty()) return;
-  FJson.Key(name);
+  if (bytes.empty()) return LeftOut(name, "null");
+  Start(name);
   FJson.Bytes(bytes);
+}
+
+void TFieldWriter::Start(const char* name) {
+  if (FRow)
+    FRow->Value(FPrefix, name, FJson.BufferSize());
+  else
+    FJson.Key(name);
+}
+
+void TFieldWriter::LeftOut(const char* name, std::string_view zero) {
+  if (FRow) FRow->Zero(FPrefix, name, zero, FJson.BufferSize());
 }
 
 TFieldReader::TFieldReader(TJsonValue object, std::string where)

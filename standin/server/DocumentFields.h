@@ -103,22 +103,28 @@ std::string HexOfBytes(const uint8_t* bytes, std::size_t size);
 // False when the text is not hexadecimal or holds more than size bytes; the rest is zero.
 bool BytesOfHex(std::string_view hex, uint8_t* bytes, std::size_t size);
 
+class TTableRow;
+
+// Writes fields as the members of a JSON object, or, in row mode, as the cells of one row of
+// a table (see TableRow.h): there every field gives a cell, a field at zero the text of its
+// zero value, and the fields of a group are named "group.field".
 class TFieldWriter {
 public:
-  explicit TFieldWriter(TJsonWriter& json) : FJson(json) {}
+  explicit TFieldWriter(TJsonWriter& json, TTableRow* row = nullptr) : FJson(json), FRow(row) {}
 
   template <class T>
     requires std::is_arithmetic_v<T>
   void operator()(const char* name, const T& value) {
-    if (IsZero(value)) return;
-    FJson.Key(name);
+    if (IsZero(value)) return LeftOut(name, std::is_same_v<T, bool> ? "false" : "0");
+    Start(name);
     Number(value);
   }
-  // A number written even when it is zero (fields every reader looks for).
+  // A number written even when it is zero (fields every reader looks for); in a row as any.
   template <class T>
     requires std::is_arithmetic_v<T>
   void Always(const char* name, const T& value) {
-    FJson.Key(name);
+    if (FRow) return (*this)(name, value);
+    Start(name);
     Number(value);
   }
   template <THostString S>
@@ -158,14 +164,15 @@ public:
   template <class T>
   void operator()(const char* name, THexField<T> field) {
     const std::string hex = HexOfBytes(std::data(field.Bytes), std::size(field.Bytes));
-    if (hex.empty()) return;
-    FJson.Key(name);
+    if (hex.empty()) return LeftOut(name, "null");
+    Start(name);
     FJson.Text(hex);
   }
 
   // A nested object: fields(writer) names its fields. Left out when they all are.
   template <class Fields>
   void Group(const char* name, Fields&& fields) {
+    if (FRow) return RowGroup(name, fields);
     const TJsonWriter::TMark mark = FJson.Mark();
     FJson.Key(name);
     FJson.StartObject();
@@ -183,12 +190,14 @@ public:
   // A list of count nested objects: fields(writer, i) names the fields of the i-th.
   template <class Fields>
   void Entries(const char* name, std::size_t count, Fields&& fields) {
-    if (count == 0) return;
-    FJson.Key(name);
+    if (count == 0) return LeftOut(name, "null");
+    Start(name);
+    // The entries are objects of their own, whole in one cell of a row.
+    TFieldWriter entry(FJson);
     FJson.StartList();
     for (std::size_t i = 0; i < count; ++i) {
       FJson.StartObject();
-      fields(*this, i);
+      fields(entry, i);
       FJson.EndObject();
     }
     FJson.EndList();
@@ -196,8 +205,8 @@ public:
   // A list of count [x, y] pairs: pair(i) gives the i-th as a std::pair.
   template <class Pair>
   void PairList(const char* name, std::size_t count, Pair&& pair) {
-    if (count == 0) return;
-    FJson.Key(name);
+    if (count == 0) return LeftOut(name, "null");
+    Start(name);
     FJson.StartList();
     for (std::size_t i = 0; i < count; ++i) {
       const auto [x, y] = pair(i);
@@ -230,15 +239,29 @@ private:
   }
   template <class T>
   void NumberList(const char* name, const T* values, std::size_t count) {
-    if (std::all_of(values, values + count, [](const T& value) { return IsZero(value); })) return;
-    FJson.Key(name);
+    if (std::all_of(values, values + count, [](const T& value) { return IsZero(value); }))
+      return LeftOut(name, "null");
+    Start(name);
     FJson.StartList();
     for (std::size_t i = 0; i < count; ++i) Number(values[i]);
     FJson.EndList();
   }
+  template <class Fields>
+  void RowGroup(const char* name, Fields& fields) {
+    const std::size_t length = FPrefix.size();
+    FPrefix.append(name).append(1, '.');
+    fields(*this);
+    FPrefix.resize(length);
+  }
   void BytesField(const char* name, std::string_view bytes);
+  // Starts a field's value: its key in an object, its cell in a row.
+  void Start(const char* name);
+  // A field at zero: nothing in an object, a cell of the zero value's text in a row.
+  void LeftOut(const char* name, std::string_view zero);
 
   TJsonWriter& FJson;
+  TTableRow* FRow = nullptr;
+  std::string FPrefix;  // of the group being written in row mode: "group."
 };
 
 class TFieldReader {

@@ -48,14 +48,8 @@ std::unique_ptr<TBoardObject> NewObjectOfEntry(TFieldReader& reader, uint8_t kin
 
 }  // namespace
 
-void WriteObjectEntry(TJsonWriter& json, const TPcbModel& model, const TBoard& board,
-                      const TBoardObject& object) {
-  json.StartObject();
-  TFieldWriter writer(json);
-  writer.Always("handle", object.Handle());
-  writer.Always("kind", object.Kind());
-  json.Key("kindName");
-  json.Text(ObjectKindName(object.Kind()));
+void WriteObjectFields(TFieldWriter& writer, const TPcbModel& model, const TBoard& board,
+                       const TBoardObject& object) {
   writer.Always("container", object.ComponentHandle());
   if (object.Kind() == kPcbObjectComponent) {
     const std::string designator = DesignatorOf(model, object);
@@ -65,18 +59,20 @@ void WriteObjectEntry(TJsonWriter& json, const TPcbModel& model, const TBoard& b
   if (common.Net != 0 && !IsNetOnBoard(model, board, common.Net)) common.Net = 0;
   CommonObjectFields(writer, common);
   object.WriteFields(writer);
-  json.EndObject();
 }
 
 std::string TLoadedObject::Where() const {
-  std::string where = "objects[" + std::to_string(Index) + "]";
+  std::string where = Table == kNotInATable ? "objects[" + std::to_string(Index) + "]"
+                                            : "tables[" + std::to_string(Table) + "].rows[" +
+                                                  std::to_string(Index) + "]";
   if (Object) where += " (" + std::string(ObjectKindName(Object->Kind())) + ")";
   return where;
 }
 
-TLoadedObject ReadObjectEntry(TJsonValue entry, std::size_t index) {
+TLoadedObject ReadObjectEntry(TJsonValue entry, std::size_t index, std::size_t table) {
   TLoadedObject loaded;
   loaded.Index = index;
+  loaded.Table = table;
   const std::string where = loaded.Where();
   if (!entry.IsObject()) throw EBoardDocument(where + ": is not an object");
   TFieldReader head(entry, where);
