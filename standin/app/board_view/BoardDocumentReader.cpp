@@ -245,8 +245,6 @@ void ReadTablePart(std::size_t table, const std::string& path, Step&& step) {
   }
 }
 
-}
-
 // The primitives of tables come kind by kind; drawn in the order the objects were made in (by
 // handle), as a document that lists them draws them.
 void DrawInHandleOrder(TBoardView& view, const std::vector<uint32_t>& handles) {
@@ -256,7 +254,6 @@ void DrawInHandleOrder(TBoardView& view, const std::vector<uint32_t>& handles) {
   std::stable_sort(order.begin(), order.end(),
                    [&](std::size_t a, std::size_t b) { return handles[a] < handles[b]; });
   decltype(view.Primitives) sorted;
-  sorted.reserve(order.size());
   for (const std::size_t i : order) sorted.push_back(std::move(view.Primitives[i]));
   view.Primitives = std::move(sorted);
 }
