@@ -48,7 +48,7 @@ bool BytesOfHex(std::string_view hex, uint8_t* bytes, std::size_t size) {
 }
 
 void TFieldWriter::operator()(const char* name, const std::vector<std::string>& texts) {
-  if (texts.empty()) return LeftOut(name, "null");
+  if (texts.empty()) return;
   Start(name);
   FJson.StartList();
   for (const std::string& text : texts) FJson.Bytes(text);
@@ -56,7 +56,7 @@ void TFieldWriter::operator()(const char* name, const std::vector<std::string>& 
 }
 
 void TFieldWriter::BytesField(const char* name, std::string_view bytes) {
-  if (bytes.empty()) return LeftOut(name, "null");
+  if (bytes.empty()) return;
   Start(name);
   FJson.Bytes(bytes);
 }
@@ -66,10 +66,6 @@ void TFieldWriter::Start(const char* name) {
     FRow->Value(FPrefix, name, FJson.BufferSize());
   else
     FJson.Key(name);
-}
-
-void TFieldWriter::LeftOut(const char* name, std::string_view zero) {
-  if (FRow) FRow->Zero(FPrefix, name, zero, FJson.BufferSize());
 }
 
 TFieldReader::TFieldReader(TJsonValue object, std::string where)

@@ -106,8 +106,8 @@ bool BytesOfHex(std::string_view hex, uint8_t* bytes, std::size_t size);
 class TTableRow;
 
 // Writes fields as the members of a JSON object, or, in row mode, as the cells of one row of
-// a table (see TableRow.h): there every field gives a cell, a field at zero the text of its
-// zero value, and the fields of a group are named "group.field".
+// a table (see TableRow.h): there every field off zero gives a cell, and the fields of a group
+// are named "group.field". A field at zero is left out in both.
 class TFieldWriter {
 public:
   explicit TFieldWriter(TJsonWriter& json, TTableRow* row = nullptr) : FJson(json), FRow(row) {}
@@ -115,7 +115,7 @@ public:
   template <class T>
     requires std::is_arithmetic_v<T>
   void operator()(const char* name, const T& value) {
-    if (IsZero(value)) return LeftOut(name, std::is_same_v<T, bool> ? "false" : "0");
+    if (IsZero(value)) return;
     Start(name);
     Number(value);
   }
@@ -164,7 +164,7 @@ public:
   template <class T>
   void operator()(const char* name, THexField<T> field) {
     const std::string hex = HexOfBytes(std::data(field.Bytes), std::size(field.Bytes));
-    if (hex.empty()) return LeftOut(name, "null");
+    if (hex.empty()) return;
     Start(name);
     FJson.Text(hex);
   }
@@ -190,7 +190,7 @@ public:
   // A list of count nested objects: fields(writer, i) names the fields of the i-th.
   template <class Fields>
   void Entries(const char* name, std::size_t count, Fields&& fields) {
-    if (count == 0) return LeftOut(name, "null");
+    if (count == 0) return;
     Start(name);
     // The entries are objects of their own, whole in one cell of a row.
     TFieldWriter entry(FJson);
@@ -205,7 +205,7 @@ public:
   // A list of count [x, y] pairs: pair(i) gives the i-th as a std::pair.
   template <class Pair>
   void PairList(const char* name, std::size_t count, Pair&& pair) {
-    if (count == 0) return LeftOut(name, "null");
+    if (count == 0) return;
     Start(name);
     FJson.StartList();
     for (std::size_t i = 0; i < count; ++i) {
@@ -240,7 +240,7 @@ private:
   template <class T>
   void NumberList(const char* name, const T* values, std::size_t count) {
     if (std::all_of(values, values + count, [](const T& value) { return IsZero(value); }))
-      return LeftOut(name, "null");
+      return;
     Start(name);
     FJson.StartList();
     for (std::size_t i = 0; i < count; ++i) Number(values[i]);
@@ -256,8 +256,6 @@ private:
   void BytesField(const char* name, std::string_view bytes);
   // Starts a field's value: its key in an object, its cell in a row.
   void Start(const char* name);
-  // A field at zero: nothing in an object, a cell of the zero value's text in a row.
-  void LeftOut(const char* name, std::string_view zero);
 
   TJsonWriter& FJson;
   TTableRow* FRow = nullptr;

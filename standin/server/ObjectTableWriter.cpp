@@ -59,15 +59,19 @@ bool TObjectTableWriter::Write(TJsonWriter& json, uint8_t kind,
   TTableColumns columns;
   TTableRow row(columns);
   const auto textOf = [&](const TTableRow::TCell& cell) {
-    return cell.Zero.empty() ? std::string_view(FScratch.Buffer()).substr(cell.Start, cell.Length)
-                             : cell.Zero;
+    return std::string_view(FScratch.Buffer()).substr(cell.Start, cell.Length);
   };
   for (const TBoardObject* object : objects) {
     FillRow(row, *object);
-    for (const TTableRow::TCell& cell : row.Cells())
-      columns.Survey(cell.Column, textOf(cell), !cell.Zero.empty());
+    for (const TTableRow::TCell& cell : row.Cells()) columns.Survey(cell.Column, textOf(cell));
   }
   columns.Decide(objects.size());
+  std::vector<std::size_t> cellColumns;
+  std::vector<std::string_view> zeros;
+  for (const std::size_t column : columns.Order())
+    if (columns.Column(column).Use == TTableColumns::TUse::Cells) cellColumns.push_back(column);
+  for (std::size_t column = 0; column < columns.Size(); ++column)
+    zeros.push_back(columns.Column(column).Zero);
 
   json.NewLine();
   json.StartObject();
@@ -76,13 +80,13 @@ bool TObjectTableWriter::Write(TJsonWriter& json, uint8_t kind,
   json.StartList();
   for (const TBoardObject* object : objects) {
     FillRow(row, *object);
-    // A column this object does not name (a field of another rule kind) is left out: null.
-    FTexts.assign(columns.Size(), "null");
+    // A field at zero, or one this object does not have (of another rule kind), is left out:
+    // its column's zero.
+    FTexts = zeros;
     for (const TTableRow::TCell& cell : row.Cells()) FTexts[cell.Column] = textOf(cell);
     json.NewLine();
     json.StartList();
-    for (const std::size_t column : columns.Order())
-      if (columns.Column(column).Use == TTableColumns::TUse::Cells) json.Literal(FTexts[column]);
+    for (const std::size_t column : cellColumns) json.Literal(FTexts[column]);
     json.EndList();
     if (!FDrain(json)) return false;
   }

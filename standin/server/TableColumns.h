@@ -16,17 +16,25 @@ public:
   enum class TUse { LeftOut, Same, Cells };
   struct TColumn {
     std::string Path;
+    // The name as the fields named it last, and the length of its group prefix: a field
+    // named by the same text at the same place is this column without comparing texts.
+    const char* NameSeen = nullptr;
+    std::size_t PrefixLength = 0;
     std::size_t NonZero = 0;  // rows with a value off zero
     bool AllSame = true;      // every value off zero has the text of the first
     std::string First;
     TUse Use = TUse::LeftOut;
+    // The cell of a row at zero: 0, false or null, after the kind of the values.
+    std::string_view Zero = "null";
   };
 
+  // A row begins: its first field is looked for first.
+  void StartRow() { FNext = 0; }
   // The column of the field path prefix + name, added when it is new (after the column found
-  // last). Columns keep their numbers; Order() gives their document order.
-  std::size_t Locate(std::string_view prefix, std::string_view name);
-  // The value of a column in one row: its text, or zero when the field is at zero.
-  void Survey(std::size_t column, std::string_view text, bool zero);
+  // last in the row). Columns keep their numbers; Order() gives their document order.
+  std::size_t Locate(std::string_view prefix, const char* name);
+  // The value of a column in one row that has it off zero.
+  void Survey(std::size_t column, std::string_view text);
   // Decides each column's use once every row has been surveyed.
   void Decide(std::size_t rows);
 

@@ -2,28 +2,13 @@
 
 namespace standin {
 
-void TTableRow::Clear() {
-  FCells.clear();
-  FOpen = false;
-}
-
-void TTableRow::EndOpenCell(std::size_t end) {
-  if (FOpen) FCells.back().Length = end - FCells.back().Start;
-  FOpen = false;
-}
-
 void TTableRow::Value(std::string_view prefix, const char* name, std::size_t start) {
-  EndOpenCell(start);
-  FCells.push_back({FColumns.Locate(prefix, name), start, 0, {}});
-  FOpen = true;
+  Finish(start);
+  FCells.push_back({FColumns.Locate(prefix, name), start, 0});
 }
 
-void TTableRow::Zero(std::string_view prefix, const char* name, std::string_view zero,
-                     std::size_t end) {
-  EndOpenCell(end);
-  FCells.push_back({FColumns.Locate(prefix, name), end, 0, zero});
+void TTableRow::Finish(std::size_t end) {
+  if (!FCells.empty() && FCells.back().Length == 0) FCells.back().Length = end - FCells.back().Start;
 }
-
-void TTableRow::Finish(std::size_t end) { EndOpenCell(end); }
 
 }  // namespace standin
