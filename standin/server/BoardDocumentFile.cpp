@@ -56,6 +56,11 @@ public:
 
   void Member(std::string_view key, TJsonValue value, std::size_t table) {
     Guard(table, [&] { FTable.Member(key, value); });
+    // Room for the table's objects at once (a count beyond any real board only up to a cap).
+    constexpr std::size_t kReserveCap = std::size_t{1} << 24;
+    if (key != "count") return;
+    const std::size_t needed = FObjects.size() + std::min(FTable.Count(), kReserveCap);
+    if (needed > FObjects.capacity()) FObjects.reserve(std::max(needed, 2 * FObjects.capacity()));
   }
   void Row(TJsonValue row, std::size_t table, std::size_t index) {
     TJsonValue record;

@@ -71,6 +71,9 @@ void TFieldWriter::Start(const char* name) {
 TFieldReader::TFieldReader(TJsonValue object, std::string where)
     : FObject(object), FWhere(std::move(where)) {}
 
+TFieldReader::TFieldReader(TJsonValue object, std::function<std::string()> where)
+    : FObject(object), FWhereOf(std::move(where)) {}
+
 TFieldReader::TFieldReader(TJsonValue object, const TFieldReader& parent, const char* field,
                            std::size_t position)
     : FObject(object), FParent(&parent), FField(field), FPosition(position) {}
@@ -178,7 +181,7 @@ void TFieldReader::Fail(const std::string& problem) const {
 }
 
 std::string TFieldReader::Where() const {
-  if (!FParent) return FWhere;
+  if (!FParent) return FWhereOf ? FWhereOf() : FWhere;
   std::string where = FParent->Where(FField);
   if (FPosition != kNoPosition) where += "[" + std::to_string(FPosition) + "]";
   return where;

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
@@ -266,6 +267,8 @@ class TFieldReader {
 public:
   // where: the object's place in the document, for error texts ("objects[3] (track)").
   TFieldReader(TJsonValue object, std::string where);
+  // The same with the place made only when an error text needs it.
+  TFieldReader(TJsonValue object, std::function<std::string()> where);
   // A nested object: the field of the parent it is, and its position when it is a list entry.
   TFieldReader(TJsonValue object, const TFieldReader& parent, const char* field,
                std::size_t position = kNoPosition);
@@ -421,6 +424,7 @@ private:
   TJsonValue FObject;
   mutable uint32_t FCursor = 0;
   std::string FWhere;
+  std::function<std::string()> FWhereOf;
   const TFieldReader* FParent = nullptr;
   const char* FField = nullptr;
   std::size_t FPosition = kNoPosition;

@@ -73,9 +73,9 @@ TLoadedObject ReadObjectEntry(TJsonValue entry, std::size_t index, std::size_t t
   TLoadedObject loaded;
   loaded.Index = index;
   loaded.Table = table;
-  const std::string where = loaded.Where();
-  if (!entry.IsObject()) throw EBoardDocument(where + ": is not an object");
-  TFieldReader head(entry, where);
+  if (!entry.IsObject()) throw EBoardDocument(loaded.Where() + ": is not an object");
+  // The entry's place is only spelled out for an error: most entries never need it.
+  TFieldReader head(entry, [&loaded] { return loaded.Where(); });
   head.Field("kind");
   const auto kind = static_cast<uint8_t>(head.Integer("kind", 0, 255));
   const std::string_view kindName = ObjectKindName(kind);
@@ -83,7 +83,14 @@ TLoadedObject ReadObjectEntry(TJsonValue entry, std::size_t index, std::size_t t
   if (head.TextOf(head.Field("kindName"), "kindName", 64) != kindName)
     head.Fail("kindName", "does not name kind " + std::to_string(kind) + " (" +
                               std::string(kindName) + ")");
-  TFieldReader reader(entry, where + " (" + std::string(kindName) + ")");
+  const struct {
+    const TLoadedObject& Loaded;
+    std::string_view KindName;
+  } place{loaded, kindName};
+  TFieldReader reader(entry, [&place] {
+    if (place.Loaded.Object) return place.Loaded.Where();  // names the kind itself
+    return place.Loaded.Where() + " (" + std::string(place.KindName) + ")";
+  });
   loaded.Handle = static_cast<PcbHandle>(reader.Integer("handle", 1, UINT32_MAX));
   loaded.Container = static_cast<PcbHandle>(reader.Integer("container", 0, UINT32_MAX));
   if (kind == kPcbObjectComponent) reader.Text("designator", kPcbEmbeddedDataSize);
