@@ -48,6 +48,7 @@ bool BytesOfHex(std::string_view hex, uint8_t* bytes, std::size_t size) {
 }
 
 void TFieldWriter::operator()(const char* name, const std::vector<std::string>& texts) {
+  ++FOrdinal;
   if (texts.empty()) return;
   Start(name);
   FJson.StartList();
@@ -56,6 +57,7 @@ void TFieldWriter::operator()(const char* name, const std::vector<std::string>& 
 }
 
 void TFieldWriter::BytesField(const char* name, std::string_view bytes) {
+  ++FOrdinal;
   if (bytes.empty()) return;
   Start(name);
   FJson.Bytes(bytes);
@@ -63,7 +65,7 @@ void TFieldWriter::BytesField(const char* name, std::string_view bytes) {
 
 void TFieldWriter::Start(const char* name) {
   if (FRow)
-    FRow->Value(FPrefix, name, FJson.BufferSize());
+    FRow->Value(FPrefix, name, FJson.BufferSize(), FOrdinal);
   else
     FJson.Key(name);
 }

@@ -116,6 +116,7 @@ public:
   template <class T>
     requires std::is_arithmetic_v<T>
   void operator()(const char* name, const T& value) {
+    ++FOrdinal;
     if (IsZero(value)) return;
     Start(name);
     Number(value);
@@ -164,6 +165,7 @@ public:
   }
   template <class T>
   void operator()(const char* name, THexField<T> field) {
+    ++FOrdinal;
     const std::string hex = HexOfBytes(std::data(field.Bytes), std::size(field.Bytes));
     if (hex.empty()) return;
     Start(name);
@@ -191,6 +193,7 @@ public:
   // A list of count nested objects: fields(writer, i) names the fields of the i-th.
   template <class Fields>
   void Entries(const char* name, std::size_t count, Fields&& fields) {
+    ++FOrdinal;
     if (count == 0) return;
     Start(name);
     // The entries are objects of their own, whole in one cell of a row.
@@ -206,6 +209,7 @@ public:
   // A list of count [x, y] pairs: pair(i) gives the i-th as a std::pair.
   template <class Pair>
   void PairList(const char* name, std::size_t count, Pair&& pair) {
+    ++FOrdinal;
     if (count == 0) return;
     Start(name);
     FJson.StartList();
@@ -240,6 +244,7 @@ private:
   }
   template <class T>
   void NumberList(const char* name, const T* values, std::size_t count) {
+    ++FOrdinal;
     if (std::all_of(values, values + count, [](const T& value) { return IsZero(value); }))
       return;
     Start(name);
@@ -261,6 +266,7 @@ private:
   TJsonWriter& FJson;
   TTableRow* FRow = nullptr;
   std::string FPrefix;  // of the group being written in row mode: "group."
+  std::size_t FOrdinal = 0;  // fields named so far, at zero or not: a field's place in a row
 };
 
 class TFieldReader {

@@ -1,5 +1,7 @@
 #include "server/TableColumns.h"
 
+#include <algorithm>
+
 namespace standin {
 namespace {
 
@@ -18,7 +20,8 @@ std::string_view ZeroLike(std::string_view value) {
 
 }  // namespace
 
-std::size_t TTableColumns::Locate(std::string_view prefix, const char* nameText) {
+std::size_t TTableColumns::Locate(std::string_view prefix, const char* nameText,
+                                  std::size_t ordinal) {
   // Objects of a kind name their fields in the same order and by the same texts: the next
   // column is nearly always the one after the last, named as before.
   const std::size_t count = FOrder.size();
@@ -45,6 +48,7 @@ std::size_t TTableColumns::Locate(std::string_view prefix, const char* nameText)
   column.Path.append(prefix).append(name);
   column.NameSeen = nameText;
   column.PrefixLength = prefix.size();
+  column.Ordinal = ordinal;
   FColumns.push_back(std::move(column));
   const std::size_t position = FNext <= count ? FNext : count;
   FOrder.insert(FOrder.begin() + static_cast<std::ptrdiff_t>(position), FColumns.size() - 1);
@@ -61,6 +65,9 @@ void TTableColumns::Survey(std::size_t column, std::string_view text) {
 }
 
 void TTableColumns::Decide(std::size_t rows) {
+  std::stable_sort(FOrder.begin(), FOrder.end(), [&](std::size_t a, std::size_t b) {
+    return FColumns[a].Ordinal < FColumns[b].Ordinal;
+  });
   for (TColumn& column : FColumns) {
     column.Zero = ZeroLike(column.First);
     if (column.NonZero == 0)

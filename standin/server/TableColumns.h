@@ -20,6 +20,7 @@ public:
     // named by the same text at the same place is this column without comparing texts.
     const char* NameSeen = nullptr;
     std::size_t PrefixLength = 0;
+    std::size_t Ordinal = 0;
     std::size_t NonZero = 0;  // rows with a value off zero
     bool AllSame = true;      // every value off zero has the text of the first
     std::string First;
@@ -30,9 +31,11 @@ public:
 
   // A row begins: its first field is looked for first.
   void StartRow() { FNext = 0; }
-  // The column of the field path prefix + name, added when it is new (after the column found
-  // last in the row). Columns keep their numbers; Order() gives their document order.
-  std::size_t Locate(std::string_view prefix, const char* name);
+  // The column of the field path prefix + name, added when it is new. ordinal: the field's
+  // place among all the fields its object names, zero or not; columns go in the order of the
+  // places they were first seen at (the order the objects name their fields). Columns keep
+  // their numbers; Order() gives their document order once Decide has been called.
+  std::size_t Locate(std::string_view prefix, const char* name, std::size_t ordinal);
   // The value of a column in one row that has it off zero.
   void Survey(std::size_t column, std::string_view text);
   // Decides each column's use once every row has been surveyed.

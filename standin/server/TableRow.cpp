@@ -2,9 +2,10 @@
 
 namespace standin {
 
-void TTableRow::Value(std::string_view prefix, const char* name, std::size_t start) {
+void TTableRow::Value(std::string_view prefix, const char* name, std::size_t start,
+                      std::size_t ordinal) {
   Finish(start);
-  FCells.push_back({FColumns.Locate(prefix, name), start, 0});
+  FCells.push_back({FColumns.Locate(prefix, name, ordinal), start, 0});
 }
 
 void TTableRow::Finish(std::size_t end) {

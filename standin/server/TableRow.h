@@ -27,8 +27,8 @@ public:
     FColumns.StartRow();
   }
   // A field whose value is written from `start` of the row's text on (and ends where the next
-  // begins).
-  void Value(std::string_view prefix, const char* name, std::size_t start);
+  // begins); ordinal: its place among all the fields the object names.
+  void Value(std::string_view prefix, const char* name, std::size_t start, std::size_t ordinal);
   // Ends the last field; `end` is the size of the row's text.
   void Finish(std::size_t end);
 

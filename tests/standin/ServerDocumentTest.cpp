@@ -366,6 +366,47 @@ TEST_F(ServerDocument, ASavedBoardLoadsAndSavesAsTheSameDocument) {
   EXPECT_EQ((*pad)["layer"], kMultiLayer);
 }
 
+// Objects of one kind share a table: a column only for a field some object has off zero,
+// values every object shares given once, handles in runs; the table loads back as it was.
+TEST_F(ServerDocument, ObjectsOfAKindShareOneTable) {
+  const PcbHandle board = NewBoard(Folder.Path("tracks.pcbdoc"));
+  const PcbHandle net = AddNew(board, kPcbObjectNet);
+  for (int i = 0; i < 3; ++i) {
+    const PcbHandle track = AddNew(board, kPcbObjectTrack);
+    PcbTrackRecord record{};
+    QueryTrack(kPcbMessageRead, track, &record);
+    record.layer = kBottomLayer;
+    record.width = 250;
+    record.x1 = i * 1000;
+    record.x2 = i * 1000 + 500;
+    record.net = i == 1 ? 0 : net;
+    QueryTrack(kPcbMessageWrite, track, &record);
+    if (i == 1) AddNew(board, kPcbObjectVia);  // the next track's handle is not the next one
+  }
+  ASSERT_TRUE(SaveBoard(board)) << LastError();
+  const std::string first = TTempFolder::Read(Folder.Path("tracks.pcbdoc"));
+  const TJson saved = TJson::parse(first);
+  const TJson* tracks = nullptr;
+  for (const TJson& table : saved["tables"])
+    if (table["kindName"] == "track") tracks = &table;
+  ASSERT_NE(tracks, nullptr);
+  EXPECT_EQ(KeysOf(*tracks, 7), (std::vector<std::string>{"kind", "kindName", "count", "handles",
+                                                          "columns", "same", "rows"}));
+  EXPECT_EQ((*tracks)["count"], 3);
+  const uint64_t start = (*tracks)["handles"][0][0].get<uint64_t>();
+  EXPECT_EQ((*tracks)["handles"], TJson::parse("[[" + std::to_string(start) + ",2],[" +
+                                               std::to_string(start + 3) + ",1]]"));
+  EXPECT_EQ((*tracks)["columns"], TJson::parse(R"(["net","x1","x2"])")) << "y1, y2: zero";
+  EXPECT_EQ((*tracks)["same"], TJson::parse(R"({"layer":32,"width":250})"));
+  EXPECT_EQ((*tracks)["rows"][1], TJson::parse("[0,1000,1500]"));
+  EXPECT_EQ(first.find("\n[0,1000,1500],\n") != std::string::npos, true) << "a row a line";
+
+  const PcbHandle loaded = LoadBoard(Folder.Write("copy.pcbdoc", first));
+  ASSERT_NE(loaded, 0u) << LastError();
+  ASSERT_TRUE(SaveBoard(loaded)) << LastError();
+  EXPECT_EQ(Comparable(TTempFolder::Read(Folder.Path("copy.pcbdoc"))), Comparable(first));
+}
+
 TEST_F(ServerDocument, AnEmptyFileIsAnEmptyBoard) {
   const PcbHandle board = LoadBoard(Folder.Write("empty.pcbdoc", ""));
   ASSERT_NE(board, 0u) << LastError();
