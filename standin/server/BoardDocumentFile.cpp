@@ -56,8 +56,9 @@ public:
 
   void Member(std::string_view key, TJsonValue value, std::size_t table) {
     Guard(table, [&] { FTable.Member(key, value); });
-    // Room for the table's objects at once (a count beyond any real board only up to a cap).
-    constexpr std::size_t kReserveCap = std::size_t{1} << 24;
+    // Room for the table's objects at once, up to a million: a count no rows back up must not
+    // claim much memory; beyond it the list grows as the rows come.
+    constexpr std::size_t kReserveCap = std::size_t{1} << 20;
     if (key != "count") return;
     const std::size_t needed = FObjects.size() + std::min(FTable.Count(), kReserveCap);
     if (needed > FObjects.capacity()) FObjects.reserve(std::max(needed, 2 * FObjects.capacity()));

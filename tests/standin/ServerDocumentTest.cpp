@@ -650,6 +650,21 @@ TEST_F(ServerDocument, ADocumentWrittenWithEveryFieldLoads) {
   EXPECT_EQ(Comparable(compact), Comparable(WithoutZeros(TJson::parse(full)).dump()));
 }
 
+// A document the host wrote in version 1 (the blinker example as imported then) loads, and
+// saving it gives every object back in version 2, field by field and in the same order.
+TEST_F(ServerDocument, AVersion1DocumentSavesAsVersion2WithEveryObjectAsItWas) {
+  const std::string listed =
+      TTempFolder::Read(FIXTURES_DIR "/boards/blinker_version1.pcbdoc");
+  const PcbHandle board = LoadBoard(Folder.Write("blinker.pcbdoc", listed));
+  ASSERT_NE(board, 0u) << LastError();
+  ASSERT_TRUE(SaveBoard(board)) << LastError();
+  const std::string tabled = TTempFolder::Read(Folder.Path("blinker.pcbdoc"));
+  EXPECT_EQ(TJson::parse(tabled)["version"], 2);
+  EXPECT_EQ(RecordsOf(TJson::parse(tabled)).size(), TJson::parse(listed)["objects"].size());
+  EXPECT_EQ(Comparable(tabled), Comparable(listed));
+  EXPECT_LT(tabled.size(), listed.size());
+}
+
 // Byte strings of every byte, escapes and numbers at their limits come back as they were.
 TEST_F(ServerDocument, NamesOfEveryByteAndExtremeNumbersSurviveASaveAndALoad) {
   const PcbHandle board = NewBoard(Folder.Path("bytes.pcbdoc"));

@@ -10,13 +10,19 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace board_document {
 
 using TJson = nlohmann::ordered_json;
 
-inline bool IsLeftOut(const TJson& cell) {
+// Any of nlohmann's JSON types (ordered or not).
+template <class J>
+concept TAnyJson = std::is_same_v<J, nlohmann::json> || std::is_same_v<J, nlohmann::ordered_json>;
+
+template <TAnyJson TJson>
+bool IsLeftOut(const TJson& cell) {
   return cell.is_null() || cell == false || (cell.is_number() && cell == 0) || cell == "" ||
          ((cell.is_array() || cell.is_object()) && cell.empty());
 }
@@ -24,14 +30,15 @@ inline bool IsLeftOut(const TJson& cell) {
 // The objects as version 1 records, in handle order (the order they were made in); a version 1
 // document's own list as it is. Every record starts with "handle", "kind", "kindName" and
 // "container", as version 1 writes them.
-inline TJson RecordsOf(const TJson& document) {
+template <TAnyJson TJson>
+TJson RecordsOf(const TJson& document) {
   if (document.contains("objects")) return document["objects"];
   TJson records = TJson::array();
   for (const TJson& table : document.at("tables")) {
     std::vector<uint64_t> handles;
     for (const TJson& run : table.at("handles"))
-      for (uint64_t i = 0; i < run.at(1).get<uint64_t>(); ++i)
-        handles.push_back(run.at(0).get<uint64_t>() + i);
+      for (uint64_t i = 0; i < run.at(1).template get<uint64_t>(); ++i)
+        handles.push_back(run.at(0).template get<uint64_t>() + i);
     const TJson& columns = table.at("columns");
     const TJson& rows = table.at("rows");
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -55,13 +62,14 @@ inline TJson RecordsOf(const TJson& document) {
     }
   }
   std::stable_sort(records.begin(), records.end(), [](const TJson& a, const TJson& b) {
-    return a["handle"].get<uint64_t>() < b["handle"].get<uint64_t>();
+    return a["handle"].template get<uint64_t>() < b["handle"].template get<uint64_t>();
   });
   return records;
 }
 
 // The document in version 1 form.
-inline TJson AsVersion1(const TJson& document) {
+template <TAnyJson TJson>
+TJson AsVersion1(const TJson& document) {
   TJson result = document;
   result["version"] = 1;
   result.erase("tables");
@@ -71,7 +79,8 @@ inline TJson AsVersion1(const TJson& document) {
 
 // The document in version 2 form, plainly: a table per kind in the order kinds first appear,
 // a column for every field any record has (groups flattened), every cell written, no "same".
-inline TJson AsVersion2(const TJson& document) {
+template <TAnyJson TJson>
+TJson AsVersion2(const TJson& document) {
   TJson result = document;
   result["version"] = 2;
   result.erase("objects");
@@ -101,7 +110,7 @@ inline TJson AsVersion2(const TJson& document) {
       table = tables.end() - 1;
     }
     TJson& t = *table;
-    t["count"] = t["count"].get<uint64_t>() + 1;
+    t["count"] = t["count"].template get<uint64_t>() + 1;
     t["handles"].push_back({record["handle"], 1});
     for (auto field = flat.begin(); field != flat.end(); ++field)
       if (std::find(t["columns"].begin(), t["columns"].end(), field.key()) == t["columns"].end())
@@ -110,11 +119,12 @@ inline TJson AsVersion2(const TJson& document) {
   }
   result["tables"] = TJson::array();
   for (std::size_t i = 0; i < tables.size(); ++i) {
-    for (const TJson& flat : flatRows[i]) {
+    for (const TJson &flat : flatRows[i]) {
       TJson row = TJson::array();
-      for (const TJson& column : tables[i]["columns"])
-        row.push_back(flat.contains(column.get<std::string>()) ? flat[column.get<std::string>()]
-                                                               : TJson());
+      for (const TJson &column : tables[i]["columns"])
+        row.push_back(flat.contains(column.template get<std::string>())
+                          ? flat[column.template get<std::string>()]
+                          : TJson());
       tables[i]["rows"].push_back(row);
     }
     result["tables"].push_back(tables[i]);
