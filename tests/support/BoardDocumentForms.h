@@ -119,9 +119,9 @@ TJson AsVersion2(const TJson& document) {
   }
   result["tables"] = TJson::array();
   for (std::size_t i = 0; i < tables.size(); ++i) {
-    for (const TJson &flat : flatRows[i]) {
+    for (const TJson& flat : flatRows[i]) {
       TJson row = TJson::array();
-      for (const TJson &column : tables[i]["columns"])
+      for (const TJson& column : tables[i]["columns"])
         row.push_back(flat.contains(column.template get<std::string>())
                           ? flat[column.template get<std::string>()]
                           : TJson());
