@@ -12,7 +12,7 @@ namespace {
 
 using TJson = nlohmann::json;
 
-TJson ReadDocument(const std::string &path) {
+TJson ReadDocument(const std::string& path) {
   return board_document::AsVersion1(TJson::parse(TTempFolder::Read(path)));
 }
 
