@@ -15,14 +15,23 @@
 
 namespace {
 
-// Builds the header and record trees from the parser's events and hands each finished value
-// over. A handler's exception is kept and the parse stopped (the parser itself must not be
-// unwound); the caller raises it again.
+// Builds the header, table and record trees from the parser's events and hands each finished
+// value over. A handler's exception is kept and the parse stopped (the parser itself must not
+// be unwound); the caller raises it again.
+//
+// Depth counts the open containers: the root's members are at depth 1, the entries of the
+// record and table lists at 2, a table's members at 3, its rows at 4.
 class TRecordEvents {
 public:
-  TRecordEvents(const std::string& recordsKey, TJsonTree& header, TJsonTree& record,
+  struct TKeys {
+    const std::string& Records;
+    const std::string& Tables;
+    const std::string& Rows;
+  };
+
+  TRecordEvents(TKeys keys, TJsonTree& header, TJsonTree& table, TJsonTree& record,
                 const TJsonRecordHandlers& handlers)
-      : FRecordsKey(recordsKey), FHeader(header), FRecord(record), FHandlers(handlers) {}
+      : FKeys(keys), FHeader(header), FTable(table), FRecord(record), FHandlers(handlers) {}
 
   bool Null() { return Value([](TJsonTree& t) { t.Null(); }); }
   bool Bool(bool b) { return Value([b](TJsonTree& t) { t.Boolean(b); }); }
@@ -41,7 +50,10 @@ public:
     const std::string_view key(text, length);
     if (FDepth == 1) {
       FHeaderKey.assign(key);
-      FMemberStart = static_cast<uint32_t>(HeaderNodes());
+      FMemberStart = FHeader.NodeCount();
+    } else if (FList == TList::Tables && FDepth == 3) {
+      FTableKey.assign(key);
+      FMemberStart = FTable.NodeCount();
     }
     Target().Key(key);
     return true;
@@ -54,55 +66,89 @@ public:
   std::exception_ptr Problem() const { return FProblem; }
 
 private:
-  TJsonTree& Target() { return FInRecords && FDepth >= 2 ? FRecord : FHeader; }
-  std::size_t HeaderNodes() const { return FHeaderNodes; }
+  // The long list being read, if any.
+  enum class TList { None, Records, Tables };
+
+  bool InRecord() const {
+    return (FList == TList::Records && FDepth >= 2) || (FInRows && FDepth >= 4);
+  }
+  TJsonTree& Target() {
+    if (InRecord()) return FRecord;
+    return FList == TList::Tables && FDepth >= 2 ? FTable : FHeader;
+  }
+  // A record starts at the entry depth of the record list or of a row list.
+  void StartEntry() {
+    if ((FList == TList::Records && FDepth == 2) || (FInRows && FDepth == 4)) FRecord.Clear();
+    if (FList == TList::Tables && FDepth == 2) FTable.Clear();
+  }
 
   template <class Add>
   bool Value(Add&& add) {
-    if (FInRecords && FDepth == 2) FRecord.Clear();
-    TJsonTree& target = Target();
-    add(target);
-    if (&target == &FHeader) ++FHeaderNodes;
+    StartEntry();
+    add(Target());
     return Finished();
   }
 
+  // A long list: an empty list where it stands, its entries built one by one.
+  bool OpenLongList(TJsonTree& tree) {
+    tree.StartList();
+    tree.EndContainer();
+    ++FDepth;
+    return true;
+  }
+
   bool Open(bool list) {
-    if (FDepth == 1 && list && FHeaderKey == FRecordsKey && !FInRecords) {
-      // The record list: an empty list in the header, its entries built one by one.
-      FHeader.StartList();
-      FHeader.EndContainer();
-      ++FHeaderNodes;
-      FInRecords = true;
-      ++FDepth;
-      return true;
+    if (FDepth == 1 && list && FList == TList::None) {
+      if (FHeaderKey == FKeys.Records) FList = TList::Records;
+      if (!FKeys.Tables.empty() && FHeaderKey == FKeys.Tables) FList = TList::Tables;
+      if (FList != TList::None) return OpenLongList(FHeader);
+    }
+    if (FList == TList::Tables && FDepth == 3 && list && FTableKey == FKeys.Rows && !FInRows &&
+        FTableIsObject) {
+      FInRows = true;
+      return OpenLongList(FTable);
     }
     if (FDepth == 0) FRootIsObject = !list;
-    if (FInRecords && FDepth == 2) FRecord.Clear();
+    if (FList == TList::Tables && FDepth == 2) FTableIsObject = !list;
+    StartEntry();
     TJsonTree& target = Target();
     list ? target.StartList() : target.StartObject();
-    if (&target == &FHeader) ++FHeaderNodes;
     ++FDepth;
     return true;
   }
 
   bool Close() {
     --FDepth;
-    if (FInRecords && FDepth == 1) {
-      FInRecords = false;
+    if (FList != TList::None && FDepth == 1) {
+      FList = TList::None;
+      return true;
+    }
+    if (FInRows && FDepth == 3) {
+      FInRows = false;
       return true;
     }
     Target().EndContainer();
     return Finished();
   }
 
-  // A value is complete: a record when it is an entry of the record list, a header member
-  // when it is a member of the root.
+  // A value is complete: a record when it is an entry of the record list or of a row list, a
+  // table member or table when it is one, a header member when it is a member of the root.
   bool Finished() {
     try {
-      if (FInRecords && FDepth == 2) {
+      if (FList == TList::Records && FDepth == 2) {
         if (FHandlers.Record) FHandlers.Record(FRecord.Root(), FRecordCount);
         ++FRecordCount;
-      } else if (!FInRecords && FDepth == 1 && FRootIsObject && FHandlers.Header) {
+      } else if (FInRows && FDepth == 4) {
+        if (FHandlers.Row) FHandlers.Row(FRecord.Root(), FTableCount, FRowCount);
+        ++FRowCount;
+      } else if (FList == TList::Tables && FDepth == 3 && FTableIsObject) {
+        if (FHandlers.TableMember)
+          FHandlers.TableMember(FTableKey, TJsonValue(&FTable, FMemberStart), FTableCount);
+      } else if (FList == TList::Tables && FDepth == 2) {
+        if (FHandlers.TableEnd) FHandlers.TableEnd(FTable.Root(), FTableCount);
+        ++FTableCount;
+        FRowCount = 0;
+      } else if (FList == TList::None && FDepth == 1 && FRootIsObject && FHandlers.Header) {
         FHandlers.Header(FHeaderKey, TJsonValue(&FHeader, FMemberStart));
       }
       return true;
@@ -112,17 +158,22 @@ private:
     }
   }
 
-  const std::string& FRecordsKey;
+  TKeys FKeys;
   TJsonTree& FHeader;
+  TJsonTree& FTable;
   TJsonTree& FRecord;
   const TJsonRecordHandlers& FHandlers;
   std::size_t FDepth = 0;
-  bool FInRecords = false;
+  TList FList = TList::None;
+  bool FInRows = false;
   bool FRootIsObject = false;
+  bool FTableIsObject = false;
   std::size_t FRecordCount = 0;
+  std::size_t FTableCount = 0;
+  std::size_t FRowCount = 0;
   std::string FHeaderKey;
+  std::string FTableKey;
   uint32_t FMemberStart = 0;
-  std::size_t FHeaderNodes = 0;
   std::exception_ptr FProblem;
 };
 
@@ -135,8 +186,9 @@ struct TFileCloser {
 template <class Stream>
 void TJsonRecordReader::Parse(Stream& stream, const TJsonRecordHandlers& handlers) {
   FHeader.Clear();
+  FTable.Clear();
   FRecord.Clear();
-  TRecordEvents events(FRecordsKey, FHeader, FRecord, handlers);
+  TRecordEvents events({FRecordsKey, FTablesKey, FRowsKey}, FHeader, FTable, FRecord, handlers);
   rapidjson::Reader reader;
   constexpr unsigned kFlags = rapidjson::kParseFullPrecisionFlag |
                               rapidjson::kParseValidateEncodingFlag |
@@ -146,6 +198,7 @@ void TJsonRecordReader::Parse(Stream& stream, const TJsonRecordHandlers& handler
   if (!result)
     throw EJsonSyntax(std::string(rapidjson::GetParseError_En(result.Code())) + " (at byte " +
                       std::to_string(result.Offset()) + ")");
+  FTable.Clear();
   FRecord.Clear();
 }
 

@@ -156,3 +156,25 @@ void TJsonTree::Text(std::string_view text) {
   node.TextStart = start;
   node.TextLength = static_cast<uint32_t>(text.size());
 }
+
+void TJsonTree::Copy(TJsonValue value) {
+  switch (value.Type()) {
+    case TJsonType::Null: Null(); return;
+    case TJsonType::Boolean: Boolean(value.Boolean()); return;
+    case TJsonType::Signed: Signed(value.Signed()); return;
+    case TJsonType::Unsigned: Unsigned(value.Unsigned()); return;
+    case TJsonType::Real: Real(value.Real()); return;
+    case TJsonType::Text: Text(value.Text()); return;
+    case TJsonType::List:
+    case TJsonType::Object: {
+      const bool object = value.Type() == TJsonType::Object;
+      Open(object ? TJsonType::Object : TJsonType::List);
+      for (const TJsonValue entry : value) {
+        if (object) Key(entry.Key());
+        Copy(entry);
+      }
+      EndContainer();
+      return;
+    }
+  }
+}

@@ -108,6 +108,10 @@ public:
   void EndContainer();
   // How many containers are open.
   std::size_t Depth() const { return FOpen.size(); }
+  // The number of values added so far: the index the next one gets.
+  uint32_t NodeCount() const { return static_cast<uint32_t>(FNodes.size()); }
+  // Adds a copy of a value of any tree (not this one).
+  void Copy(TJsonValue value);
 
   const TNode& Node(uint32_t index) const { return FNodes[index]; }
   std::string_view TextAt(uint32_t start, uint32_t length) const {

@@ -1,24 +1,28 @@
 #include "server/BoardDocumentFile.h"
 
+#include <algorithm>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
 #include "common/JsonRecordReader.h"
 #include "common/JsonWriter.h"
+#include "common/RecordTable.h"
 #include "common/SafeFile.h"
 #include "server/Board.h"
 #include "server/ComponentObject.h"
 #include "server/DocumentFields.h"
 #include "server/ObjectDocument.h"
 #include "server/ObjectKinds.h"
+#include "server/ObjectTableWriter.h"
 #include "server/PcbModel.h"
 
 namespace standin {
 namespace {
 
 constexpr const char* kFormatName = "pcbdoc";
-constexpr int64_t kFormatVersion = 1;
+// Version 1 lists the objects as whole records; version 2 keeps them in a table per kind.
+constexpr int64_t kFormatVersion = 2;
 
 // Loading ----------------------------------------------------------------------------------
 
@@ -28,10 +32,11 @@ struct TLoadedDocument {
   PcbHandle Outline = 0;
   std::vector<TLoadedObject> Objects;
   bool EmptyFile = false;
+  int64_t Version = 0;
 };
 
 // "format" and "version" are checked as soon as they are read, before any object.
-void CheckHeaderValue(std::string_view key, TJsonValue value) {
+void CheckHeaderValue(std::string_view key, TJsonValue value, int64_t& version) {
   if (key == "format" && !(value.IsText() && value.Text() == kFormatName))
     throw EBoardDocument("is not a board document (\"format\" is not \"pcbdoc\")");
   if (key != "version") return;
@@ -41,17 +46,71 @@ void CheckHeaderValue(std::string_view key, TJsonValue value) {
     throw EBoardDocument("was written by a newer version of the program (document version " +
                          std::to_string(value.Signed()) + ", this one reads version " +
                          std::to_string(kFormatVersion) + ")");
+  version = value.Signed();
 }
+
+// The tables of a version 2 document, turned into records row by row.
+class TTableLoader {
+public:
+  explicit TTableLoader(std::vector<TLoadedObject>& objects) : FObjects(objects) {}
+
+  void Member(std::string_view key, TJsonValue value, std::size_t table) {
+    Guard(table, [&] { FTable.Member(key, value); });
+    // Room for the table's objects at once, up to a million: a count no rows back up must not
+    // claim much memory; beyond it the list grows as the rows come.
+    constexpr std::size_t kReserveCap = std::size_t{1} << 20;
+    if (key != "count") return;
+    const std::size_t needed = FObjects.size() + std::min(FTable.Count(), kReserveCap);
+    if (needed > FObjects.capacity()) FObjects.reserve(std::max(needed, 2 * FObjects.capacity()));
+  }
+  void Row(TJsonValue row, std::size_t table, std::size_t index) {
+    TJsonValue record;
+    Guard(table, [&] { record = FTable.Record(row, FRecord); });
+    FObjects.push_back(ReadObjectEntry(record, index, table));
+  }
+  void End(TJsonValue table, std::size_t index) {
+    if (!table.IsObject()) Fail(index, "is not an object");
+    Guard(index, [&] { FTable.Finish(); });
+    FTable.Clear();
+  }
+
+private:
+  [[noreturn]] static void Fail(std::size_t table, const std::string& problem) {
+    throw EBoardDocument("tables[" + std::to_string(table) + "]: " + problem);
+  }
+  template <class Step>
+  static void Guard(std::size_t table, Step&& step) {
+    try {
+      step();
+    } catch (const ERecordTable& problem) {
+      Fail(table, problem.what());
+    }
+  }
+
+  std::vector<TLoadedObject>& FObjects;
+  TRecordTable FTable;
+  TJsonTree FRecord;
+};
 
 // The objects are read one by one as the parser completes them and are not kept as JSON.
 // False when the file cannot be read (reason in *error); an empty file is an empty board.
 bool ParseDocument(const std::string& path, TLoadedDocument& document, std::string* error) {
-  TJsonRecordReader parser("objects");
+  TJsonRecordReader parser("objects", "tables");
   TJsonRecordHandlers handlers;
-  handlers.Header = CheckHeaderValue;
+  handlers.Header = [&](std::string_view key, TJsonValue value) {
+    CheckHeaderValue(key, value, document.Version);
+  };
   handlers.Record = [&](TJsonValue entry, std::size_t index) {
     document.Objects.push_back(ReadObjectEntry(entry, index));
   };
+  TTableLoader tables(document.Objects);
+  handlers.TableMember = [&](std::string_view key, TJsonValue value, std::size_t table) {
+    tables.Member(key, value, table);
+  };
+  handlers.Row = [&](TJsonValue row, std::size_t table, std::size_t index) {
+    tables.Row(row, table, index);
+  };
+  handlers.TableEnd = [&](TJsonValue table, std::size_t index) { tables.End(table, index); };
   if (!parser.ReadFile(path, handlers, error)) return false;
   const TJsonValue root = parser.Header();
   document.EmptyFile = !root.Exists();
@@ -65,7 +124,16 @@ bool ParseDocument(const std::string& path, TLoadedDocument& document, std::stri
   });
   document.Layers.ReadFields(reader);
   ReadLayerPairFields(reader, document.Settings.LayerPairs);
-  reader.ListField("objects");
+  // A version 1 document lists its objects, a version 2 one keeps them in tables; the tables
+  // list them by kind, and their handles give back the order the objects were made in.
+  const bool inTables = document.Version >= 2;
+  reader.ListField(inTables ? "tables" : "objects");
+  if (reader.Value(inTables ? "objects" : "tables").Exists())
+    reader.Fail(inTables ? "objects" : "tables", "does not belong to a version " +
+                                                     std::to_string(document.Version) + " document");
+  if (inTables)
+    std::stable_sort(document.Objects.begin(), document.Objects.end(),
+                     [](const TLoadedObject& a, const TLoadedObject& b) { return a.Handle < b.Handle; });
   return true;
 }
 
@@ -169,16 +237,22 @@ bool WriteDocument(const TPcbModel& model, const TBoard& board, Drain&& drain) {
   board.Layers().WriteFields(writer);
   json.NewLine();
   WriteLayerPairFields(writer, board.Settings().LayerPairs);
-  json.Key("objects");
+  // The objects by kind, each kind in document (creation) order.
+  std::vector<std::vector<const TBoardObject*>> byKind(256);
+  for (const PcbHandle handle : board.Index().All())
+    if (const TBoardObject* object = model.Find(handle)) byKind[object->Kind()].push_back(object);
+  TObjectTableWriter tables(model, board, [&](TJsonWriter& text) {
+    if (text.BufferSize() < kPieceSize) return true;
+    if (!drain(std::string_view(text.Buffer()))) return false;
+    text.Drained();
+    return true;
+  });
+  json.Key("tables");
   json.StartList();
-  for (const PcbHandle handle : board.Index().All()) {
-    const TBoardObject* object = model.Find(handle);
-    if (!object) continue;
-    json.NewLine();
-    WriteObjectEntry(json, model, board, *object);
-    if (json.BufferSize() < kPieceSize) continue;
-    if (!drain(std::string_view(json.Buffer()))) return false;
-    json.Drained();
+  for (std::size_t kind = 0; kind < byKind.size(); ++kind) {
+    if (byKind[kind].empty()) continue;
+    if (!tables.Write(json, static_cast<uint8_t>(kind), byKind[kind])) return false;
+    byKind[kind] = {};
   }
   json.NewLine();
   json.EndList();

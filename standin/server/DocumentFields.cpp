@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/AsciiText.h"
+#include "server/TableRow.h"
 
 namespace standin {
 namespace {
@@ -47,21 +48,33 @@ bool BytesOfHex(std::string_view hex, uint8_t* bytes, std::size_t size) {
 }
 
 void TFieldWriter::operator()(const char* name, const std::vector<std::string>& texts) {
+  ++FOrdinal;
   if (texts.empty()) return;
-  FJson.Key(name);
+  Start(name);
   FJson.StartList();
   for (const std::string& text : texts) FJson.Bytes(text);
   FJson.EndList();
 }
 
 void TFieldWriter::BytesField(const char* name, std::string_view bytes) {
+  ++FOrdinal;
   if (bytes.empty()) return;
-  FJson.Key(name);
+  Start(name);
   FJson.Bytes(bytes);
+}
+
+void TFieldWriter::Start(const char* name) {
+  if (FRow)
+    FRow->Value(FPrefix, name, FJson.BufferSize(), FOrdinal);
+  else
+    FJson.Key(name);
 }
 
 TFieldReader::TFieldReader(TJsonValue object, std::string where)
     : FObject(object), FWhere(std::move(where)) {}
+
+TFieldReader::TFieldReader(TJsonValue object, std::function<std::string()> where)
+    : FObject(object), FWhereOf(std::move(where)) {}
 
 TFieldReader::TFieldReader(TJsonValue object, const TFieldReader& parent, const char* field,
                            std::size_t position)
@@ -170,7 +183,7 @@ void TFieldReader::Fail(const std::string& problem) const {
 }
 
 std::string TFieldReader::Where() const {
-  if (!FParent) return FWhere;
+  if (!FParent) return FWhereOf ? FWhereOf() : FWhere;
   std::string where = FParent->Where(FField);
   if (FPosition != kNoPosition) where += "[" + std::to_string(FPosition) + "]";
   return where;

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <cstdint>
 #include <limits>
 #include <stdexcept>
@@ -103,22 +104,29 @@ std::string HexOfBytes(const uint8_t* bytes, std::size_t size);
 // False when the text is not hexadecimal or holds more than size bytes; the rest is zero.
 bool BytesOfHex(std::string_view hex, uint8_t* bytes, std::size_t size);
 
+class TTableRow;
+
+// Writes fields as the members of a JSON object, or, in row mode, as the cells of one row of
+// a table (see TableRow.h): there every field off zero gives a cell, and the fields of a group
+// are named "group.field". A field at zero is left out in both.
 class TFieldWriter {
 public:
-  explicit TFieldWriter(TJsonWriter& json) : FJson(json) {}
+  explicit TFieldWriter(TJsonWriter& json, TTableRow* row = nullptr) : FJson(json), FRow(row) {}
 
   template <class T>
     requires std::is_arithmetic_v<T>
   void operator()(const char* name, const T& value) {
+    ++FOrdinal;
     if (IsZero(value)) return;
-    FJson.Key(name);
+    Start(name);
     Number(value);
   }
-  // A number written even when it is zero (fields every reader looks for).
+  // A number written even when it is zero (fields every reader looks for); in a row as any.
   template <class T>
     requires std::is_arithmetic_v<T>
   void Always(const char* name, const T& value) {
-    FJson.Key(name);
+    if (FRow) return (*this)(name, value);
+    Start(name);
     Number(value);
   }
   template <THostString S>
@@ -157,15 +165,17 @@ public:
   }
   template <class T>
   void operator()(const char* name, THexField<T> field) {
+    ++FOrdinal;
     const std::string hex = HexOfBytes(std::data(field.Bytes), std::size(field.Bytes));
     if (hex.empty()) return;
-    FJson.Key(name);
+    Start(name);
     FJson.Text(hex);
   }
 
   // A nested object: fields(writer) names its fields. Left out when they all are.
   template <class Fields>
   void Group(const char* name, Fields&& fields) {
+    if (FRow) return RowGroup(name, fields);
     const TJsonWriter::TMark mark = FJson.Mark();
     FJson.Key(name);
     FJson.StartObject();
@@ -183,12 +193,15 @@ public:
   // A list of count nested objects: fields(writer, i) names the fields of the i-th.
   template <class Fields>
   void Entries(const char* name, std::size_t count, Fields&& fields) {
+    ++FOrdinal;
     if (count == 0) return;
-    FJson.Key(name);
+    Start(name);
+    // The entries are objects of their own, whole in one cell of a row.
+    TFieldWriter entry(FJson);
     FJson.StartList();
     for (std::size_t i = 0; i < count; ++i) {
       FJson.StartObject();
-      fields(*this, i);
+      fields(entry, i);
       FJson.EndObject();
     }
     FJson.EndList();
@@ -196,8 +209,9 @@ public:
   // A list of count [x, y] pairs: pair(i) gives the i-th as a std::pair.
   template <class Pair>
   void PairList(const char* name, std::size_t count, Pair&& pair) {
+    ++FOrdinal;
     if (count == 0) return;
-    FJson.Key(name);
+    Start(name);
     FJson.StartList();
     for (std::size_t i = 0; i < count; ++i) {
       const auto [x, y] = pair(i);
@@ -230,21 +244,37 @@ private:
   }
   template <class T>
   void NumberList(const char* name, const T* values, std::size_t count) {
-    if (std::all_of(values, values + count, [](const T& value) { return IsZero(value); })) return;
-    FJson.Key(name);
+    ++FOrdinal;
+    if (std::all_of(values, values + count, [](const T& value) { return IsZero(value); }))
+      return;
+    Start(name);
     FJson.StartList();
     for (std::size_t i = 0; i < count; ++i) Number(values[i]);
     FJson.EndList();
   }
+  template <class Fields>
+  void RowGroup(const char* name, Fields& fields) {
+    const std::size_t length = FPrefix.size();
+    FPrefix.append(name).append(1, '.');
+    fields(*this);
+    FPrefix.resize(length);
+  }
   void BytesField(const char* name, std::string_view bytes);
+  // Starts a field's value: its key in an object, its cell in a row.
+  void Start(const char* name);
 
   TJsonWriter& FJson;
+  TTableRow* FRow = nullptr;
+  std::string FPrefix;  // of the group being written in row mode: "group."
+  std::size_t FOrdinal = 0;  // fields named so far, at zero or not: a field's place in a row
 };
 
 class TFieldReader {
 public:
   // where: the object's place in the document, for error texts ("objects[3] (track)").
   TFieldReader(TJsonValue object, std::string where);
+  // The same with the place made only when an error text needs it.
+  TFieldReader(TJsonValue object, std::function<std::string()> where);
   // A nested object: the field of the parent it is, and its position when it is a list entry.
   TFieldReader(TJsonValue object, const TFieldReader& parent, const char* field,
                std::size_t position = kNoPosition);
@@ -400,6 +430,7 @@ private:
   TJsonValue FObject;
   mutable uint32_t FCursor = 0;
   std::string FWhere;
+  std::function<std::string()> FWhereOf;
   const TFieldReader* FParent = nullptr;
   const char* FField = nullptr;
   std::size_t FPosition = kNoPosition;

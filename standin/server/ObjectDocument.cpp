@@ -48,14 +48,8 @@ std::unique_ptr<TBoardObject> NewObjectOfEntry(TFieldReader& reader, uint8_t kin
 
 }  // namespace
 
-void WriteObjectEntry(TJsonWriter& json, const TPcbModel& model, const TBoard& board,
-                      const TBoardObject& object) {
-  json.StartObject();
-  TFieldWriter writer(json);
-  writer.Always("handle", object.Handle());
-  writer.Always("kind", object.Kind());
-  json.Key("kindName");
-  json.Text(ObjectKindName(object.Kind()));
+void WriteObjectFields(TFieldWriter& writer, const TPcbModel& model, const TBoard& board,
+                       const TBoardObject& object) {
   writer.Always("container", object.ComponentHandle());
   if (object.Kind() == kPcbObjectComponent) {
     const std::string designator = DesignatorOf(model, object);
@@ -65,21 +59,23 @@ void WriteObjectEntry(TJsonWriter& json, const TPcbModel& model, const TBoard& b
   if (common.Net != 0 && !IsNetOnBoard(model, board, common.Net)) common.Net = 0;
   CommonObjectFields(writer, common);
   object.WriteFields(writer);
-  json.EndObject();
 }
 
 std::string TLoadedObject::Where() const {
-  std::string where = "objects[" + std::to_string(Index) + "]";
+  std::string where = Table == kNotInATable ? "objects[" + std::to_string(Index) + "]"
+                                            : "tables[" + std::to_string(Table) + "].rows[" +
+                                                  std::to_string(Index) + "]";
   if (Object) where += " (" + std::string(ObjectKindName(Object->Kind())) + ")";
   return where;
 }
 
-TLoadedObject ReadObjectEntry(TJsonValue entry, std::size_t index) {
+TLoadedObject ReadObjectEntry(TJsonValue entry, std::size_t index, std::size_t table) {
   TLoadedObject loaded;
   loaded.Index = index;
-  const std::string where = loaded.Where();
-  if (!entry.IsObject()) throw EBoardDocument(where + ": is not an object");
-  TFieldReader head(entry, where);
+  loaded.Table = table;
+  if (!entry.IsObject()) throw EBoardDocument(loaded.Where() + ": is not an object");
+  // The entry's place is only spelled out for an error: most entries never need it.
+  TFieldReader head(entry, [&loaded] { return loaded.Where(); });
   head.Field("kind");
   const auto kind = static_cast<uint8_t>(head.Integer("kind", 0, 255));
   const std::string_view kindName = ObjectKindName(kind);
@@ -87,7 +83,14 @@ TLoadedObject ReadObjectEntry(TJsonValue entry, std::size_t index) {
   if (head.TextOf(head.Field("kindName"), "kindName", 64) != kindName)
     head.Fail("kindName", "does not name kind " + std::to_string(kind) + " (" +
                               std::string(kindName) + ")");
-  TFieldReader reader(entry, where + " (" + std::string(kindName) + ")");
+  const struct {
+    const TLoadedObject& Loaded;
+    std::string_view KindName;
+  } place{loaded, kindName};
+  TFieldReader reader(entry, [&place] {
+    if (place.Loaded.Object) return place.Loaded.Where();  // names the kind itself
+    return place.Loaded.Where() + " (" + std::string(place.KindName) + ")";
+  });
   loaded.Handle = static_cast<PcbHandle>(reader.Integer("handle", 1, UINT32_MAX));
   loaded.Container = static_cast<PcbHandle>(reader.Integer("container", 0, UINT32_MAX));
   if (kind == kPcbObjectComponent) reader.Text("designator", kPcbEmbeddedDataSize);

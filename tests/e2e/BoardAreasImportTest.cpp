@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "support/BoardDocumentForms.h"
 #include "support/Pcbhost.h"
 
 namespace {
@@ -33,7 +34,8 @@ TEST(BoardAreasImport, OutlineKeepoutsAndPlanesReachTheBoardDocument) {
   const TProgramResult import = RunPcbhost(folder, {"import", "board_areas.dsn"});
   ASSERT_EQ(import.ExitCode, 0) << import.Describe();
   EXPECT_TRUE(Contains(import.Out, "(0 errors, ")) << import.Out;
-  const TJson board = TJson::parse(TTempFolder::Read(folder.Path("board_areas.pcbdoc")));
+  const TJson board = board_document::AsVersion1(
+      TJson::parse(TTempFolder::Read(folder.Path("board_areas.pcbdoc"))));
 
   const auto outlines = ObjectsOf(board, "boardOutline");
   ASSERT_EQ(outlines.size(), 1u);

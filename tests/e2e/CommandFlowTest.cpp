@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "support/BoardDocumentForms.h"
 #include "support/Pcbhost.h"
 
 namespace {
@@ -16,7 +17,8 @@ protected:
     ASSERT_EQ(import.ExitCode, 0) << import.Describe();
   }
   std::size_t EmbeddedCount() {
-    const auto document = nlohmann::json::parse(TTempFolder::Read(folder.Path("board.pcbdoc")));
+    const auto document = board_document::AsVersion1(
+        nlohmann::json::parse(TTempFolder::Read(folder.Path("board.pcbdoc"))));
     std::size_t count = 0;
     for (const auto& object : document["objects"]) count += object["kindName"] == "embedded";
     return count;

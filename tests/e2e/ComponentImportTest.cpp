@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+#include "support/BoardDocumentForms.h"
 #include "support/Pcbhost.h"
 
 namespace {
@@ -29,7 +30,8 @@ TEST(ComponentImport, PartsAndPadsReachTheBoardAndTheSession) {
   ASSERT_EQ(result.ExitCode, 0) << result.Describe();
   EXPECT_FALSE(Contains(TTempFolder::Read(folder.Path("components.rpt")), "Skipped block"));
 
-  const TJson board = TJson::parse(TTempFolder::Read(folder.Path("components.pcbdoc")));
+  const TJson board = board_document::AsVersion1(
+      TJson::parse(TTempFolder::Read(folder.Path("components.pcbdoc"))));
   std::map<int64_t, std::string> designators, nets;
   for (const TJson& object : board["objects"]) {
     if (object["kindName"] == "net") nets[object["handle"]] = object["name"];

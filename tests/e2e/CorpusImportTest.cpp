@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/AsciiText.h"
+#include "support/BoardDocumentForms.h"
 #include "support/CorpusFolder.h"
 #include "support/DesignCensus.h"
 #include "support/Pcbhost.h"
@@ -128,7 +129,8 @@ TEST_P(CorpusImport, ImportsWithItsStructureAndNets) {
   const TProgramResult exported = RunPcbhost(folder, {"export-routes", "design.pcbdoc"});
   ASSERT_EQ(exported.ExitCode, 0) << exported.Describe();
 
-  const TJson board = TJson::parse(TTempFolder::Read(folder.Path("design.pcbdoc")));
+  const TJson board = board_document::AsVersion1(
+      TJson::parse(TTempFolder::Read(folder.Path("design.pcbdoc"))));
   if (text.find("(boundary") != std::string::npos) {
     EXPECT_EQ(CountOf(board, "boardOutline"), 1);
   }

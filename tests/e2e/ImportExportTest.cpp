@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "support/BoardDocumentForms.h"
 #include "support/CorpusFolder.h"
 #include "support/Pcbhost.h"
 
@@ -11,7 +12,9 @@ namespace {
 
 using TJson = nlohmann::json;
 
-TJson ReadDocument(const std::string& path) { return TJson::parse(TTempFolder::Read(path)); }
+TJson ReadDocument(const std::string& path) {
+  return board_document::AsVersion1(TJson::parse(TTempFolder::Read(path)));
+}
 
 // The board's embedded objects as name -> data.
 std::map<std::string, std::string> EmbeddedObjects(const TJson& document) {

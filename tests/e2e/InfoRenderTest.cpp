@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "DesignGenerator.h"
+#include "support/BoardDocumentForms.h"
 #include "support/Pcbhost.h"
 #include "support/ProcessRunner.h"
 #include "support/TempFolder.h"
@@ -426,7 +427,13 @@ TEST(InfoRender, BadDocumentsFailWithOneErrorLineAndWriteNothing) {
       {"another format", R"({"format": "schdoc", "version": 1})"},
       {"no version", R"({"format": "pcbdoc"})"},
       {"version as text", R"({"format": "pcbdoc", "version": "1"})"},
-      {"a later version", R"({"format": "pcbdoc", "version": 2, "objects": []})"},
+      {"a later version", R"({"format": "pcbdoc", "version": 3, "tables": []})"},
+      {"a row longer than the columns", R"({"format": "pcbdoc", "version": 2, "tables": [
+        {"kind": 4, "kindName": "track", "count": 1, "handles": [[1, 1]], "columns": ["x1"],
+         "rows": [[1, 2]]}]})"},
+      {"fewer rows than the count", R"({"format": "pcbdoc", "version": 2, "tables": [
+        {"kind": 4, "kindName": "track", "count": 2, "handles": [[1, 2]], "columns": ["x1"],
+         "rows": [[1]]}]})"},
   };
   const std::vector<std::vector<std::string>> verbs = {{"info"}, {"info", "--json"}, {"render"}};
   for (const auto& document : documents) {
@@ -445,6 +452,27 @@ TEST(InfoRender, BadDocumentsFailWithOneErrorLineAndWriteNothing) {
       EXPECT_FALSE(std::filesystem::exists(folder.Path("bad.svg")));
     }
   }
+}
+
+// The same board as a version 1 list of records and as version 2 tables (a table per kind,
+// every field a column): summary and picture alike, objects drawn in the order they were made.
+TEST(InfoRender, OneBoardInEitherFormSummarizesAndDrawsTheSame) {
+  TTempFolder folder;
+  const std::string listed = CopyFixture(folder, "small.pcbdoc");
+  const auto records = board_document::TJson::parse(TTempFolder::Read(listed));
+  std::filesystem::create_directory(folder.Path("tabled"));
+  const std::string tabled =
+      folder.Write("tabled/small.pcbdoc", board_document::AsVersion2(records).dump(1));
+  ASSERT_NE(TTempFolder::Read(tabled).find("\"tables\""), std::string::npos);
+  const auto summary = [&](const std::string& board) {
+    TJson json = InfoJson(folder, board);
+    json.erase("file");
+    return json;
+  };
+  EXPECT_EQ(summary(tabled), summary(listed));
+  const std::string listedSvg = RenderedSvg(folder, listed);
+  EXPECT_EQ(RenderedSvg(folder, tabled), listedSvg);
+  EXPECT_NE(listedSvg.find("<line"), std::string::npos);
 }
 
 TEST(InfoRender, MissingArgumentsAreUsageErrors) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/BoardDocumentForms.h"
 #include "support/Pcbhost.h"
 
 namespace {
@@ -52,7 +53,8 @@ TEST(LayerStackImport, FourLayersReachTheBoardTheRuleAndTheExports) {
                                     {"number": 2, "name": "Inner 1"},
                                     {"number": 32, "name": "BOTTOM"}])"));
 
-  const TJson document = TJson::parse(TTempFolder::Read(folder.Path("four_layers.pcbdoc")));
+  const TJson document = board_document::AsVersion1(
+      TJson::parse(TTempFolder::Read(folder.Path("four_layers.pcbdoc"))));
   const std::vector<TJson> rules = RoutingLayersRules(document);
   ASSERT_EQ(rules.size(), 1u);
   EXPECT_EQ(rules[0]["name"], "Routing Layers From Layer Stack");

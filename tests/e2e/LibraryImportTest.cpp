@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+#include "support/BoardDocumentForms.h"
 #include "support/Pcbhost.h"
 
 namespace {
@@ -15,7 +16,7 @@ using TJson = nlohmann::json;
 // The board's embedded objects: how many of each Type (as stored).
 std::map<std::string, int> StoredTypes(const std::string& document) {
   std::map<std::string, int> types;
-  const TJson board = TJson::parse(document);
+  const TJson board = board_document::AsVersion1(TJson::parse(document));
   for (const TJson& object : board["objects"]) {
     if (object["kindName"] != "embedded") continue;
     const std::string name = object["name"];

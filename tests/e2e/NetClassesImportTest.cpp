@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "support/BoardDocumentForms.h"
 #include "support/Pcbhost.h"
 
 namespace {
@@ -28,7 +29,8 @@ TEST(NetClassesImport, ClassesAndGridsReachTheBoardAndInfoListsThem) {
   const TProgramResult result = RunPcbhost(folder, {"import", "classes.dsn"});
   ASSERT_EQ(result.ExitCode, 0) << result.Describe();
 
-  const TJson board = TJson::parse(TTempFolder::Read(folder.Path("classes.pcbdoc")));
+  const TJson board = board_document::AsVersion1(
+      TJson::parse(TTempFolder::Read(folder.Path("classes.pcbdoc"))));
   std::vector<TClassEntry> classes;
   for (const TJson& object : board["objects"])
     if (object["kindName"] == "class")

@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "support/BoardDocumentForms.h"
 #include "support/Pcbhost.h"
 
 namespace {
@@ -28,7 +29,8 @@ TEST(NetworkImport, NetsReachTheBoardAndTheRoutesAndSessionFiles) {
   const TProgramResult result = RunPcbhost(folder, {"import", "nets.dsn", "--rte", "--ses"});
   ASSERT_EQ(result.ExitCode, 0) << result.Describe();
 
-  const TJson board = TJson::parse(TTempFolder::Read(folder.Path("nets.pcbdoc")));
+  const TJson board = board_document::AsVersion1(
+      TJson::parse(TTempFolder::Read(folder.Path("nets.pcbdoc"))));
   std::multiset<std::string> nets;
   std::multiset<std::string> rules;
   for (const TJson& object : board["objects"]) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "support/BoardDocumentForms.h"
 #include "support/Pcbhost.h"
 
 // The design's rules reach the saved board as host rules, in the order of their scopes, and
@@ -14,8 +15,8 @@ TEST(RulesImport, RulesOfTheBoardLayersAndNetsReachTheSavedBoard) {
   const TProgramResult result = RunPcbhost(folder, {"import", "rules.dsn"});
   ASSERT_EQ(result.ExitCode, 0) << result.Describe();
 
-  const nlohmann::json board =
-      nlohmann::json::parse(TTempFolder::Read(folder.Path("rules.pcbdoc")));
+  const nlohmann::json board = board_document::AsVersion1(
+      nlohmann::json::parse(TTempFolder::Read(folder.Path("rules.pcbdoc"))));
   std::vector<std::string> rules;
   for (const nlohmann::json& object : board["objects"]) {
     if (object["kindName"] != "rule" || object["name"] == "Routing Layers From Layer Stack")

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "support/BoardDocumentForms.h"
 #include "support/CorpusFolder.h"
 #include "support/Pcbhost.h"
 
@@ -115,7 +116,8 @@ TEST(WiringRoundTrip, WiresReachTheBoardAndComeBackInTheSession) {
   const TProgramResult result = RunPcbhost(folder, {"import", "routed.dsn", "--ses"});
   ASSERT_EQ(result.ExitCode, 0) << result.Describe();
 
-  const TJson board = TJson::parse(TTempFolder::Read(folder.Path("routed.pcbdoc")));
+  const TJson board = board_document::AsVersion1(
+      TJson::parse(TTempFolder::Read(folder.Path("routed.pcbdoc"))));
   std::map<int, std::string> netNames;
   for (const TJson& object : board["objects"])
     if (object["kindName"] == "net") netNames[object["handle"].get<int>()] = object["name"];

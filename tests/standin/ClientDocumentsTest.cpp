@@ -104,7 +104,7 @@ TEST(ClientDocuments, SavingWritesModifiedBoardsOnlyAndTheyLoadAgain) {
   EXPECT_EQ(TTempFolder::Read(unchanged), "") << "an unmodified document is not written";
   const auto saved = nlohmann::json::parse(TTempFolder::Read(created));
   EXPECT_EQ(saved["format"], "pcbdoc");
-  EXPECT_EQ(saved["version"], 1);
+  EXPECT_EQ(saved["version"], 2);
   EXPECT_EQ(saved["board"]["fileName"], created);
 
   TClientUnderTest reopened;

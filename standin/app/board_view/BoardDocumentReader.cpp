@@ -1,5 +1,6 @@
 #include "app/board_view/BoardDocumentReader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <functional>
 #include <limits>
@@ -11,6 +12,7 @@
 #include "app/board_view/DocumentFields.h"
 #include "app/board_view/ObjectKindNames.h"
 #include "common/JsonRecordReader.h"
+#include "common/RecordTable.h"
 
 namespace pcbhost {
 namespace {
@@ -45,9 +47,9 @@ void CheckFrameField(std::string_view key, TJsonValue value, const std::string& 
     throw ENotReadable("not a board document (format is not \"pcbdoc\"): " + path);
   if (key != "version") return;
   if (!value.IsInteger()) throw ENotReadable("not a board document (no version number): " + path);
-  if (value.Signed() != kBoardDocumentVersion)
+  if (value.Signed() < 1 || value.Signed() > kBoardDocumentVersion)
     throw ENotReadable("board document version " + std::to_string(value.Signed()) +
-                       " is not supported (this host reads version " +
+                       " is not supported (this host reads versions 1 to " +
                        std::to_string(kBoardDocumentVersion) + "): " + path);
 }
 
@@ -232,18 +234,62 @@ void ReadObject(TJsonValue object, TBoardView& view, TViewContents contents) {
                              reader->second(object)});
 }
 
+// A table whose rows cannot be read makes the document unreadable: the view would be partial.
+template <class Step>
+void ReadTablePart(std::size_t table, const std::string& path, Step&& step) {
+  try {
+    step();
+  } catch (const ERecordTable& problem) {
+    throw ENotReadable("not a board document (tables[" + std::to_string(table) +
+                       "]: " + problem.what() + "): " + path);
+  }
+}
+
+// The primitives of tables come kind by kind; drawn in the order the objects were made in (by
+// handle), as a document that lists them draws them.
+void DrawInHandleOrder(TBoardView& view, const std::vector<uint32_t>& handles) {
+  if (handles.size() != view.Primitives.size()) return;
+  std::vector<std::size_t> order(handles.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return handles[a] < handles[b]; });
+  decltype(view.Primitives) sorted;
+  for (const std::size_t i : order) sorted.push_back(std::move(view.Primitives[i]));
+  view.Primitives = std::move(sorted);
+}
+
 }  // namespace
 
 bool ReadBoardView(const std::string& path, TBoardView& view, std::string* error,
                    TViewContents contents) {
   view = TBoardView();
-  TJsonRecordReader parser("objects");
+  TJsonRecordReader parser("objects", "tables");
   TJsonRecordHandlers handlers;
   handlers.Header = [&](std::string_view key, TJsonValue value) {
     CheckFrameField(key, value, path);
   };
   handlers.Record = [&](TJsonValue object, std::size_t) {
     if (object.IsObject()) ReadObject(object, view, contents);
+  };
+  // Version 2: each row of a table is one object's record.
+  TRecordTable table;
+  TJsonTree record;
+  std::vector<uint32_t> primitiveHandles;
+  handlers.TableMember = [&](std::string_view key, TJsonValue value, std::size_t index) {
+    ReadTablePart(index, path, [&] { table.Member(key, value); });
+  };
+  handlers.Row = [&](TJsonValue row, std::size_t index, std::size_t) {
+    ReadTablePart(index, path, [&] {
+      const TJsonValue object = table.Record(row, record);
+      const std::size_t primitives = view.Primitives.size();
+      ReadObject(object, view, contents);
+      if (view.Primitives.size() > primitives)
+        primitiveHandles.push_back(WholeField(object, "handle", kAnyHandle));
+    });
+  };
+  handlers.TableEnd = [&](TJsonValue, std::size_t index) {
+    ReadTablePart(index, path, [&] { table.Finish(); });
+    table.Clear();
   };
   try {
     if (!parser.ReadFile(path, handlers, error)) return Fail(view);
@@ -252,6 +298,7 @@ bool ReadBoardView(const std::string& path, TBoardView& view, std::string* error
     CheckFrame(document, path);
     view.FileName = TextField(FieldOf(document, "board"), "fileName");
     ReadLayers(FieldOf(document, "layers"), view);
+    DrawInHandleOrder(view, primitiveHandles);
     return true;
   } catch (const EJsonSyntax&) {
     return Fail(error, "not a board document (not JSON): " + path, view);

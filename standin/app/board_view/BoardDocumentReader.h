@@ -9,15 +9,15 @@
 
 namespace pcbhost {
 
-// The document version this host reads.
-constexpr int kBoardDocumentVersion = 1;
+// The newest document version this host reads; it reads every older one too.
+constexpr int kBoardDocumentVersion = 2;
 
 // What a reader keeps: everything, or all but the drawable objects' shapes (a summary counts
 // them by kind and needs nothing else of them).
 enum class TViewContents { Everything, WithoutShapes };
 
 // False with a one-line reason when the file cannot be read, is not JSON, is not a board
-// document, or has a version other than this host's.
+// document, or has a version newer than this host's.
 bool ReadBoardView(const std::string& path, TBoardView& view, std::string* error,
                    TViewContents contents = TViewContents::Everything);
 
