@@ -69,6 +69,18 @@ public:
   uint8_t Kind() const { return FKind; }
   TCommonFields& Common() { return FCommon; }
   const TCommonFields& Common() const { return FCommon; }
+  // A record of the object's kind with the common fields filled in from the object.
+  template <class TRecord>
+  TRecord RecordWithCommonFields() const {
+    TRecord record{};
+    record.flags = FCommon.Flags;
+    record.aux16 = FCommon.Aux16;
+    record.layer = FCommon.Layer;
+    record.net = FCommon.Net;
+    record.routedState = FCommon.RoutedState;
+    record.aux32 = FCommon.Aux32;
+    return record;
+  }
 
   // Its container: none, the board (ComponentHandle 0) or a component.
   bool InContainer() const { return FInContainer; }

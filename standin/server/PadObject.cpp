@@ -115,14 +115,7 @@ void TPadObject::Take(const PcbPadRecord& record) {
 }
 
 PcbPadRecord TPadObject::Record() const {
-  const TCommonFields& common = Common();
-  PcbPadRecord record{};
-  record.flags = common.Flags;
-  record.aux16 = common.Aux16;
-  record.layer = common.Layer;
-  record.net = common.Net;
-  record.routedState = common.RoutedState;
-  record.aux32 = common.Aux32;
+  PcbPadRecord record = RecordWithCommonFields<PcbPadRecord>();
   Give(record);
   return record;
 }

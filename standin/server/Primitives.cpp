@@ -128,14 +128,7 @@ void TTrackObject::Take(const PcbTrackRecord& record) {
 }
 
 PcbTrackRecord TTrackObject::Record() const {
-  const TCommonFields& common = Common();
-  PcbTrackRecord record{};
-  record.flags = common.Flags;
-  record.aux16 = common.Aux16;
-  record.layer = common.Layer;
-  record.net = common.Net;
-  record.routedState = common.RoutedState;
-  record.aux32 = common.Aux32;
+  PcbTrackRecord record = RecordWithCommonFields<PcbTrackRecord>();
   Give(record);
   return record;
 }
@@ -328,14 +321,7 @@ void TTextObject::Take(const PcbTrueTypeTextRecord& record) {
 }
 
 PcbTextRecord TTextObject::Record() const {
-  const TCommonFields& common = Common();
-  PcbTextRecord record{};
-  record.flags = common.Flags;
-  record.aux16 = common.Aux16;
-  record.layer = common.Layer;
-  record.net = common.Net;
-  record.routedState = common.RoutedState;
-  record.aux32 = common.Aux32;
+  PcbTextRecord record = RecordWithCommonFields<PcbTextRecord>();
   Give(record);
   return record;
 }
