@@ -5,8 +5,10 @@
 #include "app/CommandLine.h"
 #include "app/ErrorLine.h"
 #include "app/ExitCodes.h"
+#include "app/HeapTuning.h"
 
 int main(int argc, char** argv) {
+  pcbhost::RunWithTunedHeap(argv);
   try {
     return pcbhost::RunCommandLine(argc, argv);
   } catch (const std::bad_alloc&) {
