@@ -10,11 +10,11 @@ namespace pcbhost {
 namespace {
 
 constexpr std::string_view kVariable = "GLIBC_TUNABLES";
-// Huge pages for the heap; no trimming of its top and no separate mapping for big blocks, so
-// that a freed block is reused rather than returned and faulted in again.
+// Huge pages for the heap, and no trimming of its top, so that memory freed there is reused
+// rather than returned and faulted in again. Big blocks keep their own mappings: kept in the
+// heap, they would raise the peak of the exports and of render.
 constexpr std::string_view kSettings =
-    "glibc.malloc.hugetlb=1:glibc.malloc.trim_threshold=4294967295:"
-    "glibc.malloc.mmap_threshold=4294967295";
+    "glibc.malloc.hugetlb=1:glibc.malloc.trim_threshold=4294967295";
 
 // The sanitizers bring their own allocator, which ignores the settings.
 constexpr bool kOwnAllocator =

@@ -1,7 +1,7 @@
 // pcbhost runs with glibc's allocator set for big boards: transparent huge pages for the heap
 // (one fault per 2 MB instead of one per 4 KB; first touch of memory dominates big imports),
-// and freed memory kept in the heap for the next allocations instead of being given back and
-// touched anew. glibc takes these settings only from the environment of a starting process,
+// and memory freed at the heap's top kept for the next allocations instead of being given
+// back and touched anew. glibc takes these settings only from the environment of a starting process,
 // so a process started without them runs itself once more with them.
 #pragma once
 
