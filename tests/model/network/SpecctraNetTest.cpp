@@ -211,7 +211,7 @@ TEST_F(SpecctraNetTest, DuplicateNamesAndEmptyNetsAreKept) {
   NetworkFromText design("(network (net N (pins U1-1)) (net EMPTY) (net n (pins U2-1)))");
   EXPECT_EQ(design.NetNames().size(), 3u);
   ASSERT_NE(design.Net("EMPTY"), nullptr);
-  EXPECT_TRUE(design.Net("EMPTY")->Pins().empty());
+  EXPECT_TRUE(design.Net("EMPTY")->Pins().Empty());
   EXPECT_NE(PinNetOf("U1-1"), PinNetOf("U2-1")) << "each definition owns the pins it listed";
   EXPECT_EQ(design.Errors(), 0);
 }
