@@ -41,7 +41,7 @@ public:
   std::vector<std::string> NetNames() {
     std::vector<std::string> names;
     for (int32_t i = 0; i < Network().Nets().Count(); ++i)
-      names.push_back(Network().Nets().NameAt(i));
+      names.emplace_back(Network().Nets().NameAt(i));
     return names;
   }
   bool HasLine(const std::string& line) {
