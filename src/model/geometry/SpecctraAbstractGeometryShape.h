@@ -5,6 +5,7 @@
 // the board; the conversions happen when primitives are made or text is written.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -118,7 +119,13 @@ protected:
   std::string FLayerName;
 
 private:
-  TSpecctraExtent FBounds;
-  double FArea = 0;
+  // Bounds and area, cached by their first reader; held apart, as most shapes (those of
+  // wires) are never measured.
+  struct TMeasures {
+    TSpecctraExtent Bounds;
+    double Area = 0;
+  };
+
+  std::unique_ptr<TMeasures> FMeasures;
   TSpecctraShapeKind FKind;
 };
