@@ -66,6 +66,11 @@ public:
   // One host track between two points in the shape's units; answers success.
   bool AddHostTrack(double x1, double y1, double x2, double y2);
 
+private:
+  // Declared before the other fields: with the loaded count it fills the base object's last
+  // word.
+  TSpecctraShapeKind FKind;
+
 protected:
   // The owner's role for its shapes; nothing for a plain owner.
   std::optional<TShapeOwnerKind> OwnerKind() const;
@@ -127,5 +132,4 @@ private:
   };
 
   std::unique_ptr<TMeasures> FMeasures;
-  TSpecctraShapeKind FKind;
 };
