@@ -1,12 +1,15 @@
 // A map from names (ASCII letter case ignored) to small values, for tables of hundreds of
 // thousands of short names such as pin references. The names sit end to end in one text
-// buffer and the entries in one open-addressed slot array (linear probing, hashes kept), so
-// filing a name costs no heap node and a lookup touches one slot run and one name.
+// buffer, each after its length (7 bits a byte, the high bit marking a following byte), and
+// the entries in one open-addressed slot array (linear probing, hashes kept), so filing a
+// name costs no heap node and a lookup touches one slot run and one name. A slot is the
+// hash's low half, the name's place and the value: 16 bytes for a pointer.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -24,14 +27,14 @@ public:
     std::size_t erased = kNone;
     for (std::size_t i = SlotOf(hash);; i = (i + 1) & Mask()) {
       TSlot& slot = FSlots[i];
-      if (slot.State == TState::Erased && erased == kNone) erased = i;
-      if (slot.State == TState::Empty) {
+      if (slot.NameOffset == kErased && erased == kNone) erased = i;
+      if (slot.NameOffset == kEmpty) {
         if (erased == kNone) ++FLiveOrErased;
         Fill(FSlots[erased == kNone ? i : erased], hash, name, std::move(value));
         ++FCount;
         return true;
       }
-      if (slot.State == TState::Live && Holds(slot, hash, name)) return false;
+      if (Live(slot) && Holds(slot, hash, name)) return false;
     }
   }
 
@@ -45,7 +48,7 @@ public:
   bool EraseIfValue(std::string_view name, const Value& value) {
     const std::size_t at = IndexOf(name);
     if (at == kNone || !(FSlots[at].Stored == value)) return false;
-    FSlots[at].State = TState::Erased;
+    FSlots[at].NameOffset = kErased;
     --FCount;
     return true;
   }
@@ -63,18 +66,19 @@ public:
   template <class Visit>
   void ForEach(Visit&& visit) const {
     for (const TSlot& slot : FSlots)
-      if (slot.State == TState::Live) visit(NameOf(slot), slot.Stored);
+      if (Live(slot)) visit(NameOf(slot), slot.Stored);
   }
 
 private:
-  enum class TState : uint8_t { Empty, Live, Erased };
+  // A slot's name offset when it holds no entry: it never held one, or its entry was erased.
+  static constexpr uint32_t kEmpty = 0xFFFFFFFF;
+  static constexpr uint32_t kErased = 0xFFFFFFFE;
   struct TSlot {
     uint32_t HashLow = 0;  // the hash's low half: it places the entry and is compared first
-    uint32_t NameOffset = 0;
-    uint32_t NameLength = 0;
-    TState State = TState::Empty;
+    uint32_t NameOffset = kEmpty;  // where the name's length and then its bytes begin
     Value Stored{};
   };
+  static bool Live(const TSlot& slot) { return slot.NameOffset < kErased; }
   static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
   static constexpr std::size_t kFirstCapacity = 64;
 
@@ -89,7 +93,14 @@ private:
   std::size_t Mask() const { return FSlots.size() - 1; }
   std::size_t SlotOf(uint64_t hash) const { return static_cast<std::size_t>(hash) & Mask(); }
   std::string_view NameOf(const TSlot& slot) const {
-    return std::string_view(FNames).substr(slot.NameOffset, slot.NameLength);
+    std::size_t at = slot.NameOffset;
+    std::size_t length = 0;
+    for (int shift = 0;; shift += 7) {
+      const auto byte = static_cast<unsigned char>(FNames[at++]);
+      length |= static_cast<std::size_t>(byte & 0x7F) << shift;
+      if ((byte & 0x80) == 0) break;
+    }
+    return std::string_view(FNames).substr(at, length);
   }
   bool Holds(const TSlot& slot, uint64_t hash, std::string_view name) const {
     return slot.HashLow == LowOf(hash) && SameTextIgnoringCase(NameOf(slot), name);
@@ -100,17 +111,21 @@ private:
     const uint64_t hash = Hash(name);
     for (std::size_t i = SlotOf(hash);; i = (i + 1) & Mask()) {
       const TSlot& slot = FSlots[i];
-      if (slot.State == TState::Empty) return kNone;
-      if (slot.State == TState::Live && Holds(slot, hash, name)) return i;
+      if (slot.NameOffset == kEmpty) return kNone;
+      if (Live(slot) && Holds(slot, hash, name)) return i;
     }
   }
 
   void Fill(TSlot& slot, uint64_t hash, std::string_view name, Value value) {
+    // The offset of every name, and of the end of the last, stays below the two marks.
+    if (FNames.size() + name.size() + 10 >= kErased)
+      throw std::length_error("A name table is longer than 4 GB.");
     slot.HashLow = LowOf(hash);
     slot.NameOffset = static_cast<uint32_t>(FNames.size());
-    slot.NameLength = static_cast<uint32_t>(name.size());
     slot.Stored = std::move(value);
-    slot.State = TState::Live;
+    std::size_t length = name.size();
+    for (; length >= 0x80; length >>= 7) FNames.push_back(static_cast<char>(0x80 | (length & 0x7F)));
+    FNames.push_back(static_cast<char>(length));
     FNames.append(name);
   }
 
@@ -123,9 +138,9 @@ private:
     FSlots.assign(capacity, TSlot{});
     FLiveOrErased = FCount;
     for (TSlot& slot : old) {
-      if (slot.State != TState::Live) continue;
+      if (!Live(slot)) continue;
       std::size_t i = SlotOf(slot.HashLow);
-      while (FSlots[i].State != TState::Empty) i = (i + 1) & Mask();
+      while (FSlots[i].NameOffset != kEmpty) i = (i + 1) & Mask();
       FSlots[i] = std::move(slot);
     }
   }

@@ -66,3 +66,27 @@ TEST(FlatNameMap, AgreesWithAnOrderedMapThroughGrowthAndErasures) {
   EXPECT_TRUE(map.Empty());
   EXPECT_EQ(map.Find(model.begin()->first), nullptr);
 }
+
+// Names of every length class of their stored length (one, two and three bytes) are filed,
+// found in another letter case and visited as they were given.
+TEST(FlatNameMap, NamesOfEveryLengthComeBackWhole) {
+  TFlatNameMap<int> map;
+  std::map<std::string, int> given;
+  int value = 0;
+  for (const std::size_t length : {0u, 1u, 127u, 128u, 300u, 16383u, 16384u, 70000u}) {
+    std::string name(length, 'a');
+    if (length > 0) name.back() = 'Z';
+    EXPECT_TRUE(map.TryEmplace(name, value)) << length;
+    EXPECT_FALSE(map.TryEmplace(AsciiUpperText(name), value + 100)) << length;
+    given.emplace(name, value++);
+  }
+  for (const auto& [name, stored] : given) {
+    const int* found = map.Find(AsciiUpperText(name));
+    ASSERT_NE(found, nullptr) << name.size();
+    EXPECT_EQ(*found, stored);
+    EXPECT_EQ(map.Find(name + "a"), nullptr) << "a longer name is another name";
+  }
+  std::map<std::string, int> visited;
+  map.ForEach([&](std::string_view name, int stored) { visited.emplace(name, stored); });
+  EXPECT_EQ(visited, given);
+}

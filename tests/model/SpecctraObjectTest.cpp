@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "common/AsciiText.h"
 #include "model/base/SpecctraList.h"
 #include "model/base/SpecctraObject.h"
 #include "rtl/TranslationState.h"
@@ -159,6 +165,69 @@ TEST(SpecctraList, SortedListsOrderByNameWithTheNewestOfEqualNamesFirst) {
   EXPECT_EQ(list.NameAt(3), "c");
   EXPECT_EQ(list.FindByName("A"), added[3]);
   EXPECT_EQ(list.IndexOfName("C"), 3);
+}
+
+// Sorted lists read between additions (each read puts the list in order): after every batch
+// the order is that of all names so far, the newest of equal names first, and a name is the
+// one the object had when it was added.
+TEST(SpecctraList, SortedListsReadBetweenAdditionsKeepTheNewestFirst) {
+  std::mt19937 random(11);
+  const std::vector<std::string> names = {"", "a", "A", "b", "B", "ab", "aB", "c"};
+  TSpecctraList list(true);
+  std::vector<std::pair<std::string, TSpecctraObject*>> added;  // in order of adding
+  for (int batch = 0; batch < 12; ++batch) {
+    const int count = static_cast<int>(random() % 6);
+    for (int i = 0; i < count; ++i) {
+      auto object = std::make_unique<TSpecctraObject>(nullptr);
+      object->SetName(names[random() % names.size()]);
+      added.emplace_back(object->Name(), object.get());
+      TSpecctraObject& kept = *object;
+      list.Add(std::move(object));
+      kept.SetName("renamed");
+    }
+    std::vector<std::pair<std::string, TSpecctraObject*>> expected(added.rbegin(), added.rend());
+    std::stable_sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) {
+      return CompareTextIgnoringCase(a.first, b.first) < 0;
+    });
+    ASSERT_EQ(list.Count(), static_cast<int32_t>(expected.size()));
+    for (int32_t i = 0; i < list.Count(); ++i) {
+      EXPECT_EQ(list.NameAt(i), expected[i].first) << "batch " << batch << ", entry " << i;
+      EXPECT_EQ(list.ObjectAt(i), expected[i].second) << "batch " << batch << ", entry " << i;
+    }
+    if (expected.empty()) continue;
+    const std::string& probe = expected.back().first;
+    const auto first = std::find_if(expected.begin(), expected.end(), [&](const auto& entry) {
+      return SameTextIgnoringCase(entry.first, probe);
+    });
+    EXPECT_EQ(list.FindByName(probe), first->second) << "a lookup finds the name's first entry";
+  }
+}
+
+// An unsorted list's index, once built, takes later additions: the first object filed under a
+// name stays the one found.
+TEST(SpecctraList, UnsortedLookupsSeeLaterAdditions) {
+  TSpecctraList list;
+  auto add = [&](const char* name) {
+    auto object = std::make_unique<TSpecctraObject>(nullptr);
+    object->SetName(name);
+    list.Add(std::move(object));
+  };
+  add("");
+  add("U1");
+  EXPECT_EQ(list.IndexOfName("u1"), 1);
+  EXPECT_EQ(list.IndexOfName("U2"), -1);
+  add("u2");
+  add("U1");
+  add("");
+  EXPECT_EQ(list.IndexOfName("U2"), 2);
+  EXPECT_EQ(list.IndexOfName("U1"), 1);
+  EXPECT_EQ(list.IndexOfName(""), 0) << "the empty name is filed like any other";
+  EXPECT_EQ(list.NameAt(3), "U1");
+  EXPECT_EQ(list.NameAt(4), "");
+  EXPECT_EQ(list.NameAt(5), "") << "outside the list";
+  list.Clear();
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_EQ(list.IndexOfName("U1"), -1);
 }
 
 // One member that fails costs only itself: the rest are still exported, and the list answers

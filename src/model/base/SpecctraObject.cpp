@@ -13,17 +13,35 @@
 #include "report/ReportManager.h"
 #include "specctra_io/SpecctraParser.h"
 
-TSpecctraObject::TSpecctraObject(TSpecctraObject* owner) : FOwner(owner) {
-  if (owner) {
-    FParser = owner->FParser;
-    FWriter = owner->FWriter;
-    FReport = owner->FReport;
-    FUnitKind = owner->FUnitKind;
-  }
+TSpecctraObject::TSpecctraObject(TSpecctraObject* owner) : FOwner(owner), FIo(nullptr) {
+  static const TIo none;
+  FIo = owner ? owner->FIo : &none;
+  if (owner) FUnitKind = owner->FUnitKind;
   InitHostHandle();
 }
 
-TSpecctraObject::~TSpecctraObject() = default;
+TSpecctraObject::~TSpecctraObject() {
+  if (FOwnsIo) delete FIo;
+}
+
+TSpecctraObject::TIo& TSpecctraObject::OwnIo() {
+  if (!FOwnsIo) {
+    FIo = new TIo(*FIo);
+    FOwnsIo = true;
+  }
+  return *const_cast<TIo*>(FIo);
+}
+
+const std::string& TSpecctraObject::Name() const {
+  static const std::string none;
+  return FName ? *FName : none;
+}
+
+void TSpecctraObject::SetName(std::string name) {
+  if (name.empty()) FName.reset();
+  else if (FName) *FName = std::move(name);
+  else FName = std::make_unique<std::string>(std::move(name));
+}
 
 PcbHandle TSpecctraObject::GetBoardHandle() const {
   return FOwner ? FOwner->GetBoardHandle() : 0;
@@ -43,7 +61,7 @@ bool TSpecctraObject::LoadProperty() {
 }
 
 bool TSpecctraObject::LoadRule() {
-  const int32_t keyword = FParser->CurrentId();
+  const int32_t keyword = Parser()->CurrentId();
   TAbstractRuleScope* scope = GetRuleCollection()->ScopeFor(*this, keyword);
   if (!scope) {
     // Objects that carry no rules skip the block.
@@ -65,7 +83,7 @@ bool TSpecctraObject::LoadLayerRule() {
     DecreaseDepth();
     return true;
   }
-  TSpecctraParser& parser = *FParser;
+  TSpecctraParser& parser = *Parser();
   int32_t id = parser.NextToken();
   for (; id != tkOpenParen && id != tkCloseParen && !StopRequested(); id = parser.NextToken())
     scope->AddLayerName(parser.TokenText());
@@ -128,23 +146,23 @@ TSpecctraObject* TSpecctraObject::TopObject() {
   return top;
 }
 
-int32_t TSpecctraObject::NextTokenId() { return FParser ? FParser->NextToken() : tkUnknownWord; }
+int32_t TSpecctraObject::NextTokenId() { return Parser() ? Parser()->NextToken() : tkUnknownWord; }
 
 void TSpecctraObject::SkipUnknownBlock() {
-  if (!FParser) return;
-  const int32_t firstLine = FParser->Line();
-  const std::string keyword = FParser->TokenText();
-  FParser->SkipBlock();
+  if (!Parser()) return;
+  const int32_t firstLine = Parser()->Line();
+  const std::string keyword = Parser()->TokenText();
+  Parser()->SkipBlock();
   ReportWarning("Skipped block between lines: " + std::to_string(firstLine) + "-" +
-                std::to_string(FParser->Line()) + ", from keyword: " + keyword);
+                std::to_string(Parser()->Line()) + ", from keyword: " + keyword);
 }
 
 bool TSpecctraObject::StopRequested() const {
-  return !FParser || FParser->EndOfInput() || TranslationState().AbortParsing;
+  return !Parser() || Parser()->EndOfInput() || TranslationState().AbortParsing;
 }
 
 bool TSpecctraObject::HandleToken() {
-  const int32_t id = FParser ? FParser->CurrentId() : tkUnknownWord;
+  const int32_t id = Parser() ? Parser()->CurrentId() : tkUnknownWord;
   if (id == tkOpenParen) {
     ++FBlockDepth;
     return true;
@@ -153,35 +171,35 @@ bool TSpecctraObject::HandleToken() {
     --FBlockDepth;
     return true;
   }
-  if (FParser) FParser->ReportUnexpected();
+  if (Parser()) Parser()->ReportUnexpected();
   return false;
 }
 
 bool TSpecctraObject::PassOverUnknown(bool& blockOpened) {
   const bool opensStatement = blockOpened;
-  const int32_t id = FParser ? FParser->CurrentId() : tkUnknownWord;
+  const int32_t id = Parser() ? Parser()->CurrentId() : tkUnknownWord;
   blockOpened = id == tkOpenParen;
   if (id == tkOpenParen || id == tkCloseParen) return HandleToken();
-  if (!FParser) return true;
-  FParser->ReportUnexpected();
+  if (!Parser()) return true;
+  Parser()->ReportUnexpected();
   if (opensStatement) {
     // The statement's block ends with its own closing parenthesis.
-    FParser->SkipBlock();
+    Parser()->SkipBlock();
     --FBlockDepth;
   }
   return true;
 }
 
 void TSpecctraObject::ReportError(std::string_view text) const {
-  if (FReport) FReport->AddError(text);
+  if (Report()) Report()->AddError(text);
 }
 
 void TSpecctraObject::ReportWarning(std::string_view text) const {
-  if (FReport) FReport->AddWarning(text);
+  if (Report()) Report()->AddWarning(text);
 }
 
 void TSpecctraObject::ReportLine(std::string_view text) const {
-  if (FReport) FReport->AddLine(text);
+  if (Report()) Report()->AddLine(text);
 }
 
 TBoardLength TSpecctraObject::Checked(TBoardLength length, double value) {

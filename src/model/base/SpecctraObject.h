@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -87,24 +88,25 @@ public:
   static bool ExportAllToPcb(TSpecctraList* list);
   static bool ExportAllToFile(TSpecctraList* list);
 
-  const std::string& Name() const { return FName; }
-  void SetName(std::string name) { FName = std::move(name); }
+  const std::string& Name() const;
+  void SetName(std::string name);
   PcbHandle HostHandle() const { return FHostHandle; }
   void SetHostHandle(PcbHandle handle) { FHostHandle = handle; }
   int32_t BlockDepth() const { return FBlockDepth; }
   void SetBlockDepth(int32_t depth) { FBlockDepth = depth; }
   void DecreaseDepth() { --FBlockDepth; }
-  TSpecctraParser* Parser() const { return FParser; }
-  TSpecctraWriter* Writer() const { return FWriter; }
-  TReportManager* Report() const { return FReport; }
+  TSpecctraParser* Parser() const { return FIo->Parser; }
+  TSpecctraWriter* Writer() const { return FIo->Writer; }
+  TReportManager* Report() const { return FIo->Report; }
 
 protected:
   // The host handle starts as the board's; called by constructors once the owner chain can
   // answer (files set theirs after storing the board).
   void InitHostHandle() { FHostHandle = GetBoardHandle(); }
-  void SetParser(TSpecctraParser* parser) { FParser = parser; }
-  void SetWriter(TSpecctraWriter* writer) { FWriter = writer; }
-  void SetReport(TReportManager* report) { FReport = report; }
+  // The object then has its own, which the objects it owns from then on share.
+  void SetParser(TSpecctraParser* parser) { OwnIo().Parser = parser; }
+  void SetWriter(TSpecctraWriter* writer) { OwnIo().Writer = writer; }
+  void SetReport(TReportManager* report) { OwnIo().Report = report; }
 
   // The next token of the parser (the end of the input when there is none).
   int32_t NextTokenId();
@@ -119,17 +121,26 @@ protected:
   bool RunTolerantParseLoop(HandleKeyword&& handleKeyword);
 
 private:
+  // The parser, writer and report of an object: those of its owner when it was made (one
+  // record for a whole tree), or its own once it was given one.
+  struct TIo {
+    TSpecctraParser* Parser = nullptr;
+    TSpecctraWriter* Writer = nullptr;
+    TReportManager* Report = nullptr;
+  };
+  TIo& OwnIo();
+
   TBoardLength Checked(TBoardLength length, double value);
 
-  // The small fields side by side: every object of a design carries them.
+  // The small fields side by side: every object of a design carries them (a board's wiring
+  // makes hundreds of thousands of objects, most of them without a name).
   TSpecctraObject* FOwner;
-  TSpecctraParser* FParser = nullptr;
-  TSpecctraWriter* FWriter = nullptr;
-  TReportManager* FReport = nullptr;
-  std::string FName;
+  const TIo* FIo;
+  std::unique_ptr<std::string> FName;  // nil for the empty name
   int32_t FBlockDepth = 1;
   PcbHandle FHostHandle = 0;
   TSpecctraUnit FUnitKind = uNone;
+  bool FOwnsIo = false;
 };
 
 // Reads tokens while this block is open. The handler gets each token id and answers true

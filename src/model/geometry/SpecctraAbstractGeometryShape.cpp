@@ -32,16 +32,18 @@ TVertex* TSpecctraAbstractGeometryShape::Vertex(int32_t index) {
 }
 
 const TSpecctraExtent& TSpecctraAbstractGeometryShape::GetBounds() {
-  if (FBounds.MinX == FBounds.MaxX && FBounds.MinY == FBounds.MaxY && FBounds.MinX == FBounds.MinY)
-    FBounds = GetExtent();
-  return FBounds;
+  if (!FMeasures) FMeasures = std::make_unique<TMeasures>();
+  TSpecctraExtent& bounds = FMeasures->Bounds;
+  if (bounds.MinX == bounds.MaxX && bounds.MinY == bounds.MaxY && bounds.MinX == bounds.MinY)
+    bounds = GetExtent();
+  return bounds;
 }
 
 double TSpecctraAbstractGeometryShape::GetArea() {
-  if (FArea > 0) return FArea;
+  if (FMeasures && FMeasures->Area > 0) return FMeasures->Area;
   const TSpecctraExtent& bounds = GetBounds();
-  FArea = std::fabs((bounds.MaxX - bounds.MinX) * (bounds.MaxY - bounds.MinY));
-  return FArea;
+  FMeasures->Area = std::fabs((bounds.MaxX - bounds.MinX) * (bounds.MaxY - bounds.MinY));
+  return FMeasures->Area;
 }
 
 std::optional<TShapeOwnerKind> TSpecctraAbstractGeometryShape::OwnerKind() const {

@@ -5,6 +5,7 @@
 // the board; the conversions happen when primitives are made or text is written.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -65,6 +66,11 @@ public:
   // One host track between two points in the shape's units; answers success.
   bool AddHostTrack(double x1, double y1, double x2, double y2);
 
+private:
+  // Declared before the other fields: with the loaded count it fills the base object's last
+  // word.
+  TSpecctraShapeKind FKind;
+
 protected:
   // The owner's role for its shapes; nothing for a plain owner.
   std::optional<TShapeOwnerKind> OwnerKind() const;
@@ -118,7 +124,12 @@ protected:
   std::string FLayerName;
 
 private:
-  TSpecctraExtent FBounds;
-  double FArea = 0;
-  TSpecctraShapeKind FKind;
+  // Bounds and area, cached by their first reader; held apart, as most shapes (those of
+  // wires) are never measured.
+  struct TMeasures {
+    TSpecctraExtent Bounds;
+    double Area = 0;
+  };
+
+  std::unique_ptr<TMeasures> FMeasures;
 };

@@ -41,8 +41,8 @@ private:
   // Loads a shape of the current keyword; nil when it failed or the keyword is no shape.
   std::unique_ptr<TSpecctraAbstractGeometryShape> LoadShape();
 
+  bool FPrimaryStale = true;  // first: it fits in the base object's last word
   TSpecctraAbstractGeometryShape* FPrimary = nullptr;
-  bool FPrimaryStale = true;
   TSpecctraList FShapes;
   std::unique_ptr<TSpecctraList> FWindows;
 };

@@ -101,6 +101,21 @@ bool TSpecctraViaInstance::ReadTypeWord() {
   return HandleToken() && false;
 }
 
+const std::string& TSpecctraViaInstance::VirtualPinName() const {
+  static const std::string none;
+  return FTexts ? FTexts->VirtualPinName : none;
+}
+
+const std::string& TSpecctraViaInstance::Contact() const {
+  static const std::string none;
+  return FTexts ? FTexts->Contact : none;
+}
+
+TSpecctraViaInstance::TTexts& TSpecctraViaInstance::Texts() {
+  if (!FTexts) FTexts = std::make_unique<TTexts>();
+  return *FTexts;
+}
+
 bool TSpecctraViaInstance::ReadAttribute() {
   TSpecctraParser& parser = *Parser();
   switch (parser.NextToken()) {
@@ -109,7 +124,7 @@ bool TSpecctraViaInstance::ReadAttribute() {
     case KeywordId("jumper"): FAttribute = kAttrJumper; return true;
     case KeywordId("virtual_pin"):
       FAttribute = kAttrVirtualPin;
-      return ReadWord(FVirtualPinName);
+      return ReadWord(Texts().VirtualPinName);
     default: return HandleToken() && false;
   }
 }
@@ -122,7 +137,7 @@ bool TSpecctraViaInstance::ReadContacts() {
       DecreaseDepth();
       return true;
     }
-    FContact += " " + parser.TokenText();
+    Texts().Contact += " " + parser.TokenText();
   }
   return false;
 }
@@ -243,7 +258,8 @@ void TSpecctraViaInstance::ImportHostVia(const TViaPlaneContacts& planes,
   TPcbVia via(HostHandle());
   via.Update(kPcbMessageRead);
   FNetName = via.GetNet() ? HostNetName(via.GetNet()) : std::string();
-  FContact = FNetName.empty() ? std::string() : planes.ContactsOf(FNetName);
+  std::string contact = FNetName.empty() ? std::string() : planes.ContactsOf(FNetName);
+  if (!contact.empty() || FTexts) Texts().Contact = std::move(contact);
   FHostLow = via.GetStartLayer();
   FHostHigh = via.GetEndLayer();
   FHostSize = via.GetDiameter();
@@ -276,7 +292,7 @@ bool TSpecctraViaInstance::ExportToFile() {
                      FormatNumber(ToSpecctraX(RoundToHostUnits(FPosition.X))) + " " +
                      FormatNumber(ToSpecctraY(RoundToHostUnits(FPosition.Y))) + " ";
   if (FViaNumber != 0) text += "(via_number " + std::to_string(FViaNumber) + ")";
-  if (!FContact.empty()) text += "(contact " + FContact + ")";
+  if (!Contact().empty()) text += "(contact " + Contact() + ")";
   writer.WriteLine(text + ")", true);
   return true;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -68,8 +69,8 @@ public:
   void SetViaNumber(uint8_t number) { FViaNumber = number; }
   uint8_t Type() const { return FType; }
   uint8_t Attribute() const { return FAttribute; }
-  const std::string& VirtualPinName() const { return FVirtualPinName; }
-  const std::string& Contact() const { return FContact; }
+  const std::string& VirtualPinName() const;
+  const std::string& Contact() const;
   bool Supply() const { return FSupply; }
   // The host via's end layers and size, read by ImportFromPcb.
   PcbLayerNumber HostLowLayer() const { return FHostLow; }
@@ -94,8 +95,14 @@ private:
   uint8_t FViaNumber = 0;
   uint8_t FType = wtNone;
   uint8_t FAttribute = 0;
-  std::string FVirtualPinName;
-  std::string FContact;
+  // The texts few vias give: held apart, so that a board's many plain vias stay small.
+  struct TTexts {
+    std::string VirtualPinName;
+    std::string Contact;
+  };
+  TTexts& Texts();
+
+  std::unique_ptr<TTexts> FTexts;
   bool FSupply = false;
   bool FPositionRead = false;
   PcbLayerNumber FHostLow = 0;

@@ -81,7 +81,7 @@ bool TSpecctraDsnNetworkDescriptor::ExportToPcb() {
   for (int32_t i = 0; i < FNets->Count(); ++i) {
     // Equal names sit side by side in the sorted list.
     if (i > 0 && SameTextIgnoringCase(FNets->NameAt(i), FNets->NameAt(i - 1)))
-      ReportWarning("Net " + FNets->NameAt(i) +
+      ReportWarning("Net " + std::string(FNets->NameAt(i)) +
                     " is defined more than once; its definitions share one host net.");
     FNets->ObjectAt(i)->ExportToPcb();
   }

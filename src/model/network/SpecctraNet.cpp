@@ -16,7 +16,7 @@ TSpecctraNet::TSpecctraNet(TSpecctraObject* owner) : TSpecctraAbstractNetGroupOb
 TSpecctraNet::~TSpecctraNet() { ReleasePins(); }
 
 void TSpecctraNet::ReleasePins() {
-  for (const std::string& pin : FPins) ReleasePinOfNet(pin, *this);
+  for (const std::string_view pin : FPins) ReleasePinOfNet(pin, *this);
 }
 
 namespace {
@@ -93,9 +93,10 @@ void TSpecctraNet::LoadPins(TPinReferenceList& pins, bool claim) {
     }
     const std::string& pin = parser.TokenText();
     if (pin.empty()) continue;
-    pins.insert(pin);
+    pins.Add(pin);
     if (claim) ClaimPinForNet(pin, *this);
   }
+  pins.Settle();
   DecreaseDepth();
 }
 
@@ -127,7 +128,7 @@ const TPinReferenceList* TSpecctraNet::PinList(TNetPinList list) const {
 
 bool TSpecctraNet::ListHolds(TNetPinList list, std::string_view pin) const {
   const TPinReferenceList* pins = PinList(list);
-  return pins && pins->find(pin) != pins->end();
+  return pins && pins->Contains(pin);
 }
 
 bool TSpecctraNet::ExportToPcb() {

@@ -6,16 +6,11 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <set>
-#include <string>
 #include <string_view>
 
-#include "common/AsciiText.h"
 #include "model/base/SpecctraList.h"
 #include "model/network/AbstractNetworkDescriptor.h"
-
-// Pin references (component, hyphen, pin: U1-5), sorted, letter case ignored, no duplicates.
-using TPinReferenceList = std::set<std::string, TLessIgnoringCase>;
+#include "model/network/PinReferenceList.h"
 
 // The net's (type ...): not given, fix (the router keeps off it) or normal.
 enum TSpecctraNetType : uint8_t { eNetType_None = 0, eNetType_Fix = 1, eNetType_Normal = 2 };

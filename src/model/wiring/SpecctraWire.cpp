@@ -31,7 +31,17 @@ void TSpecctraWire::SetTurret(int32_t turret) {
   if (turret != kNoTurret && (turret < 1 || turret > kHighestTurret))
     throw std::range_error(std::to_string(turret) + " is not within the valid range of 1.." +
                            std::to_string(kHighestTurret));
-  FTurret = turret;
+  if (turret != kNoTurret || FOptions) Options().Turret = turret;
+}
+
+const std::string& TSpecctraWire::ShieldNet() const {
+  static const std::string none;
+  return FOptions ? FOptions->ShieldNet : none;
+}
+
+TSpecctraWire::TOptions& TSpecctraWire::Options() {
+  if (!FOptions) FOptions = std::make_unique<TOptions>();
+  return *FOptions;
 }
 
 void TSpecctraWire::AddWireVertex(double x, double y) {
@@ -53,8 +63,8 @@ bool TSpecctraWire::LoadFromFile() {
       case KeywordId("rect"): result = ParseShape() && result; return true;
       case KeywordId("window"): result = ParseWindow() && result; return true;
       case KeywordId("net"): result = ReadWord(FNetName) && result; return true;
-      case KeywordId("shield"): result = ReadWord(FShieldNet) && result; return true;
-      case KeywordId("supply"): FSupply = true; return true;
+      case KeywordId("shield"): result = ReadWord(Options().ShieldNet) && result; return true;
+      case KeywordId("supply"): Options().Supply = true; return true;
       case KeywordId("type"): result = ReadTypeWord() && result; return true;
       case KeywordId("turret"): SetTurret(parser.ReadInteger()); return true;
       case KeywordId("attr"): result = ReadAttribute() && result; return true;
@@ -153,8 +163,9 @@ bool TSpecctraWire::ExportToFile() {
 
 // (connect ...): the first one creates the connection, a later one is read into it again.
 bool TSpecctraWire::LoadConnection() {
-  if (!FConnection) FConnection = std::make_unique<TSpecctraConnection>(this);
-  const bool loaded = FConnection->LoadFromFile();
+  std::unique_ptr<TSpecctraConnection>& connection = Options().Connection;
+  if (!connection) connection = std::make_unique<TSpecctraConnection>(this);
+  const bool loaded = connection->LoadFromFile();
   DecreaseDepth();
   return loaded;
 }

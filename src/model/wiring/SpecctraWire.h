@@ -45,12 +45,14 @@ public:
   // Appends a vertex to the wire's first shape.
   void AddWireVertex(double x, double y);
 
-  int32_t Turret() const { return FTurret; }
-  const std::string& ShieldNet() const { return FShieldNet; }
+  int32_t Turret() const { return FOptions ? FOptions->Turret : kNoTurret; }
+  const std::string& ShieldNet() const;
   const std::string& NetName() const { return FNetName; }
-  bool Supply() const { return FSupply; }
+  bool Supply() const { return FOptions && FOptions->Supply; }
   // The wire's connect statement, nil when it has none.
-  const TSpecctraConnection* Connection() const { return FConnection.get(); }
+  const TSpecctraConnection* Connection() const {
+    return FOptions ? FOptions->Connection.get() : nullptr;
+  }
 
 private:
   bool ReadWord(std::string& text);
@@ -62,11 +64,17 @@ private:
   bool ImportHostOutline(PcbHandle net, PcbLayerId layer, int32_t width,
                          const std::vector<TPcbPoint>& outline);
 
-  int32_t FTurret = kNoTurret;
-  std::string FShieldNet;
+  // What few wires give: held apart, so that a board's many plain wires stay small.
+  struct TOptions {
+    int32_t Turret = kNoTurret;
+    bool Supply = false;
+    std::string ShieldNet;
+    std::unique_ptr<TSpecctraConnection> Connection;
+  };
+  TOptions& Options();
+
   std::string FNetName;
-  bool FSupply = false;
-  std::unique_ptr<TSpecctraConnection> FConnection;
+  std::unique_ptr<TOptions> FOptions;
 };
 
 // The written name of a wire type: "", "fixed", "route", "normal", "protect"; "" beyond.

@@ -41,7 +41,7 @@ public:
   std::vector<std::string> NetNames() {
     std::vector<std::string> names;
     for (int32_t i = 0; i < Network().Nets().Count(); ++i)
-      names.push_back(Network().Nets().NameAt(i));
+      names.emplace_back(Network().Nets().NameAt(i));
     return names;
   }
   bool HasLine(const std::string& line) {
@@ -211,7 +211,7 @@ TEST_F(SpecctraNetTest, DuplicateNamesAndEmptyNetsAreKept) {
   NetworkFromText design("(network (net N (pins U1-1)) (net EMPTY) (net n (pins U2-1)))");
   EXPECT_EQ(design.NetNames().size(), 3u);
   ASSERT_NE(design.Net("EMPTY"), nullptr);
-  EXPECT_TRUE(design.Net("EMPTY")->Pins().empty());
+  EXPECT_TRUE(design.Net("EMPTY")->Pins().Empty());
   EXPECT_NE(PinNetOf("U1-1"), PinNetOf("U2-1")) << "each definition owns the pins it listed";
   EXPECT_EQ(design.Errors(), 0);
 }
