@@ -28,9 +28,14 @@ public:
   }
   // A field whose value is written from `start` of the row's text on (and ends where the next
   // begins); ordinal: its place among all the fields the object names.
-  void Value(std::string_view prefix, const char* name, std::size_t start, std::size_t ordinal);
+  void Value(std::string_view prefix, const char* name, std::size_t start, std::size_t ordinal) {
+    Finish(start);
+    FCells.push_back({FColumns.Locate(prefix, name, ordinal), start, 0});
+  }
   // Ends the last field; `end` is the size of the row's text.
-  void Finish(std::size_t end);
+  void Finish(std::size_t end) {
+    if (!FCells.empty() && FCells.back().Length == 0) FCells.back().Length = end - FCells.back().Start;
+  }
 
   const std::vector<TCell>& Cells() const { return FCells; }
 
