@@ -74,13 +74,11 @@ void TJsonWriter::Literal(std::string_view json) {
   FText += json;
 }
 
-void TJsonWriter::Entries(std::string_view json) {
-  if (json.empty()) return;
-  if (!FFirst.empty() && FFirst.back()) {
-    json.remove_prefix(1);
-    FFirst.back() = false;
-  }
-  FText += json;
+std::string_view TJsonWriter::EntriesBeside(std::string_view json) {
+  if (json.empty() || FFirst.empty()) return json;
+  if (FFirst.back()) json.remove_prefix(1);
+  FFirst.back() = false;
+  return json;
 }
 
 void TJsonWriter::AppendEscaped(char c) {

@@ -39,8 +39,9 @@ public:
   // Text already in JSON form (a number, a literal), written as it is.
   void Literal(std::string_view json);
   // Entries of the open list made elsewhere, each after a comma (and whatever line break it
-  // wants): ",1,\n2"; the first loses its comma when the list is still empty.
-  void Entries(std::string_view json);
+  // wants): ",1,\n2". Its owner writes them straight after this writer's buffer, as the text
+  // returned: without the first comma when the list is still empty.
+  std::string_view EntriesBeside(std::string_view json);
   void StartObject() { Open('{'); }
   void EndObject() { Close('}'); }
   void StartList() { Open('['); }
@@ -80,7 +81,7 @@ private:
   void AppendNumber(T value) {
     char digits[24];
     const auto result = std::to_chars(digits, digits + sizeof(digits), value);
-    FText.append(digits, result.ptr);
+    FText.append(digits, static_cast<std::size_t>(result.ptr - digits));
   }
 
   std::string FText;

@@ -223,7 +223,6 @@ bool Refuse(const TBoard& board, const std::string& problem, std::string* error)
 template <class Drain>
 bool WriteDocument(const TPcbModel& model, const TBoard& board, TTableFormatting formatting,
                    Drain&& drain) {
-  constexpr std::size_t kPieceSize = 1 << 20;
   TJsonWriter json;
   TFieldWriter writer(json);
   json.StartObject();
@@ -240,19 +239,16 @@ bool WriteDocument(const TPcbModel& model, const TBoard& board, TTableFormatting
   WriteLayerPairFields(writer, board.Settings().LayerPairs);
   // The objects by kind, each kind in document (creation) order.
   std::vector<std::vector<const TBoardObject*>> byKind(256);
-  for (const PcbHandle handle : board.Index().All())
-    if (const TBoardObject* object = model.Find(handle)) byKind[object->Kind()].push_back(object);
+  for (std::size_t kind = 0; kind < byKind.size(); ++kind) {
+    const TBoardIndex::THandles* handles = board.Index().OfKind(static_cast<uint8_t>(kind));
+    if (!handles) continue;
+    byKind[kind].reserve(handles->Size());
+    for (const PcbHandle handle : *handles)
+      if (const TBoardObject* object = model.Find(handle)) byKind[kind].push_back(object);
+  }
   const TObjectReferences references(model, board, byKind[kPcbObjectNet],
                                      byKind[kPcbObjectComponent]);
-  TObjectTableWriter tables(
-      references,
-      [&](TJsonWriter& text) {
-        if (text.BufferSize() < kPieceSize) return true;
-        if (!drain(std::string_view(text.Buffer()))) return false;
-        text.Drained();
-        return true;
-      },
-      formatting);
+  TObjectTableWriter tables(references, drain, formatting);
   json.Key("tables");
   json.StartList();
   for (std::size_t kind = 0; kind < byKind.size(); ++kind) {

@@ -15,7 +15,7 @@ constexpr std::size_t kChunksPerThread = 4;
 }  // namespace
 
 TObjectTableWriter::TObjectTableWriter(const TObjectReferences& references,
-                                       std::function<bool(TJsonWriter&)> drain,
+                                       std::function<bool(std::string_view)> drain,
                                        TTableFormatting formatting)
     : FDrain(std::move(drain)), FFormatting(formatting) {
   FFormatting.Threads = std::max<std::size_t>(FFormatting.Threads, 1);
@@ -104,8 +104,9 @@ bool TObjectTableWriter::WriteRows(TJsonWriter& json, TObjects objects,
       FFormatters[worker].Write(Chunk(objects, first + chunk), own[worker], FChunkTexts[chunk]);
     });
     for (std::size_t chunk = 0; chunk < count; ++chunk) {
-      json.Entries(FChunkTexts[chunk]);
-      if (!FDrain(json)) return false;
+      if (json.BufferSize() > 0 && !FDrain(json.Buffer())) return false;
+      json.Drained();
+      if (!FDrain(json.EntriesBeside(FChunkTexts[chunk]))) return false;
     }
   }
   return true;

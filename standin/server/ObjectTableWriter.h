@@ -10,6 +10,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/JsonWriter.h"
@@ -29,10 +30,10 @@ struct TTableFormatting {
 
 class TObjectTableWriter {
 public:
-  // drain(json) is offered the document's text after every chunk of rows; false from it stops
-  // the writing.
+  // drain(text) takes the document's text piece by piece: what the JSON writer holds before
+  // each chunk of rows, then the chunk; false from it stops the writing.
   TObjectTableWriter(const TObjectReferences& references,
-                     std::function<bool(TJsonWriter&)> drain, TTableFormatting formatting = {});
+                     std::function<bool(std::string_view)> drain, TTableFormatting formatting = {});
 
   // The table of the objects (all of the kind, in document order) as the next list entry.
   bool Write(TJsonWriter& json, uint8_t kind, const std::vector<const TBoardObject*>& objects);
@@ -47,7 +48,7 @@ private:
   TObjects Chunk(TObjects objects, std::size_t chunk) const;
   std::size_t ChunkCount(TObjects objects) const;
 
-  std::function<bool(TJsonWriter&)> FDrain;
+  std::function<bool(std::string_view)> FDrain;
   TTableFormatting FFormatting;
   std::vector<TTableRowFormatter> FFormatters;  // one a thread
   std::vector<std::string> FChunkTexts;         // the rows of the chunks being written

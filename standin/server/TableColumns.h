@@ -21,8 +21,9 @@ public:
     const char* NameSeen = nullptr;
     std::size_t PrefixLength = 0;
     std::size_t Ordinal = 0;
-    std::size_t NonZero = 0;  // rows with a value off zero
-    bool AllSame = true;      // every value off zero has the text of the first
+    // Rows with a value off zero, counted while all have been the same (then no count is needed).
+    std::size_t NonZero = 0;
+    bool AllSame = true;  // every value off zero has the text of the first
     std::string First;
     TUse Use = TUse::LeftOut;
     // The cell of a row at zero: 0, false or null, after the kind of the values.

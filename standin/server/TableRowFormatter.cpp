@@ -19,7 +19,7 @@ void TTableRowFormatter::Fill(TTableRow& row, const TBoardObject& object) {
 }
 
 void TTableRowFormatter::Survey(TObjects objects, TTableColumns& columns) {
-  TTableRow row(columns);
+  TTableRow row(columns, TTableRow::TPurpose::Survey);
   for (const TBoardObject* object : objects) {
     Fill(row, *object);
     const std::string_view written(FScratch.Buffer());
@@ -38,7 +38,7 @@ void TTableRowFormatter::Write(TObjects objects, TTableColumns& columns, std::st
     FSlots[column] = FZeros.size();
     FZeros.push_back(columns.Column(column).Zero);
   }
-  TTableRow row(columns);
+  TTableRow row(columns, TTableRow::TPurpose::Write);
   for (const TBoardObject* object : objects) {
     Fill(row, *object);
     const std::string_view written(FScratch.Buffer());
