@@ -96,20 +96,32 @@ bool TObjectTableWriter::WriteRows(TJsonWriter& json, TObjects objects,
   std::vector<TTableColumns> own(FFormatting.Threads, columns);
   const std::size_t chunks = ChunkCount(objects);
   const std::size_t perTurn = FFormatting.Threads * kChunksPerThread;
-  FChunkTexts.resize(std::min(perTurn, chunks));
-  for (std::size_t first = 0; first < chunks; first += perTurn) {
-    const std::size_t count = std::min(perTurn, chunks - first);
-    RunInParallel(count, FFormatting.Threads, [&](std::size_t chunk, std::size_t worker) {
-      FChunkTexts[chunk].clear();
-      FFormatters[worker].Write(Chunk(objects, first + chunk), own[worker], FChunkTexts[chunk]);
-    });
-    for (std::size_t chunk = 0; chunk < count; ++chunk) {
-      if (json.BufferSize() > 0 && !FDrain(json.Buffer())) return false;
+  // Two sets of chunk texts: while the rows of one turn are formatted, one thread takes those
+  // of the turn before to the file.
+  FChunkTexts.resize(2 * std::min(perTurn, chunks));
+  bool drained = true;
+  const auto drainTurn = [&](std::size_t set, std::size_t count) {
+    for (std::size_t chunk = 0; chunk < count && drained; ++chunk) {
+      drained = json.BufferSize() == 0 || FDrain(json.Buffer());
       json.Drained();
-      if (!FDrain(json.EntriesBeside(FChunkTexts[chunk]))) return false;
+      drained = drained && FDrain(json.EntriesBeside(FChunkTexts[set * perTurn + chunk]));
     }
+  };
+  std::size_t waiting = 0, waitingSet = 0;
+  for (std::size_t first = 0, turn = 0; first < chunks && drained; first += perTurn, ++turn) {
+    const std::size_t count = std::min(perTurn, chunks - first);
+    const std::size_t set = turn % 2;
+    RunInParallel(count + 1, FFormatting.Threads, [&](std::size_t item, std::size_t worker) {
+      if (item == 0) return drainTurn(waitingSet, waiting);
+      std::string& text = FChunkTexts[set * perTurn + item - 1];
+      text.clear();
+      FFormatters[worker].Write(Chunk(objects, first + item - 1), own[worker], text);
+    });
+    waiting = count;
+    waitingSet = set;
   }
-  return true;
+  drainTurn(waitingSet, waiting);
+  return drained;
 }
 
 bool TObjectTableWriter::Write(TJsonWriter& json, uint8_t kind,

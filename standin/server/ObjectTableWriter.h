@@ -31,7 +31,8 @@ struct TTableFormatting {
 class TObjectTableWriter {
 public:
   // drain(text) takes the document's text piece by piece: what the JSON writer holds before
-  // each chunk of rows, then the chunk; false from it stops the writing.
+  // each chunk of rows, then the chunk; false from it stops the writing. It is called by one
+  // thread at a time, in order, though not always by the caller's thread.
   TObjectTableWriter(const TObjectReferences& references,
                      std::function<bool(std::string_view)> drain, TTableFormatting formatting = {});
 
