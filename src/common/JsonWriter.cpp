@@ -9,12 +9,7 @@ constexpr char kHexDigits[] = "0123456789abcdef";
 
 }  // namespace
 
-void TJsonWriter::Separate() {
-  if (FAfterKey) {
-    FAfterKey = false;
-    return;
-  }
-  if (FFirst.empty()) return;
+void TJsonWriter::SeparateInContainer() {
   if (!FFirst.back()) FText += ',';
   FFirst.back() = false;
   BreakLine();
@@ -60,23 +55,6 @@ void TJsonWriter::Boolean(bool value) {
   FText += value ? "true" : "false";
 }
 
-template <class T>
-void TJsonWriter::AppendNumber(T value) {
-  char digits[32];
-  const auto result = std::to_chars(digits, digits + sizeof(digits), value);
-  FText.append(digits, result.ptr);
-}
-
-void TJsonWriter::Signed(int64_t value) {
-  Separate();
-  AppendNumber(value);
-}
-
-void TJsonWriter::Unsigned(uint64_t value) {
-  Separate();
-  AppendNumber(value);
-}
-
 void TJsonWriter::Real(double value) {
   Separate();
   if (!std::isfinite(value)) value = 0;
@@ -94,6 +72,13 @@ void TJsonWriter::Real(double value) {
 void TJsonWriter::Literal(std::string_view json) {
   Separate();
   FText += json;
+}
+
+std::string_view TJsonWriter::EntriesBeside(std::string_view json) {
+  if (json.empty() || FFirst.empty()) return json;
+  if (FFirst.back()) json.remove_prefix(1);
+  FFirst.back() = false;
+  return json;
 }
 
 void TJsonWriter::AppendEscaped(char c) {

@@ -3,6 +3,7 @@
 // file whenever it likes between values. A container that stays empty can be taken back.
 #pragma once
 
+#include <charconv>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,8 +22,14 @@ public:
   void Key(std::string_view key);
   void Null();
   void Boolean(bool value);
-  void Signed(int64_t value);
-  void Unsigned(uint64_t value);
+  void Signed(int64_t value) {
+    Separate();
+    AppendNumber(value);
+  }
+  void Unsigned(uint64_t value) {
+    Separate();
+    AppendNumber(value);
+  }
   // Finite values only; a whole number keeps a ".0" so that it reads back as a real number.
   void Real(double value);
   // UTF-8 text, escaped as JSON needs.
@@ -31,6 +38,10 @@ public:
   void Bytes(std::string_view bytes);
   // Text already in JSON form (a number, a literal), written as it is.
   void Literal(std::string_view json);
+  // Entries of the open list made elsewhere, each after a comma (and whatever line break it
+  // wants): ",1,\n2". Its owner writes them straight after this writer's buffer, as the text
+  // returned: without the first comma when the list is still empty.
+  std::string_view EntriesBeside(std::string_view json);
   void StartObject() { Open('{'); }
   void EndObject() { Close('}'); }
   void StartList() { Open('['); }
@@ -51,14 +62,27 @@ public:
   void Drained() { FText.clear(); }
 
 private:
-  void Separate();
+  // The comma (and line break) before a value; nothing after a key or before the first value.
+  void Separate() {
+    if (FAfterKey) {
+      FAfterKey = false;
+      return;
+    }
+    if (FFirst.empty()) return;
+    SeparateInContainer();
+  }
+  void SeparateInContainer();
   void BreakLine();
   void Open(char bracket);
   void Close(char bracket);
   void AppendEscaped(char c);
   void AppendText(std::string_view text);
   template <class T>
-  void AppendNumber(T value);
+  void AppendNumber(T value) {
+    char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof(digits), value);
+    FText.append(digits, static_cast<std::size_t>(result.ptr - digits));
+  }
 
   std::string FText;
   std::vector<bool> FFirst;  // per open container: nothing in it yet

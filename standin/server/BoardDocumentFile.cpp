@@ -221,8 +221,8 @@ bool Refuse(const TBoard& board, const std::string& problem, std::string* error)
 
 // Writes the document in pieces: drain(text) takes each piece; false from it stops the writing.
 template <class Drain>
-bool WriteDocument(const TPcbModel& model, const TBoard& board, Drain&& drain) {
-  constexpr std::size_t kPieceSize = 1 << 20;
+bool WriteDocument(const TPcbModel& model, const TBoard& board, TTableFormatting formatting,
+                   Drain&& drain) {
   TJsonWriter json;
   TFieldWriter writer(json);
   json.StartObject();
@@ -239,14 +239,16 @@ bool WriteDocument(const TPcbModel& model, const TBoard& board, Drain&& drain) {
   WriteLayerPairFields(writer, board.Settings().LayerPairs);
   // The objects by kind, each kind in document (creation) order.
   std::vector<std::vector<const TBoardObject*>> byKind(256);
-  for (const PcbHandle handle : board.Index().All())
-    if (const TBoardObject* object = model.Find(handle)) byKind[object->Kind()].push_back(object);
-  TObjectTableWriter tables(model, board, [&](TJsonWriter& text) {
-    if (text.BufferSize() < kPieceSize) return true;
-    if (!drain(std::string_view(text.Buffer()))) return false;
-    text.Drained();
-    return true;
-  });
+  for (std::size_t kind = 0; kind < byKind.size(); ++kind) {
+    const TBoardIndex::THandles* handles = board.Index().OfKind(static_cast<uint8_t>(kind));
+    if (!handles) continue;
+    byKind[kind].reserve(handles->Size());
+    for (const PcbHandle handle : *handles)
+      if (const TBoardObject* object = model.Find(handle)) byKind[kind].push_back(object);
+  }
+  const TObjectReferences references(model, board, byKind[kPcbObjectNet],
+                                     byKind[kPcbObjectComponent]);
+  TObjectTableWriter tables(references, drain, formatting);
   json.Key("tables");
   json.StartList();
   for (std::size_t kind = 0; kind < byKind.size(); ++kind) {
@@ -263,9 +265,10 @@ bool WriteDocument(const TPcbModel& model, const TBoard& board, Drain&& drain) {
 
 }  // namespace
 
-std::string BoardDocumentText(const TPcbModel& model, const TBoard& board) {
+std::string BoardDocumentText(const TPcbModel& model, const TBoard& board,
+                              TTableFormatting formatting) {
   std::string text;
-  WriteDocument(model, board, [&](std::string_view piece) {
+  WriteDocument(model, board, formatting, [&](std::string_view piece) {
     text += piece;
     return true;
   });
@@ -276,7 +279,8 @@ bool SaveBoardDocument(const TPcbModel& model, const TBoard& board, std::string*
   try {
     TReplacingFile file(board.FileName());
     if (!file.Open(error)) return false;
-    WriteDocument(model, board, [&](std::string_view piece) { return file.Write(piece); });
+    WriteDocument(model, board, TTableFormatting(),
+                  [&](std::string_view piece) { return file.Write(piece); });
     return file.Commit(error);
   } catch (const std::exception& problem) {
     if (error) *error = "cannot save board document " + board.FileName() + ": " + problem.what();

@@ -22,6 +22,8 @@
 
 #include <string>
 
+#include "server/ObjectTableWriter.h"
+
 namespace standin {
 
 class TBoard;
@@ -34,7 +36,8 @@ bool LoadBoardDocument(TPcbModel& model, TBoard& board, std::string* error);
 // Writes the board to its document's path (temporary file, then renamed over the target).
 bool SaveBoardDocument(const TPcbModel& model, const TBoard& board, std::string* error);
 
-// The document text of the board.
-std::string BoardDocumentText(const TPcbModel& model, const TBoard& board);
+// The document text of the board; the same whatever the formatting.
+std::string BoardDocumentText(const TPcbModel& model, const TBoard& board,
+                              TTableFormatting formatting = {});
 
 }  // namespace standin

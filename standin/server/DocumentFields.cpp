@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "common/AsciiText.h"
-#include "server/TableRow.h"
 
 namespace standin {
 namespace {
@@ -50,7 +49,7 @@ bool BytesOfHex(std::string_view hex, uint8_t* bytes, std::size_t size) {
 void TFieldWriter::operator()(const char* name, const std::vector<std::string>& texts) {
   ++FOrdinal;
   if (texts.empty()) return;
-  Start(name);
+  if (!Start(name)) return;
   FJson.StartList();
   for (const std::string& text : texts) FJson.Bytes(text);
   FJson.EndList();
@@ -59,15 +58,8 @@ void TFieldWriter::operator()(const char* name, const std::vector<std::string>& 
 void TFieldWriter::BytesField(const char* name, std::string_view bytes) {
   ++FOrdinal;
   if (bytes.empty()) return;
-  Start(name);
+  if (!Start(name)) return;
   FJson.Bytes(bytes);
-}
-
-void TFieldWriter::Start(const char* name) {
-  if (FRow)
-    FRow->Value(FPrefix, name, FJson.BufferSize(), FOrdinal);
-  else
-    FJson.Key(name);
 }
 
 TFieldReader::TFieldReader(TJsonValue object, std::string where)

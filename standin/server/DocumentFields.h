@@ -25,6 +25,7 @@
 #include "common/DocumentText.h"
 #include "common/JsonTree.h"
 #include "common/JsonWriter.h"
+#include "server/TableRow.h"
 
 namespace standin {
 
@@ -104,8 +105,6 @@ std::string HexOfBytes(const uint8_t* bytes, std::size_t size);
 // False when the text is not hexadecimal or holds more than size bytes; the rest is zero.
 bool BytesOfHex(std::string_view hex, uint8_t* bytes, std::size_t size);
 
-class TTableRow;
-
 // Writes fields as the members of a JSON object, or, in row mode, as the cells of one row of
 // a table (see TableRow.h): there every field off zero gives a cell, and the fields of a group
 // are named "group.field". A field at zero is left out in both.
@@ -118,7 +117,7 @@ public:
   void operator()(const char* name, const T& value) {
     ++FOrdinal;
     if (IsZero(value)) return;
-    Start(name);
+    if (!Start(name)) return;
     Number(value);
   }
   // A number written even when it is zero (fields every reader looks for); in a row as any.
@@ -126,7 +125,7 @@ public:
     requires std::is_arithmetic_v<T>
   void Always(const char* name, const T& value) {
     if (FRow) return (*this)(name, value);
-    Start(name);
+    if (!Start(name)) return;
     Number(value);
   }
   template <THostString S>
@@ -168,7 +167,7 @@ public:
     ++FOrdinal;
     const std::string hex = HexOfBytes(std::data(field.Bytes), std::size(field.Bytes));
     if (hex.empty()) return;
-    Start(name);
+    if (!Start(name)) return;
     FJson.Text(hex);
   }
 
@@ -195,7 +194,7 @@ public:
   void Entries(const char* name, std::size_t count, Fields&& fields) {
     ++FOrdinal;
     if (count == 0) return;
-    Start(name);
+    if (!Start(name)) return;
     // The entries are objects of their own, whole in one cell of a row.
     TFieldWriter entry(FJson);
     FJson.StartList();
@@ -211,7 +210,7 @@ public:
   void PairList(const char* name, std::size_t count, Pair&& pair) {
     ++FOrdinal;
     if (count == 0) return;
-    Start(name);
+    if (!Start(name)) return;
     FJson.StartList();
     for (std::size_t i = 0; i < count; ++i) {
       const auto [x, y] = pair(i);
@@ -247,7 +246,7 @@ private:
     ++FOrdinal;
     if (std::all_of(values, values + count, [](const T& value) { return IsZero(value); }))
       return;
-    Start(name);
+    if (!Start(name)) return;
     FJson.StartList();
     for (std::size_t i = 0; i < count; ++i) Number(values[i]);
     FJson.EndList();
@@ -260,8 +259,13 @@ private:
     FPrefix.resize(length);
   }
   void BytesField(const char* name, std::string_view bytes);
-  // Starts a field's value: its key in an object, its cell in a row.
-  void Start(const char* name);
+  // Starts a field's value: its key in an object, its cell in a row. False when the row needs
+  // no text of it: the value is then not written.
+  bool Start(const char* name) {
+    if (FRow) return FRow->Value(FPrefix, name, FJson.BufferSize(), FOrdinal);
+    FJson.Key(name);
+    return true;
+  }
 
   TJsonWriter& FJson;
   TTableRow* FRow = nullptr;

@@ -1,12 +1,7 @@
 #include "server/ObjectDocument.h"
 
-#include "server/Board.h"
-#include "server/ComponentObject.h"
-#include "server/ConnectivityObjects.h"
 #include "server/ObjectFactory.h"
 #include "server/ObjectKinds.h"
-#include "server/PcbModel.h"
-#include "server/Primitives.h"
 #include "server/RuleObject.h"
 
 namespace standin {
@@ -27,19 +22,6 @@ void CommonObjectFields(V& v, C& c) {
   v("bitField3", c.BitField3);
 }
 
-// The text of a component's designator, for readers of the document; loading ignores it.
-std::string DesignatorOf(const TPcbModel& model, const TBoardObject& object) {
-  if (object.Kind() != kPcbObjectComponent) return {};
-  const auto& component = static_cast<const TComponentObject&>(object);
-  const TTextObject* text = model.FindAs<TTextObject>(component.Record().designatorText);
-  return text ? std::string(text->Record().text.text, text->Record().text.length) : std::string();
-}
-
-bool IsNetOnBoard(const TPcbModel& model, const TBoard& board, PcbHandle net) {
-  const TNetObject* found = model.FindAs<TNetObject>(net);
-  return found && found->Board() == &board && found->ComponentHandle() == 0;
-}
-
 std::unique_ptr<TBoardObject> NewObjectOfEntry(TFieldReader& reader, uint8_t kind) {
   if (kind != kPcbObjectRule) return NewBoardObject(kind);
   const auto ruleKind = static_cast<uint8_t>(reader.Integer("ruleKind", 0, kRuleKindCount - 1));
@@ -48,15 +30,15 @@ std::unique_ptr<TBoardObject> NewObjectOfEntry(TFieldReader& reader, uint8_t kin
 
 }  // namespace
 
-void WriteObjectFields(TFieldWriter& writer, const TPcbModel& model, const TBoard& board,
+void WriteObjectFields(TFieldWriter& writer, const TObjectReferences& references,
                        const TBoardObject& object) {
   writer.Always("container", object.ComponentHandle());
   if (object.Kind() == kPcbObjectComponent) {
-    const std::string designator = DesignatorOf(model, object);
+    const std::string_view designator = references.DesignatorOf(object);
     writer("designator", AsText(designator, 0));
   }
   TCommonFields common = object.Common();
-  if (common.Net != 0 && !IsNetOnBoard(model, board, common.Net)) common.Net = 0;
+  if (common.Net != 0 && !references.IsNetOnBoard(common.Net)) common.Net = 0;
   CommonObjectFields(writer, common);
   object.WriteFields(writer);
 }

@@ -13,15 +13,13 @@
 
 #include "server/BoardObject.h"
 #include "server/DocumentFields.h"
+#include "server/ObjectReferences.h"
 
 namespace standin {
 
-class TBoard;
-class TPcbModel;
-
 // Writes the fields of an object on the board after its handle and kind: its container
 // first. A net that is not on the board is written as none.
-void WriteObjectFields(TFieldWriter& writer, const TPcbModel& model, const TBoard& board,
+void WriteObjectFields(TFieldWriter& writer, const TObjectReferences& references,
                        const TBoardObject& object);
 
 // An object read from an entry, with its handle and container in the document's numbering.

@@ -20,20 +20,9 @@ std::string_view ZeroLike(std::string_view value) {
 
 }  // namespace
 
-std::size_t TTableColumns::Locate(std::string_view prefix, const char* nameText,
-                                  std::size_t ordinal) {
-  // Objects of a kind name their fields in the same order and by the same texts: the next
-  // column is nearly always the one after the last, named as before.
+std::size_t TTableColumns::LocateAnew(std::string_view prefix, const char* nameText,
+                                      std::size_t ordinal) {
   const std::size_t count = FOrder.size();
-  if (count > 0) {
-    const std::size_t position = FNext % count;
-    const TColumn& next = FColumns[FOrder[position]];
-    if (next.NameSeen == nameText && next.PrefixLength == prefix.size() &&
-        std::string_view(next.Path).starts_with(prefix)) {
-      FNext = position + 1;
-      return FOrder[position];
-    }
-  }
   const std::string_view name(nameText);
   for (std::size_t step = 0; step < count; ++step) {
     const std::size_t position = (FNext + step) % count;
@@ -62,6 +51,31 @@ void TTableColumns::Survey(std::size_t column, std::string_view text) {
     found.First = text;
   else if (found.AllSame && text != found.First)
     found.AllSame = false;
+}
+
+std::size_t TTableColumns::Find(std::string_view path) const {
+  for (std::size_t column = 0; column < FColumns.size(); ++column)
+    if (FColumns[column].Path == path) return column;
+  return FColumns.size();
+}
+
+bool TTableColumns::Merge(const TTableColumns& later) {
+  std::vector<std::size_t> mine(later.Size());
+  for (std::size_t column = 0; column < later.Size(); ++column)
+    if ((mine[column] = Find(later.FColumns[column].Path)) == Size()) return false;
+  for (std::size_t column = 0; column < later.Size(); ++column) {
+    const TColumn& theirs = later.FColumns[column];
+    TColumn& found = FColumns[mine[column]];
+    if (theirs.NonZero == 0) continue;
+    if (found.NonZero == 0) {
+      found.First = theirs.First;
+      found.AllSame = theirs.AllSame;
+    } else {
+      found.AllSame = found.AllSame && theirs.AllSame && theirs.First == found.First;
+    }
+    found.NonZero += theirs.NonZero;
+  }
+  return true;
 }
 
 void TTableColumns::Decide(std::size_t rows) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "DesignGenerator.h"
 #include "common/ReportCounts.h"
 #include "support/Pcbhost.h"
 
@@ -82,6 +83,28 @@ TEST(ImportGuards, AnExistingBoardIsNotReplacedWithoutForce) {
     EXPECT_EQ(merged.ExitCode, 0) << merged.Describe();
     EXPECT_TRUE(Contains(merged.Out, "written: " + folder.Path(c.Board) + "\n")) << merged.Out;
   }
+}
+
+// The board document goes to its file while its rows are formatted: a write that fails half
+// way (here the file size limit) fails the import and leaves the board document that was there
+// before, and no temporary file.
+TEST(ImportGuards, ABoardThatCannotBeSavedWholeLeavesTheOldDocument) {
+  TTempFolder folder;
+  folder.Write("big.dsn", GenerateDesign(std::size_t{2} << 20));
+  folder.Write("big.pcbdoc", kKeep);
+  TProgramRun limited;
+  limited.FileSizeLimit = std::size_t{1} << 20;
+  const TProgramResult cut = RunPcbhost(folder, {"import", "big.dsn", "--force"}, limited);
+  EXPECT_EQ(cut.ExitCode, 1) << cut.Describe();
+  ASSERT_EQ(cut.ErrLines().size(), 1u) << cut.Describe();
+  EXPECT_TRUE(Contains(cut.Err, "cannot save")) << cut.Err;
+  EXPECT_EQ(TTempFolder::Read(folder.Path("big.pcbdoc")), kKeep);
+  for (const std::string& name : folder.FileNames())
+    EXPECT_TRUE(name == "big.dsn" || name == "big.pcbdoc" || name.starts_with("big.rpt")) << name;
+
+  const TProgramResult whole = RunPcbhost(folder, {"import", "big.dsn", "--force"});
+  ASSERT_EQ(whole.ExitCode, 0) << whole.Describe();
+  EXPECT_GT(std::filesystem::file_size(folder.Path("big.pcbdoc")), limited.FileSizeLimit);
 }
 
 // A design read with errors on some statements is still imported: exit 0 with the counts;

@@ -407,6 +407,63 @@ TEST_F(ServerDocument, ObjectsOfAKindShareOneTable) {
   EXPECT_EQ(Comparable(TTempFolder::Read(Folder.Path("copy.pcbdoc"))), Comparable(first));
 }
 
+// The rows of a table may be formatted on several threads, a chunk of rows at a time: the
+// document must be the one a single thread writes, whatever the chunks. The tracks make each
+// chunk's survey count: a width all share but one late track, a flag only a late track sets
+// (a column no earlier chunk found), a net of another board (written as none), and a layer all
+// share; rules of two kinds name different fields.
+TEST_F(ServerDocument, TheDocumentIsTheSameFormattedOnAnyNumberOfThreads) {
+  const PcbHandle sample = SampleBoard(Folder.Path("sample.pcbdoc"));
+  const PcbHandle board = NewBoard(Folder.Path("threads.pcbdoc"));
+  const PcbHandle net = AddNew(board, kPcbObjectNet);
+  const PcbHandle otherNet = AddNew(sample, kPcbObjectNet);
+  for (int i = 0; i < 40; ++i) {
+    const PcbHandle track = AddNew(board, kPcbObjectTrack);
+    PcbTrackRecord record{};
+    QueryTrack(kPcbMessageRead, track, &record);
+    record.layer = kBottomLayer;
+    record.x1 = i * 100;
+    record.x2 = i * 100 + 50;
+    record.width = i == 30 ? 300 : 250;
+    record.flags = i == 37 ? kPcbFlagKeepout : 0;
+    record.net = i == 25 ? otherNet : i % 3 == 0 ? 0 : net;
+    QueryTrack(kPcbMessageWrite, track, &record);
+  }
+  for (const char* name : {"R1", "R2", "C7"}) {
+    const PcbHandle component = AddNew(board, kPcbObjectComponent);
+    PcbComponentRecord placed{};
+    QueryComponent(kPcbMessageRead, component, &placed);
+    PcbTextRecord designator{};
+    QueryText(kPcbMessageRead, placed.designatorText, &designator);
+    designator.text = {};
+    designator.text.length = static_cast<uint8_t>(std::strlen(name));
+    std::memcpy(designator.text.text, name, designator.text.length);
+    QueryText(kPcbMessageWrite, placed.designatorText, &designator);
+  }
+  const std::string single = BoardDocumentText(Model(), BoardOf(board), {1, std::size_t{1} << 20});
+  const TJson document = TJson::parse(single);
+  const TJson* tracks = nullptr;
+  for (const TJson& table : document["tables"])
+    if (table["kindName"] == "track") tracks = &table;
+  ASSERT_NE(tracks, nullptr);
+  EXPECT_EQ((*tracks)["columns"], TJson::parse(R"(["net","keepout","x1","x2","width"])"));
+  EXPECT_EQ((*tracks)["same"], TJson::parse(R"({"layer":32})"));
+  EXPECT_EQ((*tracks)["rows"][25], TJson::parse("[0,false,2500,2550,250]")) << "another board's net";
+  EXPECT_NE(single.find(R"("C7")"), std::string::npos) << "designators";
+
+  const std::vector<standin::TTableFormatting> formattings = {
+      {2, 1}, {2, 2}, {2, 3}, {2, 7}, {3, 4}, {8, 1}, {2, 4096}};
+  for (const PcbHandle saved : {board, sample}) {
+    const std::string reference =
+        BoardDocumentText(Model(), BoardOf(saved), {1, std::size_t{1} << 20});
+    for (const standin::TTableFormatting& formatting : formattings)
+      EXPECT_EQ(BoardDocumentText(Model(), BoardOf(saved), formatting), reference)
+          << formatting.Threads << " threads, chunks of " << formatting.ChunkRows << " rows";
+    ASSERT_TRUE(SaveBoard(saved)) << LastError();
+    EXPECT_EQ(TTempFolder::Read(BoardOf(saved).FileName()), reference) << "as saved";
+  }
+}
+
 TEST_F(ServerDocument, AnEmptyFileIsAnEmptyBoard) {
   const PcbHandle board = LoadBoard(Folder.Write("empty.pcbdoc", ""));
   ASSERT_NE(board, 0u) << LastError();
