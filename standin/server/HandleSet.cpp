@@ -12,7 +12,11 @@ std::size_t THandleSet::BlockFor(PcbHandle handle) const {
 
 bool THandleSet::Insert(PcbHandle handle) {
   if (FBlocks.empty() || FBlocks.back().back() < handle) {
-    if (FBlocks.empty() || FBlocks.back().size() >= kBlockLimit) FBlocks.emplace_back();
+    if (FBlocks.empty() || FBlocks.back().size() >= kBlockLimit) {
+      // A set that filled a block will likely fill the next: it gets its room at once rather
+      // than growing it step by step.
+      FBlocks.emplace_back().reserve(FBlocks.size() > 1 ? kBlockLimit : kFirstBlockRoom);
+    }
     FBlocks.back().push_back(handle);
     ++FSize;
     return true;

@@ -33,6 +33,8 @@ public:
 private:
   using TBlock = std::vector<PcbHandle>;
   static constexpr std::size_t kBlockLimit = 512;
+  // The room a set's first block starts with.
+  static constexpr std::size_t kFirstBlockRoom = 8;
 
   // The first block whose last handle is not below the handle; the block count when none.
   std::size_t BlockFor(PcbHandle handle) const;
