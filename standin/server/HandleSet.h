@@ -24,7 +24,7 @@ public:
   PcbHandle After(PcbHandle handle) const;
 
   // The highest handle; the set must not be empty.
-  PcbHandle Last() const { return FBlocks.back().back(); }
+  PcbHandle Last() const { return FLast; }
   std::size_t Size() const { return FSize; }
   bool Empty() const { return FSize == 0; }
   TIterator begin() const;
@@ -41,6 +41,8 @@ private:
 
   std::vector<TBlock> FBlocks;  // never an empty block
   std::size_t FSize = 0;
+  // The highest handle, nil while empty: adding above it appends without reading the blocks.
+  PcbHandle FLast = 0;
 };
 
 class THandleSet::TIterator {
