@@ -90,24 +90,28 @@ int32_t TPcbPad::ExchangeRecords(uint8_t message) {
   return status;
 }
 
-// Layer by layer in ascending order; layer 1 gives the top percentage, the last of the middle
-// layers the middle one and layer 32 the bottom one.
+// Layer by layer in ascending order, four calls a layer. The entry points are resolved once
+// for the 83 layers; one that is missing leaves its values as they were. Layer 1 gives the top
+// percentage, the last of the middle layers the middle one and layer 32 the bottom one.
 void TPcbPad::ReadLayerStack() {
-  PCB_ENTRY_POINT(shape, PcbApi_QueryPadOrViaShapeOnLayer);
-  PCB_ENTRY_POINT(size, PcbApi_QueryPadOrViaSizeOnLayer);
-  PCB_ENTRY_POINT(radius, PcbApi_QueryPadCornerRadiusOnLayer);
-  PCB_ENTRY_POINT(percent, PcbApi_QueryPadCRPercentageOnLayer);
+  PCB_ENTRY_POINT(shapeEntry, PcbApi_QueryPadOrViaShapeOnLayer);
+  PCB_ENTRY_POINT(sizeEntry, PcbApi_QueryPadOrViaSizeOnLayer);
+  PCB_ENTRY_POINT(radiusEntry, PcbApi_QueryPadCornerRadiusOnLayer);
+  PCB_ENTRY_POINT(percentEntry, PcbApi_QueryPadCRPercentageOnLayer);
+  auto* const shape = shapeEntry.Get();
+  auto* const size = sizeEntry.Get();
+  auto* const radius = radiusEntry.Get();
+  auto* const percent = percentEntry.Get();
+  const PcbHandle handle = FHandle;
   for (PcbLayerNumber layer = 0; layer < kLayerCount; ++layer) {
-    CallHost(shape, FHandle, layer, &FStack.shape[layer]);
-    CallHost(size, FHandle, layer, &FStack.xSize[layer], &FStack.ySize[layer]);
-    CallHost(radius, FHandle, layer, &FStack.cornerRadius[layer]);
-    CallHost(percent, FHandle, layer, &FStack.cornerRadiusPercent[layer]);
-    const uint8_t layerPercent = FStack.cornerRadiusPercent[layer];
-    if (layer == kTopLayer) FStack.topCornerRadiusPercent = layerPercent;
-    if (layer >= kMidLayer1 && layer <= kMidLayer30)
-      FStack.middleCornerRadiusPercent = layerPercent;
-    if (layer == kBottomLayer) FStack.bottomCornerRadiusPercent = layerPercent;
+    if (shape) shape(handle, layer, &FStack.shape[layer]);
+    if (size) size(handle, layer, &FStack.xSize[layer], &FStack.ySize[layer]);
+    if (radius) radius(handle, layer, &FStack.cornerRadius[layer]);
+    if (percent) percent(handle, layer, &FStack.cornerRadiusPercent[layer]);
   }
+  FStack.topCornerRadiusPercent = FStack.cornerRadiusPercent[kTopLayer];
+  FStack.middleCornerRadiusPercent = FStack.cornerRadiusPercent[kMidLayer30];
+  FStack.bottomCornerRadiusPercent = FStack.cornerRadiusPercent[kBottomLayer];
 }
 
 // A full stack sets every layer's shape, size and percentage. Other modes only carry the

@@ -2,10 +2,7 @@
 
 #include "rtl/HostUnits.h"
 
-TTranslationState& TranslationState() {
-  static TTranslationState state;
-  return state;
-}
+constinit TTranslationState gTranslationState;
 
 void ResetTranslationState() { TranslationState() = TTranslationState{}; }
 

@@ -35,7 +35,10 @@ struct TTranslationState {
   TPcbHandleSet WrittenObjects;
 };
 
-TTranslationState& TranslationState();
+// The state, constant-initialized before any code runs; every coordinate conversion reads it,
+// so it is reached without a guard.
+extern TTranslationState gTranslationState;
+inline TTranslationState& TranslationState() { return gTranslationState; }
 // Adds the offset, rounded to host units (halves to even), to the board offset; the sums are
 // held to the 32-bit range.
 void AddToBoardOffset(double x, double y);

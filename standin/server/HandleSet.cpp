@@ -11,10 +11,15 @@ std::size_t THandleSet::BlockFor(PcbHandle handle) const {
 }
 
 bool THandleSet::Insert(PcbHandle handle) {
-  if (FBlocks.empty() || FBlocks.back().back() < handle) {
-    if (FBlocks.empty() || FBlocks.back().size() >= kBlockLimit) FBlocks.emplace_back();
+  if (FSize == 0 || FLast < handle) {
+    if (FBlocks.empty() || FBlocks.back().size() >= kBlockLimit) {
+      // A set that filled a block will likely fill the next: it gets its room at once rather
+      // than growing it step by step.
+      FBlocks.emplace_back().reserve(FBlocks.size() > 1 ? kBlockLimit : kFirstBlockRoom);
+    }
     FBlocks.back().push_back(handle);
     ++FSize;
+    FLast = handle;
     return true;
   }
   const std::size_t index = BlockFor(handle);
@@ -41,6 +46,7 @@ bool THandleSet::Erase(PcbHandle handle) {
   block.erase(position);
   --FSize;
   if (block.empty()) FBlocks.erase(FBlocks.begin() + static_cast<std::ptrdiff_t>(index));
+  if (handle == FLast) FLast = FBlocks.empty() ? 0 : FBlocks.back().back();
   return true;
 }
 
@@ -52,6 +58,7 @@ bool THandleSet::Contains(PcbHandle handle) const {
 }
 
 PcbHandle THandleSet::After(PcbHandle handle) const {
+  if (FSize == 0 || handle >= FLast) return 0;
   // The first block holding a handle above the given one; its first such handle.
   const auto found = std::partition_point(FBlocks.begin(), FBlocks.end(),
                                           [&](const TBlock& block) { return block.back() <= handle; });

@@ -24,7 +24,7 @@ public:
   PcbHandle After(PcbHandle handle) const;
 
   // The highest handle; the set must not be empty.
-  PcbHandle Last() const { return FBlocks.back().back(); }
+  PcbHandle Last() const { return FLast; }
   std::size_t Size() const { return FSize; }
   bool Empty() const { return FSize == 0; }
   TIterator begin() const;
@@ -33,12 +33,16 @@ public:
 private:
   using TBlock = std::vector<PcbHandle>;
   static constexpr std::size_t kBlockLimit = 512;
+  // The room a set's first block starts with.
+  static constexpr std::size_t kFirstBlockRoom = 8;
 
   // The first block whose last handle is not below the handle; the block count when none.
   std::size_t BlockFor(PcbHandle handle) const;
 
   std::vector<TBlock> FBlocks;  // never an empty block
   std::size_t FSize = 0;
+  // The highest handle, nil while empty: adding above it appends without reading the blocks.
+  PcbHandle FLast = 0;
 };
 
 class THandleSet::TIterator {

@@ -5,7 +5,7 @@ namespace standin {
 TObjectTable::~TObjectTable() {
   for (const std::unique_ptr<TPage>& page : FPages)
     if (page)
-      for (TBoardObject* object : *page) delete object;
+      for (TBoardObject* object : page->Objects) delete object;
 }
 
 void TObjectTable::Put(std::unique_ptr<TBoardObject> object) {
@@ -13,11 +13,12 @@ void TObjectTable::Put(std::unique_ptr<TBoardObject> object) {
   const std::size_t page = handle >> kPageBits;
   if (page >= FPages.size()) FPages.resize(page + 1);
   if (!FPages[page]) FPages[page] = std::make_unique<TPage>();  // zero-filled in place
-  TBoardObject*& slot = (*FPages[page])[handle & kSlotMask];
+  TBoardObject*& slot = FPages[page]->Objects[handle & kSlotMask];
   if (slot)
     delete slot;
   else
     ++FCount;
+  FPages[page]->Kinds[handle & kSlotMask] = object->Kind();
   slot = object.release();
   if (handle == FLastHandle) FLastObject = slot;
 }
@@ -25,7 +26,7 @@ void TObjectTable::Put(std::unique_ptr<TBoardObject> object) {
 void TObjectTable::Destroy(PcbHandle handle) {
   const std::size_t page = handle >> kPageBits;
   if (page >= FPages.size() || !FPages[page]) return;
-  TBoardObject*& slot = (*FPages[page])[handle & kSlotMask];
+  TBoardObject*& slot = FPages[page]->Objects[handle & kSlotMask];
   if (!slot) return;
   if (handle == FLastHandle) {
     FLastHandle = 0;
@@ -33,6 +34,7 @@ void TObjectTable::Destroy(PcbHandle handle) {
   }
   delete slot;
   slot = nullptr;
+  FPages[page]->Kinds[handle & kSlotMask] = 0;
   --FCount;
 }
 

@@ -135,9 +135,7 @@ TPadLayerValues& TPadObject::TableEntry(PcbLayerNumber layer) {
   return (*FTable)[layer];
 }
 
-int32_t TPadObject::CornerRadiusOnLayer(PcbLayerNumber layer) const {
-  const TPadLayerValues values = ValuesOnLayer(layer);
-  if (values.Shape != kPadShapeRoundedRectangle) return 0;
+int32_t TPadObject::RoundedCornerRadius(const TPadLayerValues& values) {
   const double smaller = std::min(std::abs(static_cast<double>(values.XSize)),
                                   std::abs(static_cast<double>(values.YSize)));
   return ToCoord(smaller / 2 * values.CornerRadiusPercent / 100);

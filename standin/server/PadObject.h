@@ -67,6 +67,7 @@ public:
 
   // The values on a layer number 0..82 as the pad's copper has them.
   TPadLayerValues ValuesOnLayer(PcbLayerNumber layer) const;
+  // Half the smaller side by the percentage on a rounded rectangle, 0 on other shapes.
   int32_t CornerRadiusOnLayer(PcbLayerNumber layer) const;
   // Full stack: the layer's own values; otherwise TopLayer, the middle layers and BottomLayer
   // set the top, middle and bottom values, other layers their own.
@@ -99,6 +100,7 @@ private:
     uint8_t& CornerRadiusPercent;
   };
   TPartRefs PartRefs(TPart part);
+  static int32_t RoundedCornerRadius(const TPadLayerValues& values);
 
   TPadValues FValues;
   uint8_t FStackMode = kPadStackSimple;
@@ -141,6 +143,11 @@ inline TPadLayerValues TPadObject::ValuesOnLayer(PcbLayerNumber layer) const {
   if (!IsLayerNumber(layer)) return {};
   if (FStackMode == kPadStackFull) return FTable ? (*FTable)[layer] : TPadLayerValues{};
   return PartValues(ShownPart(layer));
+}
+
+inline int32_t TPadObject::CornerRadiusOnLayer(PcbLayerNumber layer) const {
+  const TPadLayerValues values = ValuesOnLayer(layer);
+  return values.Shape == kPadShapeRoundedRectangle ? RoundedCornerRadius(values) : 0;
 }
 
 }  // namespace standin

@@ -41,6 +41,8 @@ public:
   PcbHandle Adopt(std::unique_ptr<TBoardObject> object);
 
   TBoardObject* Find(PcbHandle handle) const { return FObjects.Find(handle); }
+  // The kind of the handle's object, without reading the object; 0 when there is none.
+  uint8_t KindOf(PcbHandle handle) const { return FObjects.KindOf(handle); }
   // The object when it is of the class (polygons: kinds 10 and 26).
   template <class Object>
   Object* FindAs(PcbHandle handle) const;

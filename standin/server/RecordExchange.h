@@ -43,7 +43,7 @@ bool LoadCommonFields(const TPcbModel& model, const Record& r, TCommonFields& co
     common.Layer = *layer;
   }
   if constexpr (requires { r.net; }) {
-    if (r.net != 0 && !model.FindAs<TNetObject>(r.net)) return false;
+    if (r.net != 0 && model.KindOf(r.net) != TNetObject::kKind) return false;
     common.Net = r.net;
   }
   if constexpr (requires { r.flags; }) common.Flags = r.flags;

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "host/PcbApi.h"
+#include "server/PadLayerQueries.h"
 
 namespace standin::api {
 
@@ -78,11 +79,8 @@ int32_t QuerySplitPlane(uint8_t message, PcbHandle splitPlane, PcbSplitPlaneReco
 // Pads (PadApi.cpp)
 int32_t QueryPad(uint8_t message, PcbHandle pad, PcbPadRecord* r);
 int32_t QueryPadStackMode(uint8_t message, PcbHandle pad, uint8_t* stackMode);
-int32_t QueryPadOrViaShapeOnLayer(PcbHandle padOrVia, PcbLayerNumber layer, uint8_t* shape);
-int32_t QueryPadOrViaSizeOnLayer(PcbHandle padOrVia, PcbLayerNumber layer, int32_t* xSize,
-                                 int32_t* ySize);
-int32_t QueryPadCornerRadiusOnLayer(PcbHandle pad, PcbLayerNumber layer, int32_t* cornerRadius);
-int32_t QueryPadCRPercentageOnLayer(PcbHandle pad, PcbLayerNumber layer, uint8_t* percent);
+// The four per-layer queries (QueryPadOrViaShapeOnLayer, QueryPadOrViaSizeOnLayer,
+// QueryPadCornerRadiusOnLayer, QueryPadCRPercentageOnLayer) are inline: PadLayerQueries.h.
 int32_t SetPadShapeOnLayer(PcbHandle pad, PcbLayerNumber layer, uint8_t shape);
 int32_t SetPadSizeOnLayer(PcbHandle pad, PcbLayerNumber layer, int32_t xSize, int32_t ySize);
 int32_t SetCRPctOnLayer(PcbHandle pad, PcbLayerNumber layer, uint8_t percent);

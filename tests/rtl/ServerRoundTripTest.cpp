@@ -301,6 +301,28 @@ TEST_F(ServerWrappers, PadsKeepTheirStackAndAnswerPerLayer) {
   EXPECT_EQ(read.CornerRadiusOnLayer(7), 50) << "half the smaller side, by its percentage";
   EXPECT_EQ(read.XSizeOnLayer(6), 0);
 
+  // Rounded rectangles on top, middle and bottom: the three corner percentages come back from
+  // layer 1, the middle layers and layer 32.
+  TPcbPad rounded(AddNew(Board, kPcbObjectPad));
+  ASSERT_EQ(rounded.Update(kPcbMessageRead), kPcbOk);
+  rounded.SetLayer(kMultiLayer);
+  rounded.SetTopShape(kPadShapeRoundedRectangle);
+  rounded.SetMiddleShape(kPadShapeRoundedRectangle);
+  rounded.SetBottomShape(kPadShapeRoundedRectangle);
+  rounded.SetTopSize(600, 400);
+  rounded.SetStackMode(kPadStackTopMiddleBottom);
+  ASSERT_EQ(rounded.Update(kPcbMessageWrite), kPcbOk);
+  ASSERT_EQ(rounded.Update(kPcbMessageRead), kPcbOk);
+  rounded.SetCornerRadiusPercents(40, 25, 10);
+  ASSERT_EQ(rounded.Update(kPcbMessageWrite), kPcbOk);
+  TPcbPad roundedRead(rounded.GetHandle());
+  ASSERT_EQ(roundedRead.Update(kPcbMessageRead), kPcbOk);
+  EXPECT_EQ(roundedRead.GetTopCornerRadiusPercent(), 40);
+  EXPECT_EQ(roundedRead.GetMiddleCornerRadiusPercent(), 25);
+  EXPECT_EQ(roundedRead.GetBottomCornerRadiusPercent(), 10);
+  EXPECT_EQ(roundedRead.CornerRadiusPercentOnLayer(kMidLayer30), 25);
+  EXPECT_EQ(roundedRead.CornerRadiusOnLayer(kTopLayer), 80) << "40% of half of 400";
+
   // Outside the full stack a pad's copper follows its top, middle and bottom values.
   struct TCase {
     const char* What;

@@ -19,6 +19,7 @@ void ExpectSame(const THandleSet& handles, const std::set<PcbHandle>& expected) 
   std::vector<PcbHandle> walked;
   for (PcbHandle h = handles.After(0); h != 0; h = handles.After(h)) walked.push_back(h);
   EXPECT_EQ(walked, std::vector<PcbHandle>(expected.begin(), expected.end()));
+  if (!expected.empty()) EXPECT_EQ(handles.Last(), *expected.rbegin());
 }
 
 TEST(HandleSet, KeepsAscendingOrderThroughSplitsAndRemovals) {
@@ -38,6 +39,13 @@ TEST(HandleSet, KeepsAscendingOrderThroughSplitsAndRemovals) {
   for (PcbHandle h = 1500; h <= 2600; ++h) erase(h);
   for (PcbHandle h = 3500; h <= 4100; ++h) erase(h);
   erase(1);  // already gone
+  ExpectSame(handles, expected);
+  // The highest handles leave (the highest is then the one below them) and come back.
+  erase(3499);
+  erase(3498);
+  ExpectSame(handles, expected);
+  insert(3499);
+  insert(3498);
   ExpectSame(handles, expected);
 
   // A scattered pattern, with a stride that crosses every block boundary.

@@ -477,6 +477,110 @@ TEST_F(ServerObjects, EveryChangeMarksTheBoardModifiedAndReadingDoesNot) {
   }
 }
 
+// The four values a layer that a new pad is read back with: a pad's own, a via's diameter on
+// the layers it spans, and failures for every other handle, for layers beyond 82 and for
+// missing answers.
+TEST_F(ServerObjects, PerLayerQueriesAnswerPadsAndViasAndNothingElse) {
+  const PcbHandle pad = AddNew(Board, kPcbObjectPad);
+  PcbPadRecord padRecord{};
+  padRecord.layer = kMultiLayer;
+  padRecord.topShape = padRecord.middleShape = padRecord.bottomShape = kPadShapeRoundedRectangle;
+  padRecord.topXSize = 600, padRecord.topYSize = 400;
+  padRecord.middleXSize = 500, padRecord.middleYSize = 300;
+  padRecord.bottomXSize = 200, padRecord.bottomYSize = 100;
+  ASSERT_EQ(QueryPad(kPcbMessageWrite, pad, &padRecord), kPcbOk);
+  uint8_t mode = kPadStackTopMiddleBottom;
+  ASSERT_EQ(QueryPadStackMode(kPcbMessageWrite, pad, &mode), kPcbOk);
+  ASSERT_EQ(SetCRPctOnLayer(pad, kTopLayer, 50), kPcbOk);
+  ASSERT_EQ(SetCRPctOnLayer(pad, kMidLayer1 + 3, 20), kPcbOk);
+  const PcbHandle via = AddNew(Board, kPcbObjectVia);
+  PcbViaRecord viaRecord{};
+  viaRecord.diameter = 450;
+  viaRecord.startLayer = kTopLayer;
+  viaRecord.endLayer = kMidLayer1 + 1;
+  ASSERT_EQ(QueryVia(kPcbMessageWrite, via, &viaRecord), kPcbOk);
+  const PcbHandle track = Track(Board, kTopLayer);
+  const PcbHandle destroyed = CreateObject(kPcbObjectPad);
+  ASSERT_EQ(DestroyObject(destroyed), kPcbOk);
+
+  struct TAnswer {
+    int32_t Status = kPcbFail;
+    uint8_t Shape = 0;
+    int32_t XSize = 0;
+    int32_t YSize = 0;
+    int32_t Radius = 0;
+    uint8_t Percent = 0;
+  };
+  const auto ask = [](PcbHandle handle, PcbLayerNumber layer) {
+    TAnswer shape, size, radius, percent;
+    shape.Status = QueryPadOrViaShapeOnLayer(handle, layer, &shape.Shape);
+    size.Status = QueryPadOrViaSizeOnLayer(handle, layer, &size.XSize, &size.YSize);
+    radius.Status = QueryPadCornerRadiusOnLayer(handle, layer, &radius.Radius);
+    percent.Status = QueryPadCRPercentageOnLayer(handle, layer, &percent.Percent);
+    return std::vector<int32_t>{shape.Status, shape.Shape,   size.Status,    size.XSize,
+                                size.YSize,   radius.Status, radius.Radius, percent.Status,
+                                percent.Percent};
+  };
+  constexpr int32_t ok = kPcbOk, fail = kPcbFail;
+  constexpr int32_t rounded = kPadShapeRoundedRectangle, round = kPadShapeRound;
+  struct TCase {
+    const char* What;
+    PcbHandle Handle;
+    PcbLayerNumber Layer;
+    std::vector<int32_t> Expected;  // status and values of shape, size, radius, percentage
+  };
+  const TCase cases[] = {
+      {"pad, top", pad, kTopLayer, {ok, rounded, ok, 600, 400, ok, 100, ok, 50}},
+      {"pad, a middle layer", pad, kMidLayer1 + 7, {ok, rounded, ok, 500, 300, ok, 30, ok, 20}},
+      {"pad, bottom", pad, kBottomLayer, {ok, rounded, ok, 200, 100, ok, 0, ok, 0}},
+      {"pad, multi-layer", pad, kMultiLayer, {ok, rounded, ok, 600, 400, ok, 100, ok, 50}},
+      {"pad, an overlay", pad, kTopOverlay, {ok, 0, ok, 0, 0, ok, 0, ok, 0}},
+      {"pad, beyond 82", pad, kLayerCount, {fail, 0, fail, 0, 0, fail, 0, fail, 0}},
+      {"via, a layer it spans", via, kMidLayer1, {ok, round, ok, 450, 450, fail, 0, fail, 0}},
+      {"via, a plane", via, kInternalPlane1, {ok, round, ok, 450, 450, fail, 0, fail, 0}},
+      {"via, below its span", via, kBottomLayer, {ok, 0, ok, 0, 0, fail, 0, fail, 0}},
+      {"track", track, kTopLayer, {fail, 0, fail, 0, 0, fail, 0, fail, 0}},
+      {"destroyed pad", destroyed, kTopLayer, {fail, 0, fail, 0, 0, fail, 0, fail, 0}},
+      {"nil", 0, kTopLayer, {fail, 0, fail, 0, 0, fail, 0, fail, 0}},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.What);
+    EXPECT_EQ(ask(c.Handle, c.Layer), c.Expected);
+  }
+  EXPECT_EQ(QueryPadOrViaShapeOnLayer(pad, kTopLayer, nullptr), kPcbFail);
+  EXPECT_EQ(QueryPadOrViaSizeOnLayer(via, kTopLayer, nullptr, nullptr), kPcbFail);
+  EXPECT_EQ(QueryPadCornerRadiusOnLayer(pad, kTopLayer, nullptr), kPcbFail);
+  EXPECT_EQ(QueryPadCRPercentageOnLayer(pad, kTopLayer, nullptr), kPcbFail);
+}
+
+// A record may name a net only by the handle of a net that exists.
+TEST_F(ServerObjects, ARecordNamingNoNetIsRefused) {
+  const PcbHandle net = AddNew(Board, kPcbObjectNet);
+  const PcbHandle gone = CreateObject(kPcbObjectNet);
+  ASSERT_EQ(DestroyObject(gone), kPcbOk);
+  const PcbHandle track = CreateObject(kPcbObjectTrack);
+  struct TCase {
+    const char* What;
+    PcbHandle Net;
+    int32_t Status;
+  };
+  const TCase cases[] = {
+      {"a net", net, kPcbOk},          {"no net", 0, kPcbOk},
+      {"a track", track, kPcbFail},     {"the board", Board, kPcbFail},
+      {"a destroyed net", gone, kPcbFail}, {"a handle never given", 0x7fffffff, kPcbFail},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.What);
+    PcbTrackRecord record{};
+    record.layer = kTopLayer;
+    record.net = c.Net;
+    EXPECT_EQ(QueryTrack(kPcbMessageWrite, track, &record), c.Status);
+  }
+  PcbTrackRecord read{};
+  ASSERT_EQ(QueryTrack(kPcbMessageRead, track, &read), kPcbOk);
+  EXPECT_EQ(read.net, 0u) << "the last write that was taken named no net";
+}
+
 TEST_F(ServerObjects, WithoutARunningServerEveryCallFails) {
   const PcbHandle track = AddNew(Board, kPcbObjectTrack);
   TearDown();
