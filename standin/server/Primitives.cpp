@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <numbers>
+#include <unordered_map>
 
 #include "server/DocumentFields.h"
 #include "server/LayerNumbers.h"
@@ -20,9 +21,20 @@ void TrackFields(V& v, R& r) {
   v("x2", r.x2);
   v("y2", r.y2);
   v("width", r.width);
+}
+
+template <class V, class R>
+void TrackReservedFields(V& v, R& r) {
   v("reserved1", r.reserved1);
   v("reserved2", r.reserved2);
   v("reserved3", r.reserved3);
+}
+
+// The non-zero reserved fields of the tracks that have them. Changed only by the server's own
+// thread; the threads that save a document only read it.
+std::unordered_map<const TTrackObject*, TTrackReserved>& ReservedOfTracks() {
+  static std::unordered_map<const TTrackObject*, TTrackReserved> reserved;
+  return reserved;
 }
 
 template <class V, class R>
@@ -111,20 +123,39 @@ TBounds BoundsAround(double x, double y, double halfWidth, double halfHeight) {
 
 // Track --------------------------------------------------------------------------------------
 
+TTrackObject::~TTrackObject() {
+  if (FHasReserved) ReservedOfTracks().erase(this);
+}
+
+TTrackReserved TTrackObject::Reserved() const {
+  return FHasReserved ? ReservedOfTracks().at(this) : TTrackReserved{};
+}
+
+void TTrackObject::SetReserved(const TTrackReserved& reserved) {
+  if (reserved.IsZero()) {
+    if (FHasReserved) ReservedOfTracks().erase(this);
+    FHasReserved = false;
+    return;
+  }
+  ReservedOfTracks()[this] = reserved;
+  FHasReserved = true;
+}
+
 void TTrackObject::Give(PcbTrackRecord& record) const {
   record.x1 = FValues.x1;
   record.y1 = FValues.y1;
   record.x2 = FValues.x2;
   record.y2 = FValues.y2;
   record.width = FValues.width;
-  record.reserved1 = FValues.reserved1;
-  record.reserved2 = FValues.reserved2;
-  record.reserved3 = FValues.reserved3;
+  const TTrackReserved reserved = Reserved();
+  record.reserved1 = reserved.reserved1;
+  record.reserved2 = reserved.reserved2;
+  record.reserved3 = reserved.reserved3;
 }
 
 void TTrackObject::Take(const PcbTrackRecord& record) {
-  FValues = {record.x1,        record.y1,        record.x2,        record.y2,
-             record.width,     record.reserved1, record.reserved2, record.reserved3};
+  FValues = {record.x1, record.y1, record.x2, record.y2, record.width};
+  SetReserved({record.reserved1, record.reserved2, record.reserved3});
 }
 
 PcbTrackRecord TTrackObject::Record() const {
@@ -158,8 +189,18 @@ std::optional<TBounds> TTrackObject::Bounds() const {
                  ToCoord(top + half)};
 }
 
-void TTrackObject::WriteFields(TFieldWriter& writer) const { TrackFields(writer, FValues); }
-void TTrackObject::ReadFields(TFieldReader& reader) { TrackFields(reader, FValues); }
+void TTrackObject::WriteFields(TFieldWriter& writer) const {
+  TrackFields(writer, FValues);
+  TTrackReserved reserved = Reserved();
+  TrackReservedFields(writer, reserved);
+}
+
+void TTrackObject::ReadFields(TFieldReader& reader) {
+  TrackFields(reader, FValues);
+  TTrackReserved reserved = Reserved();
+  TrackReservedFields(reader, reserved);
+  SetReserved(reserved);
+}
 
 // Arc ----------------------------------------------------------------------------------------
 

@@ -17,15 +17,23 @@ struct TTrackValues {
   int32_t x2 = 0;
   int32_t y2 = 0;
   int32_t width = 0;
+};
+
+// The reserved fields of a track's record: nearly always zero, so they are kept apart from the
+// track, only for the tracks that have them (a track then takes 80 bytes instead of 88).
+struct TTrackReserved {
   int32_t reserved1 = 0;
   int32_t reserved2 = 0;
   int32_t reserved3 = 0;
+
+  bool IsZero() const { return reserved1 == 0 && reserved2 == 0 && reserved3 == 0; }
 };
 
 class TTrackObject final : public TBoardObject {
 public:
   static constexpr uint8_t kKind = kPcbObjectTrack;
   TTrackObject() : TBoardObject(kKind) {}
+  ~TTrackObject() override;
 
   // The track's own values; the exchange adds the common fields.
   void Give(PcbTrackRecord& record) const;
@@ -40,7 +48,11 @@ public:
   void ReadFields(TFieldReader& reader) override;
 
 private:
+  TTrackReserved Reserved() const;
+  void SetReserved(const TTrackReserved& reserved);
+
   TTrackValues FValues;
+  bool FHasReserved = false;
 };
 
 class TArcObject final : public TBoardObject {

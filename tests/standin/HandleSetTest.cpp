@@ -19,7 +19,9 @@ void ExpectSame(const THandleSet& handles, const std::set<PcbHandle>& expected) 
   std::vector<PcbHandle> walked;
   for (PcbHandle h = handles.After(0); h != 0; h = handles.After(h)) walked.push_back(h);
   EXPECT_EQ(walked, std::vector<PcbHandle>(expected.begin(), expected.end()));
-  if (!expected.empty()) EXPECT_EQ(handles.Last(), *expected.rbegin());
+  if (!expected.empty()) {
+    EXPECT_EQ(handles.Last(), *expected.rbegin());
+  }
 }
 
 TEST(HandleSet, KeepsAscendingOrderThroughSplitsAndRemovals) {

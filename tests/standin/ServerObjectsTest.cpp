@@ -255,6 +255,10 @@ TEST_F(ServerObjects, CarriedValuesComeBackAsWritten) {
   EXPECT_EQ(readTrack.reserved3, 0x7FFFFFFF);
   EXPECT_EQ(readTrack.aux32, 0xFFFFFFFFu);
   EXPECT_EQ(readTrack.flags, 0xFFFF);
+  // Reserved fields written back to zero read as zero (they are kept apart from the track).
+  const PcbHandle cleared = CreateObject(kPcbObjectTrack);
+  roundTrip(QueryTrack, cleared, track);
+  EXPECT_EQ(roundTrip(QueryTrack, cleared, PcbTrackRecord{}).reserved1, 0);
   PcbRegionRecord region{};
   region.reserved1 = 11;
   region.reserved7 = 77;
