@@ -1,5 +1,7 @@
 #include "model/geometry/ShapeHostPrimitives.h"
 
+#include <memory>
+
 #include "rtl/PcbPolygons.h"
 #include "rtl/PcbServerAccess.h"
 

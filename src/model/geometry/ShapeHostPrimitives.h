@@ -3,7 +3,6 @@
 // made through the server interface.
 #pragma once
 
-#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -28,14 +27,14 @@ bool AddNewObjectToContainer(PcbHandle container, PcbHandle object);
 // flag and then fill's values, written and added to the container. Answers success.
 template <class Wrapper, class Fill>
 bool AddHostPrimitive(const THostPlacement& placement, Fill&& fill) {
-  auto wrapper = std::make_unique<Wrapper>(CreatePcbObject(Wrapper().GetObjectKind()));
-  wrapper->Update(kPcbMessageRead);
-  wrapper->SetLayer(placement.Layer);
-  wrapper->SetNet(placement.Net);
-  wrapper->SetKeepout(placement.Keepout);
-  fill(*wrapper);
-  wrapper->Update(kPcbMessageWrite);
-  return AddNewObjectToContainer(placement.Container, wrapper->GetHandle());
+  Wrapper wrapper(CreatePcbObject(Wrapper().GetObjectKind()));
+  wrapper.Update(kPcbMessageRead);
+  wrapper.SetLayer(placement.Layer);
+  wrapper.SetNet(placement.Net);
+  wrapper.SetKeepout(placement.Keepout);
+  fill(wrapper);
+  wrapper.Update(kPcbMessageWrite);
+  return AddNewObjectToContainer(placement.Container, wrapper.GetHandle());
 }
 
 // The host's outline records hold 5000 vertices, or 5001 when the last repeats the first.
