@@ -53,6 +53,16 @@ public:
     return true;
   }
 
+  // Removes every entry whose value the predicate accepts, in one pass over the slots.
+  template <class Predicate>
+  void EraseValuesIf(Predicate&& accepts) {
+    for (TSlot& slot : FSlots) {
+      if (!Live(slot) || !accepts(slot.Stored)) continue;
+      slot.NameOffset = kErased;
+      --FCount;
+    }
+  }
+
   std::size_t Size() const { return FCount; }
   bool Empty() const { return FCount == 0; }
   void Clear() {

@@ -8,6 +8,8 @@
 #include <new>
 #include <vector>
 
+#include "common/PagePrefaulter.h"
+
 #if defined(__SANITIZE_ADDRESS__)
 #define STANDIN_ASAN 1
 #elif defined(__has_feature)
@@ -58,10 +60,22 @@ private:
     FAll.push_back(FNext);
   }
 #else
+  // The next region is mapped a region ahead and populated in the background meanwhile: the
+  // objects that fill it find its pages ready.
   void NewRegion() {
+    FAll.reserve(FAll.size() + 2);
+    if (!FAhead) FAhead = MapRegion();
+    FNext = FAhead;
+    FEnd = FNext + kRegionBytes;
+    FAll.push_back(FNext);
+    FAhead = nullptr;
+    FAhead = MapRegion();
+    Prefaulter().Populate(FAhead, kRegionBytes);
+  }
+
+  static char* MapRegion() {
     // Twice the size mapped, the aligned region kept and the rest given back.
     const std::size_t mapped = 2 * kRegionBytes;
-    FAll.reserve(FAll.size() + 1);
     void* memory = ::mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS,
                           -1, 0);
     if (memory == MAP_FAILED) throw std::bad_alloc();
@@ -72,10 +86,16 @@ private:
     char* end = aligned + kRegionBytes;
     if (end < start + mapped) ::munmap(end, static_cast<std::size_t>(start + mapped - end));
     ::madvise(aligned, kRegionBytes, MADV_HUGEPAGE);
-    FAll.push_back(aligned);
-    FNext = aligned;
-    FEnd = end;
+    return aligned;
   }
+
+  // Made once and never destroyed, like the pool.
+  static TPagePrefaulter& Prefaulter() {
+    static TPagePrefaulter* prefaulter = new TPagePrefaulter;
+    return *prefaulter;
+  }
+
+  char* FAhead = nullptr;
 #endif
 
   char* FNext = nullptr;

@@ -67,6 +67,25 @@ TEST(FlatNameMap, AgreesWithAnOrderedMapThroughGrowthAndErasures) {
   EXPECT_EQ(map.Find(model.begin()->first), nullptr);
 }
 
+TEST(FlatNameMap, ErasingByValueKeepsTheOtherEntriesFindable) {
+  TFlatNameMap<int> map;
+  for (int i = 0; i < 1000; ++i) map.TryEmplace("P" + std::to_string(i), i % 3);
+  map.EraseValuesIf([](int value) { return value == 1; });
+  EXPECT_EQ(map.Size(), 667u);
+  for (int i = 0; i < 1000; ++i) {
+    const std::string name = "p" + std::to_string(i);
+    const int* found = map.Find(name);
+    if (i % 3 == 1) {
+      EXPECT_EQ(found, nullptr) << name;
+      EXPECT_TRUE(map.TryEmplace(name, 7)) << "an erased name can be filed again";
+    } else {
+      ASSERT_NE(found, nullptr) << name;
+      EXPECT_EQ(*found, i % 3);
+    }
+  }
+  EXPECT_EQ(map.Size(), 1000u);
+}
+
 // Names of every length class of their stored length (one, two and three bytes) are filed,
 // found in another letter case and visited as they were given.
 TEST(FlatNameMap, NamesOfEveryLengthComeBackWhole) {

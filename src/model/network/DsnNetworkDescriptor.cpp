@@ -1,6 +1,7 @@
 #include "model/network/DsnNetworkDescriptor.h"
 
 #include "common/AsciiText.h"
+#include "model/network/PinNets.h"
 #include "model/network/SpecctraClassToClass.h"
 #include "model/network/SpecctraDiffPair.h"
 #include "model/network/SpecctraFromToClass.h"
@@ -12,7 +13,8 @@
 TSpecctraDsnNetworkDescriptor::TSpecctraDsnNetworkDescriptor(TSpecctraObject* owner)
     : TSpecctraAbstractNetworkDescriptor(owner), FNets(std::make_unique<TSpecctraList>(true)) {}
 
-TSpecctraDsnNetworkDescriptor::~TSpecctraDsnNetworkDescriptor() = default;
+// The nets' pins leave the run's pin map together, before the nets go one by one.
+TSpecctraDsnNetworkDescriptor::~TSpecctraDsnNetworkDescriptor() { ReleasePinsOfNetwork(*this); }
 
 bool TSpecctraDsnNetworkDescriptor::LoadFromFile() {
   // A design may hold more than one network block; each adds its nets.

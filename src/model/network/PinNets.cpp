@@ -22,3 +22,8 @@ bool ClaimPinForNet(std::string_view pin, TSpecctraNet& net) {
 void ReleasePinOfNet(std::string_view pin, const TSpecctraNet& net) {
   TranslationState().PinNets.EraseIfValue(pin, const_cast<TSpecctraNet*>(&net));
 }
+
+void ReleasePinsOfNetwork(const TSpecctraObject& network) {
+  TranslationState().PinNets.EraseValuesIf(
+      [&](const TSpecctraObject* net) { return net->Owner() == &network; });
+}

@@ -5,6 +5,7 @@
 #include <string_view>
 
 class TSpecctraNet;
+class TSpecctraObject;
 
 // The net of the pin, or nil when no net of the run lists it.
 TSpecctraNet* PinNetOf(std::string_view pin);
@@ -16,3 +17,6 @@ int PinRole(const TSpecctraNet& net, std::string_view pin);
 bool ClaimPinForNet(std::string_view pin, TSpecctraNet& net);
 // Removes the pin's entry when it belongs to the net.
 void ReleasePinOfNet(std::string_view pin, const TSpecctraNet& net);
+// Removes the entries of every net the network owns, in one pass: a network going away
+// spares its nets a lookup per pin.
+void ReleasePinsOfNetwork(const TSpecctraObject& network);

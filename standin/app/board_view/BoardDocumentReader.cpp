@@ -11,6 +11,7 @@
 
 #include "app/board_view/DocumentFields.h"
 #include "app/board_view/ObjectKindNames.h"
+#include "common/ArrangeInOrder.h"
 #include "common/JsonRecordReader.h"
 #include "common/RecordTable.h"
 
@@ -246,16 +247,15 @@ void ReadTablePart(std::size_t table, const std::string& path, Step&& step) {
 }
 
 // The primitives of tables come kind by kind; drawn in the order the objects were made in (by
-// handle), as a document that lists them draws them.
+// handle), as a document that lists them draws them. They are rearranged in place: a second
+// copy of them would double the view's memory.
 void DrawInHandleOrder(TBoardView& view, const std::vector<uint32_t>& handles) {
   if (handles.size() != view.Primitives.size()) return;
   std::vector<std::size_t> order(handles.size());
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
   std::stable_sort(order.begin(), order.end(),
                    [&](std::size_t a, std::size_t b) { return handles[a] < handles[b]; });
-  decltype(view.Primitives) sorted;
-  for (const std::size_t i : order) sorted.push_back(std::move(view.Primitives[i]));
-  view.Primitives = std::move(sorted);
+  ArrangeInOrder(view.Primitives, order);
 }
 
 }  // namespace

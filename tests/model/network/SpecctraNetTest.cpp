@@ -111,6 +111,20 @@ TEST_F(SpecctraNetTest, AFailedNetIsDroppedAndGivesUpOnlyItsOwnPins) {
   EXPECT_EQ(PinNetOf("U2-2"), design.Net("C"));
 }
 
+// A network going away takes its pins out of the run's map at once; another network's stay.
+TEST_F(SpecctraNetTest, ANetworkGoingAwayReleasesOnlyItsOwnPins) {
+  NetworkFromText kept("(network (net A (pins U1-1 U2-2)))");
+  {
+    NetworkFromText gone("(network (net B (pins U3-3 U1-1)) (net C (pins U4-4)))");
+    EXPECT_EQ(PinNetOf("U3-3"), gone.Net("B"));
+    EXPECT_EQ(PinNetOf("U1-1"), kept.Net("A"));
+  }
+  EXPECT_EQ(PinNetOf("U3-3"), nullptr);
+  EXPECT_EQ(PinNetOf("U4-4"), nullptr);
+  EXPECT_EQ(PinNetOf("U1-1"), kept.Net("A"));
+  EXPECT_EQ(PinNetOf("U2-2"), kept.Net("A"));
+}
+
 TEST_F(SpecctraNetTest, UnknownValuesAndStatementsCostTheNetNothing) {
   struct TCase {
     const char* Statement;
