@@ -64,6 +64,7 @@ uint32_t TJsonValue::Size() const {
 
 TJsonValue TJsonValue::Find(std::string_view key, uint32_t* cursor) const {
   if (Size() == 0 || !IsObject()) return {};
+  if ((FTree->Node(FIndex).Number.KeyBits & TJsonTree::KeyBit(key)) == 0) return {};
   const uint32_t first = FIndex + 1;
   const uint32_t end = FTree->Node(FIndex).End;
   uint32_t index = cursor && *cursor > FIndex && *cursor < end ? *cursor : first;
@@ -118,7 +119,12 @@ void TJsonTree::Key(std::string_view key) {
 }
 
 TJsonTree::TNode& TJsonTree::Add(TJsonType type) {
-  if (!FOpen.empty()) ++FNodes[FOpen.back()].Count;
+  if (!FOpen.empty()) {
+    TNode& container = FNodes[FOpen.back()];
+    ++container.Count;
+    if (container.Type == TJsonType::Object)
+      container.Number.KeyBits |= KeyBit(TextAt(FKeyStart, FKeyLength));
+  }
   TNode& node = FNodes.emplace_back();
   node.Type = type;
   node.End = static_cast<uint32_t>(FNodes.size());

@@ -87,8 +87,22 @@ public:
       int64_t Signed;
       uint64_t Unsigned;
       double Real;
+      // Of an object: one bit set for each member's key (KeyBit), so that a lookup of a key
+      // that is not there mostly ends without visiting the members.
+      uint64_t KeyBits;
     } Number{};
   };
+
+  // The bit a key sets in its object's KeyBits: from its length and its first, middle and
+  // last letters, which tell the keys of a record apart well enough, at the cost of a few
+  // instructions.
+  static uint64_t KeyBit(std::string_view key) {
+    if (key.empty()) return 1;
+    const auto letter = [&](std::size_t at) { return static_cast<uint32_t>(key[at] & 0xFF); };
+    const uint32_t hash = static_cast<uint32_t>(key.size()) * 0x9E3779B1u + letter(0) * 961u +
+                          letter(key.size() / 2) * 31u + letter(key.size() - 1);
+    return uint64_t{1} << ((hash ^ (hash >> 6) ^ (hash >> 12)) & 63);
+  }
 
   void Clear();
   bool Empty() const { return FNodes.empty(); }

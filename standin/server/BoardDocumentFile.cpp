@@ -1,8 +1,8 @@
 #include "server/BoardDocumentFile.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "common/JsonRecordReader.h"
@@ -12,6 +12,7 @@
 #include "server/Board.h"
 #include "server/ComponentObject.h"
 #include "server/DocumentFields.h"
+#include "server/LoadedHandles.h"
 #include "server/ObjectDocument.h"
 #include "server/ObjectKinds.h"
 #include "server/ObjectTableWriter.h"
@@ -137,17 +138,23 @@ bool ParseDocument(const std::string& path, TLoadedDocument& document, std::stri
   return true;
 }
 
+std::vector<PcbHandle> HandlesOf(const TLoadedDocument& document) {
+  std::vector<PcbHandle> handles;
+  handles.reserve(document.Objects.size());
+  for (const TLoadedObject& loaded : document.Objects) handles.push_back(loaded.Handle);
+  return handles;
+}
+
 // Every handle an object names must be one of the document's objects of the right kind.
-void CheckReferences(const TLoadedDocument& document) {
-  std::unordered_map<PcbHandle, const TLoadedObject*> byHandle;
-  byHandle.reserve(document.Objects.size());
-  for (const TLoadedObject& loaded : document.Objects)
-    if (!byHandle.emplace(loaded.Handle, &loaded).second)
-      throw EBoardDocument(loaded.Where() + ": handle " + std::to_string(loaded.Handle) +
-                           " is used twice");
+void CheckReferences(const TLoadedDocument& document, const TLoadedHandles& handles) {
+  if (const std::optional<std::size_t> repeated = handles.FirstRepeated()) {
+    const TLoadedObject& loaded = document.Objects[*repeated];
+    throw EBoardDocument(loaded.Where() + ": handle " + std::to_string(loaded.Handle) +
+                         " is used twice");
+  }
   const auto kindOf = [&](PcbHandle handle) -> const TLoadedObject* {
-    const auto found = byHandle.find(handle);
-    return found == byHandle.end() ? nullptr : found->second;
+    const std::optional<std::size_t> found = handles.Find(handle);
+    return found ? &document.Objects[*found] : nullptr;
   };
   const auto fail = [](const TLoadedObject& loaded, const std::string& problem) {
     throw EBoardDocument(loaded.Where() + ": " + problem);
@@ -188,18 +195,15 @@ void CheckReferences(const TLoadedDocument& document) {
 
 // Gives the objects new handles and puts them into their containers. Nothing can fail here
 // but a broken promise of CheckReferences, which undoes everything.
-void Commit(TPcbModel& model, TBoard& board, TLoadedDocument&& document) {
-  std::unordered_map<PcbHandle, PcbHandle> renumbered;
-  renumbered.reserve(document.Objects.size());
+void Commit(TPcbModel& model, TBoard& board, TLoadedDocument&& document,
+            const TLoadedHandles& loadedHandles) {
   std::vector<PcbHandle> handles;
   handles.reserve(document.Objects.size());
-  for (TLoadedObject& loaded : document.Objects) {
+  for (TLoadedObject& loaded : document.Objects)
     handles.push_back(model.Adopt(std::move(loaded.Object)));
-    renumbered.emplace(loaded.Handle, handles.back());
-  }
   const THandleMap map = [&](PcbHandle handle) -> PcbHandle {
-    const auto found = renumbered.find(handle);
-    return found == renumbered.end() ? 0 : found->second;
+    const std::optional<std::size_t> found = loadedHandles.Find(handle);
+    return found ? handles[*found] : 0;
   };
   for (const PcbHandle handle : handles) model.Find(handle)->RemapHandles(map);
   board.Settings() = std::move(document.Settings);
@@ -295,8 +299,9 @@ bool LoadBoardDocument(TPcbModel& model, TBoard& board, std::string* error) {
     if (!ParseDocument(board.FileName(), document, &readError))
       return Refuse(board, readError, error);
     if (document.EmptyFile) return true;
-    CheckReferences(document);
-    Commit(model, board, std::move(document));
+    const TLoadedHandles handles(HandlesOf(document));
+    CheckReferences(document, handles);
+    Commit(model, board, std::move(document), handles);
     return true;
   } catch (const EBoardDocument& problem) {
     return Refuse(board, problem.what(), error);

@@ -11,6 +11,7 @@
 
 #include "common/DocumentText.h"
 #include "common/JsonRecordReader.h"
+#include "common/JsonTree.h"
 #include "common/JsonWriter.h"
 
 namespace {
@@ -97,6 +98,32 @@ TEST(JsonRecords, MembersAreFoundInAnyOrderFromACursor) {
   std::vector<std::string> keys;
   for (const TJsonValue member : root) keys.emplace_back(member.Key());
   EXPECT_EQ(keys, (std::vector<std::string>{"a", "b", "c", "e"}));
+}
+
+// Objects of few and of many members (more keys than an object keeps key bits for), built by
+// the reader and copied: every member is found, no other key is, and letter case counts.
+TEST(JsonRecords, EveryMemberIsFoundAndNoOtherKey) {
+  for (const int members : {1, 5, 40, 300}) {
+    SCOPED_TRACE(members);
+    std::string text = "{";
+    for (int i = 0; i < members; ++i)
+      text += (i ? ", \"" : "\"") + std::string("field") + std::to_string(i) + "\": " +
+              std::to_string(i);
+    text += "}";
+    TJsonRecordReader reader("records");
+    ReadAll(reader, text);
+    TJsonTree copy;
+    copy.Copy(reader.Header());
+    for (const TJsonValue root : {reader.Header(), copy.Root()}) {
+      for (int i = 0; i < members; ++i) {
+        const std::string key = "field" + std::to_string(i);
+        EXPECT_EQ(root.Find(key).Signed(), i) << key;
+        EXPECT_FALSE(root.Find(key + "x").Exists()) << key;
+      }
+      EXPECT_FALSE(root.Find("FIELD0").Exists());
+      EXPECT_FALSE(root.Find("").Exists());
+    }
+  }
 }
 
 TEST(JsonRecords, RecordsAreHandedOverOneByOneAndTheHeaderKeepsTheRest) {
