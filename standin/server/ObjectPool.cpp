@@ -68,9 +68,9 @@ private:
     FNext = FAhead;
     FEnd = FNext + kRegionBytes;
     FAll.push_back(FNext);
-    FAhead = nullptr;
+    FAhead = nullptr;  // taken; stays so when the next one cannot be mapped
     FAhead = MapRegion();
-    Prefaulter().Populate(FAhead, kRegionBytes);
+    PopulateLater(FAhead);
   }
 
   static char* MapRegion() {
@@ -89,10 +89,15 @@ private:
     return aligned;
   }
 
-  // Made once and never destroyed, like the pool.
-  static TPagePrefaulter& Prefaulter() {
-    static TPagePrefaulter* prefaulter = new TPagePrefaulter;
-    return *prefaulter;
+  // Populating only saves time: when its thread cannot be had (memory ran short), the pages
+  // fault in on first use. The prefaulter is made once and never destroyed, like the pool.
+  static void PopulateLater(char* region) noexcept {
+    try {
+      static TPagePrefaulter* prefaulter = new TPagePrefaulter;
+      prefaulter->Populate(region, kRegionBytes);
+    } catch (...) {
+      // Nothing lost.
+    }
   }
 
   char* FAhead = nullptr;
