@@ -147,12 +147,14 @@ uint64_t TRecordTable::NextHandle() {
 
 TJsonValue TRecordTable::Record(TJsonValue row, TJsonTree& record) {
   Prepare();
-  const std::string where = "row " + std::to_string(FRows);
+  // The row's name is made only for an error: rows are many.
+  const auto where = [&] { return "row " + std::to_string(FRows); };
   if (FRows >= FCount)
-    throw ERecordTable(where + " is more than the table's count (" + std::to_string(FCount) + ")");
-  if (!row.IsList()) throw ERecordTable(where + " is not a list");
+    throw ERecordTable(where() + " is more than the table's count (" + std::to_string(FCount) +
+                       ")");
+  if (!row.IsList()) throw ERecordTable(where() + " is not a list");
   if (row.Size() != FColumns.size())
-    throw ERecordTable(where + " has " + std::to_string(row.Size()) + " cells for " +
+    throw ERecordTable(where() + " has " + std::to_string(row.Size()) + " cells for " +
                        std::to_string(FColumns.size()) + " columns");
   FCells.clear();
   for (const TJsonValue cell : row) FCells.push_back(cell);

@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "app/ProcessEnd.h"
 #include "host/Plugin.h"
 
 namespace pcbhost {
@@ -15,6 +16,13 @@ bool SetError(std::string* error, std::string text) {
 }  // namespace
 
 THostSession::~THostSession() {
+  if (SessionsLeftToProcessEnd()) {
+    // Left standing for the end of the process: the client with its board, the plug-in's
+    // module and the plug-in library.
+    static_cast<void>(FControl.release());
+    FPlugin.KeepLoaded();
+    return;
+  }
   if (FModule) FModule->Release();
 }
 

@@ -25,7 +25,8 @@ public:
   THostSession() = default;
   THostSession(const THostSession&) = delete;
   THostSession& operator=(const THostSession&) = delete;
-  // Releases the plug-in's module, unloads the plug-in, then ends the client.
+  // Releases the plug-in's module, unloads the plug-in, then ends the client; or, when
+  // sessions are left to the end of the process (ProcessEnd.h), leaves all three standing.
   ~THostSession();
 
   // Makes the client and loads the plug-in into it; false with a reason.

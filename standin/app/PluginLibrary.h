@@ -20,6 +20,8 @@ public:
   // The address of an exported name, or null.
   void* Symbol(const char* name) const;
   const std::string& Path() const { return FPath; }
+  // Leaves the library loaded for the rest of the process.
+  void KeepLoaded() { FHandle = nullptr; }
 
 private:
   void* FHandle = nullptr;

@@ -6,9 +6,11 @@
 #include "app/ErrorLine.h"
 #include "app/ExitCodes.h"
 #include "app/HeapTuning.h"
+#include "app/ProcessEnd.h"
 
-int main(int argc, char** argv) {
-  pcbhost::RunWithTunedHeap(argv);
+namespace {
+
+int RunGuarded(int argc, char** argv) {
   try {
     return pcbhost::RunCommandLine(argc, argv);
   } catch (const std::bad_alloc&) {
@@ -21,4 +23,11 @@ int main(int argc, char** argv) {
     pcbhost::PrintError("unexpected failure");
   }
   return pcbhost::kExitFailed;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  pcbhost::RunWithTunedHeap(argv);
+  pcbhost::EndProcess(RunGuarded(argc, argv));
 }

@@ -9,6 +9,7 @@
 #include "common/JsonWriter.h"
 #include "common/RecordTable.h"
 #include "common/SafeFile.h"
+#include "common/StableSortRuns.h"
 #include "server/Board.h"
 #include "server/ComponentObject.h"
 #include "server/DocumentFields.h"
@@ -57,17 +58,16 @@ public:
 
   void Member(std::string_view key, TJsonValue value, std::size_t table) {
     Guard(table, [&] { FTable.Member(key, value); });
-    // Room for the table's objects at once, up to a million: a count no rows back up must not
-    // claim much memory; beyond it the list grows as the rows come.
-    constexpr std::size_t kReserveCap = std::size_t{1} << 20;
     if (key != "count") return;
-    const std::size_t needed = FObjects.size() + std::min(FTable.Count(), kReserveCap);
-    if (needed > FObjects.capacity()) FObjects.reserve(std::max(needed, 2 * FObjects.capacity()));
+    FRowsLeft = FTable.Count();
+    MakeRoom();
   }
   void Row(TJsonValue row, std::size_t table, std::size_t index) {
     TJsonValue record;
     Guard(table, [&] { record = FTable.Record(row, FRecord); });
+    if (FObjects.size() == FObjects.capacity()) MakeRoom();
     FObjects.push_back(ReadObjectEntry(record, index, table));
+    if (FRowsLeft > 0) --FRowsLeft;
   }
   void End(TJsonValue table, std::size_t index) {
     if (!table.IsObject()) Fail(index, "is not an object");
@@ -76,6 +76,17 @@ public:
   }
 
 private:
+  // Room for the rows the table has yet to give, taken a million at a time or the size of
+  // the list, whichever is more: a count that no rows back up claims little memory, and a
+  // list of honest counts is moved rarely and ends the size of the objects.
+  void MakeRoom() {
+    constexpr std::size_t kStep = std::size_t{1} << 20;
+    const std::size_t step = std::min(std::max<std::size_t>(FRowsLeft, 1),
+                                      std::max(FObjects.size(), kStep));
+    const std::size_t needed = FObjects.size() + step;
+    if (needed > FObjects.capacity()) FObjects.reserve(needed);
+  }
+
   [[noreturn]] static void Fail(std::size_t table, const std::string& problem) {
     throw EBoardDocument("tables[" + std::to_string(table) + "]: " + problem);
   }
@@ -89,6 +100,7 @@ private:
   }
 
   std::vector<TLoadedObject>& FObjects;
+  std::size_t FRowsLeft = 0;  // of the table being read, by its count
   TRecordTable FTable;
   TJsonTree FRecord;
 };
@@ -133,7 +145,7 @@ bool ParseDocument(const std::string& path, TLoadedDocument& document, std::stri
     reader.Fail(inTables ? "objects" : "tables", "does not belong to a version " +
                                                      std::to_string(document.Version) + " document");
   if (inTables)
-    std::stable_sort(document.Objects.begin(), document.Objects.end(),
+    StableSortRuns(document.Objects.begin(), document.Objects.end(),
                      [](const TLoadedObject& a, const TLoadedObject& b) { return a.Handle < b.Handle; });
   return true;
 }
