@@ -4,8 +4,6 @@
 
 // Values -----------------------------------------------------------------------------------
 
-TJsonType TJsonValue::Type() const { return FTree->Node(FIndex).Type; }
-
 const char* TJsonValue::TypeName() const {
   if (!Exists()) return "missing";
   switch (Type()) {
@@ -56,10 +54,6 @@ std::string_view TJsonValue::Key() const {
   if (!Exists()) return {};
   const TJsonTree::TNode& node = FTree->Node(FIndex);
   return FTree->TextAt(node.KeyStart, node.KeyLength);
-}
-
-uint32_t TJsonValue::Size() const {
-  return IsList() || IsObject() ? FTree->Node(FIndex).Count : 0;
 }
 
 TJsonValue TJsonValue::Find(std::string_view key, uint32_t* cursor) const {

@@ -141,3 +141,12 @@ private:
   std::string FTexts;
   uint32_t FKeyStart = 0, FKeyLength = 0;
 };
+
+// The accessors every field read goes through, inline where the readers are.
+inline TJsonType TJsonValue::Type() const { return FTree->Node(FIndex).Type; }
+
+inline uint32_t TJsonValue::Size() const {
+  if (!Exists()) return 0;
+  const TJsonTree::TNode& node = FTree->Node(FIndex);
+  return node.Type == TJsonType::List || node.Type == TJsonType::Object ? node.Count : 0;
+}
