@@ -68,8 +68,12 @@ private:
     FNext = FAhead;
     FEnd = FNext + kRegionBytes;
     FAll.push_back(FNext);
-    FAhead = nullptr;  // taken; stays so when the next one cannot be mapped
-    FAhead = MapRegion();
+    FAhead = nullptr;
+    try {
+      FAhead = MapRegion();
+    } catch (const std::bad_alloc&) {
+      return;  // the region taken serves; the next is mapped when it is needed
+    }
     PopulateLater(FAhead);
   }
 
