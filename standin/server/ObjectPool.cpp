@@ -63,7 +63,7 @@ private:
   // The next region is mapped a region ahead and populated in the background meanwhile: the
   // objects that fill it find its pages ready.
   void NewRegion() {
-    FAll.reserve(FAll.size() + 2);
+    FAll.reserve(FAll.size() + 1);
     if (!FAhead) FAhead = MapRegion();
     FNext = FAhead;
     FEnd = FNext + kRegionBytes;
